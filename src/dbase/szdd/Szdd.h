@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace dbase {
+
+// Files shipped in the old Windows "LZ" (SZDD) compressed form.
+class SzddError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+bool isSzdd(const void *data, std::size_t size);
+
+// Expands a whole SZDD image; throws SzddError when it is damaged or cut short.
+std::string expandSzdd(const void *data, std::size_t size);
+
+// Copies source to target, expanding it when it is SZDD-compressed. The target
+// is written beside its final name and renamed, so a failed copy leaves any
+// previous target intact. Returns false when either file cannot be opened or
+// the copy fails.
+bool copyFileExpanding(const std::string &source, const std::string &target);
+
+} // namespace dbase
