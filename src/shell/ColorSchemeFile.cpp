@@ -1,0 +1,44 @@
+#include "shell/ColorSchemeFile.h"
+
+#include "shell/FileLookup.h"
+#include "shell/WholeFile.h"
+
+namespace zendrova {
+
+std::optional<ColorScheme> ColorSchemeFile::decode(const QByteArray &bytes)
+{
+    if (bytes.size() != ColorScheme::kElementCount)
+        return std::nullopt;
+    ColorScheme scheme;
+    for (int i = 0; i < ColorScheme::kElementCount; ++i) {
+        const auto index = static_cast<std::uint8_t>(bytes[i]);
+        if (index >= ColorScheme::kPaletteSize)
+            return std::nullopt;
+        scheme.elements[static_cast<std::size_t>(i)] = index;
+    }
+    return scheme;
+}
+
+QByteArray ColorSchemeFile::encode(const ColorScheme &scheme)
+{
+    QByteArray bytes;
+    for (std::uint8_t index : scheme.elements)
+        bytes.append(static_cast<char>(index));
+    return bytes;
+}
+
+std::optional<ColorScheme> ColorSchemeFile::read(const QString &databaseFolder)
+{
+    const auto bytes =
+        readWholeFile(findFileCaseInsensitive(databaseFolder, kFileName), kMaxSettingsFileBytes);
+    if (!bytes)
+        return std::nullopt;
+    return decode(*bytes);
+}
+
+bool ColorSchemeFile::write(const QString &databaseFolder, const ColorScheme &scheme)
+{
+    return writeWholeFile(programFilePath(databaseFolder, kFileName), encode(scheme));
+}
+
+} // namespace zendrova

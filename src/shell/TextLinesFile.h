@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zendrova {
+
+// Small text files of lines ended by CR LF. A lone LF also ends a line when
+// reading, and a last line without an end still counts. A file holding NUL
+// bytes is not text and reads as unreadable.
+std::optional<QStringList> readTextLines(const QString &path);
+bool writeTextLines(const QString &path, const QStringList &lines);
+
+} // namespace zendrova
