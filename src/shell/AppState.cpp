@@ -36,7 +36,7 @@ bool AppState::isReadOnlyMode() const
 bool AppState::loginRequired() const
 {
     return systemOptions.usersCount == UsersCount::MultiUser
-           || (systemOptions.passwordMode == PasswordMode::Required && !supervisorPassword.isEmpty());
+        || (systemOptions.passwordMode == PasswordMode::Required && !supervisorPassword.isEmpty());
 }
 
 } // namespace zendrova

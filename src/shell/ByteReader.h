@@ -16,7 +16,9 @@ namespace zendrova {
 class ByteReader
 {
 public:
-    explicit ByteReader(const QByteArray &bytes) : m_bytes(bytes) {}
+    explicit ByteReader(const QByteArray &bytes)
+        : m_bytes(bytes)
+    { }
 
     std::uint8_t byte();
     std::uint16_t word();

@@ -1,6 +1,5 @@
 #include "shell/CaptionList.h"
 
-#include "shell/FileLookup.h"
 #include "shell/Interaction.h"
 #include "shell/TextLinesFile.h"
 
@@ -8,25 +7,21 @@ namespace zendrova {
 
 const QStringList &CaptionList::builtInCaptions()
 {
-    static const QStringList captions{
-        QStringLiteral("Card Name:"),     QStringLiteral("Sport:"),
-        QStringLiteral("Brand:"),         QStringLiteral("Type:"),
-        QStringLiteral("Team:"),          QStringLiteral("Position:"),
-        QStringLiteral("Year:"),          QStringLiteral("Card Number:"),
+    static const QStringList captions { QStringLiteral("Card Name:"), QStringLiteral("Sport:"),
+        QStringLiteral("Brand:"), QStringLiteral("Type:"), QStringLiteral("Team:"),
+        QStringLiteral("Position:"), QStringLiteral("Year:"), QStringLiteral("Card Number:"),
         QStringLiteral("Small Picture:"), QStringLiteral("Purchase Price:"),
-        QStringLiteral("Current Value:"), QStringLiteral("Sale Price:"),
-        QStringLiteral("Status:"),        QStringLiteral("Condition:"),
-        QStringLiteral("Custom 1:"),      QStringLiteral("Custom 2:"),
-        QStringLiteral("Custom 3:"),      QStringLiteral("Custom 4:"),
-        QStringLiteral("Custom 5:"),      QStringLiteral("Notes:"),
-        QStringLiteral("Picture:")};
+        QStringLiteral("Current Value:"), QStringLiteral("Sale Price:"), QStringLiteral("Status:"),
+        QStringLiteral("Condition:"), QStringLiteral("Custom 1:"), QStringLiteral("Custom 2:"),
+        QStringLiteral("Custom 3:"), QStringLiteral("Custom 4:"), QStringLiteral("Custom 5:"),
+        QStringLiteral("Notes:"), QStringLiteral("Picture:") };
     return captions;
 }
 
 bool CaptionList::load(const QString &userFolder)
 {
     m_captions.clear();
-    const auto lines = readTextLines(findFileCaseInsensitive(userFolder, kFileName));
+    const auto lines = readTextLines(userFolder, kFileName);
     if (!lines)
         return false;
     setCaptions(*lines);
@@ -44,7 +39,7 @@ void CaptionList::setCaptions(const QStringList &captions)
 
 bool CaptionList::save(const QString &userFolder) const
 {
-    if (writeTextLines(programFilePath(userFolder, kFileName), m_captions))
+    if (writeTextLines(userFolder, kFileName, m_captions))
         return true;
     showMessage(MessageKind::Error, tr("Could not Save Options to a File!"));
     return false;

@@ -16,8 +16,8 @@ struct ColorScheme
 
     static constexpr std::array<std::uint8_t, kElementCount> defaults()
     {
-        return {6, 1, 0, 14, 6, 1, 14, 1, 0, 14, 6, 1, 1, 1,
-                1, 15, 0, 15, 0, 12, 1, 6, 5, 0, 1, 1, 1};
+        return { 6, 1, 0, 14, 6, 1, 14, 1, 0, 14, 6, 1, 1, 1, 1, 15, 0, 15, 0, 12, 1, 6, 5, 0, 1, 1,
+            1 };
     }
 
     bool operator==(const ColorScheme &) const = default;

@@ -1,6 +1,5 @@
 #include "shell/ColorSchemeFile.h"
 
-#include "shell/FileLookup.h"
 #include "shell/WholeFile.h"
 
 namespace zendrova {
@@ -29,16 +28,13 @@ QByteArray ColorSchemeFile::encode(const ColorScheme &scheme)
 
 std::optional<ColorScheme> ColorSchemeFile::read(const QString &databaseFolder)
 {
-    const auto bytes =
-        readWholeFile(findFileCaseInsensitive(databaseFolder, kFileName), kMaxSettingsFileBytes);
-    if (!bytes)
-        return std::nullopt;
-    return decode(*bytes);
+    const auto bytes = readFileIn(databaseFolder, kFileName);
+    return bytes ? decode(*bytes) : std::nullopt;
 }
 
 bool ColorSchemeFile::write(const QString &databaseFolder, const ColorScheme &scheme)
 {
-    return writeWholeFile(programFilePath(databaseFolder, kFileName), encode(scheme));
+    return writeFileIn(databaseFolder, kFileName, encode(scheme));
 }
 
 } // namespace zendrova

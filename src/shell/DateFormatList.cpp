@@ -1,6 +1,5 @@
 #include "shell/DateFormatList.h"
 
-#include "shell/FileLookup.h"
 #include "shell/Interaction.h"
 #include "shell/TextLinesFile.h"
 
@@ -8,14 +7,14 @@ namespace zendrova {
 
 const QList<int> &DateFormatList::cardDateFieldIndexes()
 {
-    static const QList<int> indexes{17};
+    static const QList<int> indexes { 17 };
     return indexes;
 }
 
 bool DateFormatList::load(const QString &userFolder, const QList<int> &dateFieldIndexes)
 {
     m_entries.clear();
-    const auto lines = readTextLines(findFileCaseInsensitive(userFolder, kFileName));
+    const auto lines = readTextLines(userFolder, kFileName);
     if (!lines)
         return false;
     QList<Entry> entries;
@@ -24,11 +23,11 @@ bool DateFormatList::load(const QString &userFolder, const QList<int> &dateField
         const int code = lines->at(i).trimmed().toInt(&isNumber);
         if (!isNumber || code < 0 || code > kMaxCode)
             return false;
-        entries.append({code, dateFieldIndexes.at(i)});
+        entries.append({ code, dateFieldIndexes.at(i) });
     }
     if (!entries.isEmpty()) {
         for (qsizetype i = entries.size(); i < dateFieldIndexes.size(); ++i)
-            entries.append({0, dateFieldIndexes.at(i)});
+            entries.append({ 0, dateFieldIndexes.at(i) });
     }
     m_entries = entries;
     return true;
@@ -39,7 +38,7 @@ bool DateFormatList::save(const QString &userFolder) const
     QStringList lines;
     for (const Entry &entry : m_entries)
         lines.append(QString::number(entry.code));
-    if (writeTextLines(programFilePath(userFolder, kFileName), lines))
+    if (writeTextLines(userFolder, kFileName, lines))
         return true;
     showMessage(MessageKind::Error, tr("Could not Save Options to a File!"));
     return false;
@@ -50,7 +49,7 @@ void DateFormatList::fillDefaultsIfEmpty(const QList<int> &dateFieldIndexes)
     if (!m_entries.isEmpty())
         return;
     for (int fieldIndex : dateFieldIndexes)
-        m_entries.append({0, fieldIndex});
+        m_entries.append({ 0, fieldIndex });
 }
 
 int DateFormatList::codeForField(int fieldIndex) const
@@ -72,7 +71,7 @@ void DateFormatList::setCodeForField(int fieldIndex, int code)
             return;
         }
     }
-    m_entries.append({code, fieldIndex});
+    m_entries.append({ code, fieldIndex });
 }
 
 QString DateFormatList::pattern(int code, QChar separator)

@@ -29,7 +29,8 @@ public:
     // A missing, empty or unreadable file (a line that is not a code 0..3)
     // leaves the list empty. A file with fewer lines than date fields gets code
     // 0 for the rest; extra lines are dropped.
-    bool load(const QString &userFolder, const QList<int> &dateFieldIndexes = cardDateFieldIndexes());
+    bool load(
+        const QString &userFolder, const QList<int> &dateFieldIndexes = cardDateFieldIndexes());
     // Rewrites the file; on failure tells the user and keeps the list as it is.
     bool save(const QString &userFolder) const;
     void fillDefaultsIfEmpty(const QList<int> &dateFieldIndexes = cardDateFieldIndexes());

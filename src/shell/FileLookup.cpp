@@ -20,8 +20,8 @@ QString findFileCaseInsensitive(const QString &folder, const QString &name)
     if (QFileInfo::exists(exact))
         return exact;
     const QDir dir(folder);
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries
+        = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return joinPath(folder, entry);

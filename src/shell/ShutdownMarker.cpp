@@ -45,11 +45,11 @@ bool ShutdownMarker::checkAtStartUp(const QString &userFolder, const QString &pr
     const bool clean = lastRunWasClean(userFolder);
     if (!clean) {
         showMessage(MessageKind::Warning,
-                    productName
-                        + tr(" was not Closed normally!\rIt is STRONGLY recommended that you Restore "
-                             "the last used database from your backup. For more information click "
-                             "on Help."),
-                    MessageButtons::OkHelp, kHelpContext);
+            productName
+                + tr(" was not Closed normally!\rIt is STRONGLY recommended that you Restore "
+                     "the last used database from your backup. For more information click "
+                     "on Help."),
+            MessageButtons::OkHelp, kHelpContext);
     }
     writeRunning(userFolder);
     return !clean;

@@ -3,7 +3,6 @@
 #include "shell/AppState.h"
 #include "shell/ByteReader.h"
 #include "shell/ByteWriter.h"
-#include "shell/FileLookup.h"
 #include "shell/WholeFile.h"
 
 #include <QFileInfo>
@@ -14,11 +13,8 @@ namespace {
 
 std::optional<SystemOptionsFile::Record> readRecordIn(const QString &folder)
 {
-    const QString path = findFileCaseInsensitive(folder, SystemOptionsFile::kFileName);
-    const auto bytes = readWholeFile(path, kMaxSettingsFileBytes);
-    if (!bytes)
-        return std::nullopt;
-    return SystemOptionsFile::decode(*bytes);
+    const auto bytes = readFileIn(folder, SystemOptionsFile::kFileName);
+    return bytes ? SystemOptionsFile::decode(*bytes) : std::nullopt;
 }
 
 bool canEnter(const QString &folder)
@@ -81,11 +77,11 @@ bool SystemOptionsFile::write(const AppState &state)
     if (!ByteWriter::fitsString(state.dataDirectory)
         || !ByteWriter::fitsString(state.supervisorPassword))
         return false;
-    const QByteArray bytes =
-        encode({state.systemOptions, state.dataDirectory, state.supervisorPassword});
-    bool written = writeWholeFile(programFilePath(state.programFolder, kFileName), bytes);
+    const QByteArray bytes
+        = encode({ state.systemOptions, state.dataDirectory, state.supervisorPassword });
+    bool written = writeFileIn(state.programFolder, kFileName, bytes);
     if (state.dataDirectory != state.programFolder)
-        written = writeWholeFile(programFilePath(state.dataDirectory, kFileName), bytes) && written;
+        written = writeFileIn(state.dataDirectory, kFileName, bytes) && written;
     return written;
 }
 

@@ -24,8 +24,8 @@ bool isStorableNumber(std::uint16_t number)
 bool isStorable(const TUserRec &account)
 {
     return isStorableNumber(account.number) && ByteWriter::fitsString(account.name)
-           && ByteWriter::fitsString(account.userId) && ByteWriter::fitsString(account.password)
-           && ByteWriter::fitsString(account.dataDirectory);
+        && ByteWriter::fitsString(account.userId) && ByteWriter::fitsString(account.password)
+        && ByteWriter::fitsString(account.dataDirectory);
 }
 
 } // namespace
@@ -41,7 +41,8 @@ std::optional<TUserList> TUserList::decode(const QByteArray &bytes)
         if (!in.ok() || static_cast<std::uint8_t>(low[0]) == kListEnd)
             break;
         TUserRec account;
-        account.number = static_cast<std::uint16_t>(static_cast<std::uint8_t>(low[0]) | (in.byte() << 8));
+        account.number
+            = static_cast<std::uint16_t>(static_cast<std::uint8_t>(low[0]) | (in.byte() << 8));
         account.name = in.scrambled(kAccountsKey);
         account.userId = in.scrambled(kAccountsKey);
         account.password = in.scrambled(kAccountsKey);
@@ -79,22 +80,20 @@ std::optional<QByteArray> TUserList::encode(const TUserList &list)
     return out.bytes();
 }
 
-std::optional<TUserList> TUserList::loadAccounts(const QString &dataDirectory,
-                                                 const QString &programFolder)
+std::optional<TUserList> TUserList::loadAccounts(
+    const QString &dataDirectory, const QString &programFolder)
 {
-    QString path = findFileCaseInsensitive(dataDirectory, kFileName);
-    if (path.isEmpty())
-        path = findFileCaseInsensitive(programFolder, kFileName);
-    const auto bytes = readWholeFile(path, kMaxListBytes);
-    if (!bytes)
-        return std::nullopt;
-    return decode(*bytes);
+    // Only a missing list falls back to the program folder's; a damaged one is a failure.
+    const bool inDataDirectory = !findFileCaseInsensitive(dataDirectory, kFileName).isEmpty();
+    const auto bytes
+        = readFileIn(inDataDirectory ? dataDirectory : programFolder, kFileName, kMaxListBytes);
+    return bytes ? decode(*bytes) : std::nullopt;
 }
 
 bool TUserList::saveAccounts(const QString &dataDirectory) const
 {
     const auto bytes = encode(*this);
-    return bytes && writeWholeFile(programFilePath(dataDirectory, kFileName), *bytes);
+    return bytes && writeFileIn(dataDirectory, kFileName, *bytes);
 }
 
 std::optional<int> TUserList::findByName(const QString &name) const
@@ -132,14 +131,15 @@ std::optional<std::uint16_t> TUserList::freeNumber() const
 }
 
 bool TUserList::addAccount(const QString &name, const QString &userId, const QString &password,
-                           AccountStatus status, AccountAccess access)
+    AccountStatus status, AccountAccess access)
 {
     if (findByName(name))
         return false;
     const auto number = freeNumber();
     if (!number)
         return false;
-    m_accounts.append({*number, name, userId, password, defaultFolderName(*number), status, access});
+    m_accounts.append(
+        { *number, name, userId, password, defaultFolderName(*number), status, access });
     return true;
 }
 

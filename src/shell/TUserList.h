@@ -22,8 +22,8 @@ public:
 
     // Reads the data directory's list, or the program folder's when the data
     // directory has none. Nothing when neither exists or the file is damaged.
-    static std::optional<TUserList> loadAccounts(const QString &dataDirectory,
-                                                 const QString &programFolder);
+    static std::optional<TUserList> loadAccounts(
+        const QString &dataDirectory, const QString &programFolder);
     // Writes the list into the data directory; false when it was not written.
     bool saveAccounts(const QString &dataDirectory) const;
 
@@ -32,7 +32,7 @@ public:
     // Refuses a name already in the list or a full list; otherwise appends an
     // account with a free number and the default folder name.
     bool addAccount(const QString &name, const QString &userId, const QString &password,
-                    AccountStatus status, AccountAccess access);
+        AccountStatus status, AccountAccess access);
     void removeAt(int index) { m_accounts.removeAt(index); }
 
     const QList<TUserRec> &accounts() const { return m_accounts; }

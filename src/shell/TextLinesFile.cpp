@@ -5,9 +5,9 @@
 
 namespace zendrova {
 
-std::optional<QStringList> readTextLines(const QString &path)
+std::optional<QStringList> readTextLines(const QString &folder, const QString &name)
 {
-    const auto bytes = readWholeFile(path, kMaxSettingsFileBytes);
+    const auto bytes = readFileIn(folder, name);
     if (!bytes || bytes->contains('\0'))
         return std::nullopt;
     QStringList lines;
@@ -24,12 +24,12 @@ std::optional<QStringList> readTextLines(const QString &path)
     return lines;
 }
 
-bool writeTextLines(const QString &path, const QStringList &lines)
+bool writeTextLines(const QString &folder, const QString &name, const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += line.toUtf8() + "\r\n";
-    return writeWholeFile(path, bytes);
+    return writeFileIn(folder, name, bytes);
 }
 
 } // namespace zendrova

@@ -3,7 +3,6 @@
 #include "shell/AppState.h"
 #include "shell/ByteReader.h"
 #include "shell/ByteWriter.h"
-#include "shell/FileLookup.h"
 #include "shell/WholeFile.h"
 
 namespace zendrova {
@@ -18,12 +17,12 @@ bool mayRestoreLastDatabase(const AppState &state, const UserOptionsFile::Record
         return false;
     // A user barred from public files must not be put back into one.
     return state.isSupervisor || state.accessLevel != AccessLevel::None
-           || !state.isPublicFolder(record.lastDatabaseFolder);
+        || !state.isPublicFolder(record.lastDatabaseFolder);
 }
 } // namespace
 
-std::optional<UserOptionsFile::Record> UserOptionsFile::decode(const QByteArray &bytes,
-                                                               const UserOptions &current)
+std::optional<UserOptionsFile::Record> UserOptionsFile::decode(
+    const QByteArray &bytes, const UserOptions &current)
 {
     ByteReader in(bytes);
     Record record;
@@ -92,8 +91,7 @@ QByteArray UserOptionsFile::encode(const Record &record)
 bool UserOptionsFile::read(AppState &state)
 {
     state.databaseFolder = state.userFolder;
-    const auto bytes =
-        readWholeFile(findFileCaseInsensitive(state.userFolder, kFileName), kMaxSettingsFileBytes);
+    const auto bytes = readFileIn(state.userFolder, kFileName);
     if (!bytes)
         return false;
     const auto record = decode(*bytes, state.userOptions);
@@ -113,8 +111,9 @@ bool UserOptionsFile::write(const AppState &state)
     if (!ByteWriter::fitsString(state.currentTableFile)
         || !ByteWriter::fitsString(state.databaseFolder))
         return false;
-    const QByteArray bytes = encode({state.userOptions, state.currentTableFile, state.databaseFolder});
-    return writeWholeFile(programFilePath(state.userFolder, kFileName), bytes);
+    const QByteArray bytes
+        = encode({ state.userOptions, state.currentTableFile, state.databaseFolder });
+    return writeFileIn(state.userFolder, kFileName, bytes);
 }
 
 } // namespace zendrova

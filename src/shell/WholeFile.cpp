@@ -1,5 +1,7 @@
 #include "shell/WholeFile.h"
 
+#include "shell/FileLookup.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -32,6 +34,16 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes)
         return false;
     }
     return file.commit();
+}
+
+std::optional<QByteArray> readFileIn(const QString &folder, const QString &name, qint64 maxBytes)
+{
+    return readWholeFile(findFileCaseInsensitive(folder, name), maxBytes);
+}
+
+bool writeFileIn(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    return writeWholeFile(programFilePath(folder, name), bytes);
 }
 
 } // namespace zendrova

@@ -18,4 +18,10 @@ std::optional<QByteArray> readWholeFile(const QString &path, qint64 maxBytes);
 // old content intact. Returns false when nothing was written.
 bool writeWholeFile(const QString &path, const QByteArray &bytes);
 
+// The same for one of the program's own files in a folder: found ignoring the
+// case of its name, and rewritten under the name it already has.
+std::optional<QByteArray> readFileIn(
+    const QString &folder, const QString &name, qint64 maxBytes = kMaxSettingsFileBytes);
+bool writeFileIn(const QString &folder, const QString &name, const QByteArray &bytes);
+
 } // namespace zendrova

@@ -2,7 +2,6 @@
 
 #include "shell/ByteReader.h"
 #include "shell/ByteWriter.h"
-#include "shell/FileLookup.h"
 #include "shell/WholeFile.h"
 
 namespace zendrova {
@@ -36,16 +35,13 @@ QByteArray WindowPlacementFile::encode(const WindowPlacement &placement)
 
 std::optional<WindowPlacement> WindowPlacementFile::read(const QString &userFolder)
 {
-    const auto bytes =
-        readWholeFile(findFileCaseInsensitive(userFolder, kFileName), kMaxSettingsFileBytes);
-    if (!bytes)
-        return std::nullopt;
-    return decode(*bytes);
+    const auto bytes = readFileIn(userFolder, kFileName);
+    return bytes ? decode(*bytes) : std::nullopt;
 }
 
 bool WindowPlacementFile::write(const QString &userFolder, const WindowPlacement &placement)
 {
-    return writeWholeFile(programFilePath(userFolder, kFileName), encode(placement));
+    return writeFileIn(userFolder, kFileName, encode(placement));
 }
 
 } // namespace zendrova

@@ -24,9 +24,14 @@ TEST(AppState, IsPublicFolder)
     AppState state("/opt/zendrova");
     state.dataDirectory = "/srv/Cards";
     const std::pair<const char *, bool> cases[] = {
-        {"/srv/Cards/DATA", true},   {"/SRV/cards/data", true},  {"/srv/Cards/DATA/", true},
-        {"/srv/Cards//DATA", true},  {"/srv/Cards/DATA/BACKUP", false},
-        {"/srv/Cards/data0001", false}, {"/opt/zendrova/DATA", false}, {"", false},
+        { "/srv/Cards/DATA", true },
+        { "/SRV/cards/data", true },
+        { "/srv/Cards/DATA/", true },
+        { "/srv/Cards//DATA", true },
+        { "/srv/Cards/DATA/BACKUP", false },
+        { "/srv/Cards/data0001", false },
+        { "/opt/zendrova/DATA", false },
+        { "", false },
     };
     for (const auto &[path, isPublic] : cases)
         EXPECT_EQ(state.isPublicFolder(path), isPublic) << path;
@@ -37,11 +42,11 @@ TEST(AppState, ReadOnlyModeNeedsReadOnlyAccessAndThePublicFolder)
     AppState state("/opt/zendrova");
     const QString privateFolder = "/opt/zendrova/data0003";
     const std::tuple<AccessLevel, QString, bool> cases[] = {
-        {AccessLevel::ReadOnly, state.publicFolder(), true},
-        {AccessLevel::ReadOnly, state.publicFolder().toLower(), true},
-        {AccessLevel::ReadOnly, privateFolder, false},
-        {AccessLevel::ReadAndWrite, state.publicFolder(), false},
-        {AccessLevel::None, state.publicFolder(), false},
+        { AccessLevel::ReadOnly, state.publicFolder(), true },
+        { AccessLevel::ReadOnly, state.publicFolder().toLower(), true },
+        { AccessLevel::ReadOnly, privateFolder, false },
+        { AccessLevel::ReadAndWrite, state.publicFolder(), false },
+        { AccessLevel::None, state.publicFolder(), false },
     };
     for (const auto &[access, folder, readOnly] : cases) {
         state.accessLevel = access;
@@ -54,11 +59,11 @@ TEST(AppState, ReadOnlyModeNeedsReadOnlyAccessAndThePublicFolder)
 TEST(AppState, LoginRequired)
 {
     const std::tuple<UsersCount, PasswordMode, const char *, bool> cases[] = {
-        {UsersCount::MultiUser, PasswordMode::NotRequired, "", true},
-        {UsersCount::MultiUser, PasswordMode::Required, "", true},
-        {UsersCount::SingleUser, PasswordMode::Required, "secret", true},
-        {UsersCount::SingleUser, PasswordMode::Required, "", false},
-        {UsersCount::SingleUser, PasswordMode::NotRequired, "secret", false},
+        { UsersCount::MultiUser, PasswordMode::NotRequired, "", true },
+        { UsersCount::MultiUser, PasswordMode::Required, "", true },
+        { UsersCount::SingleUser, PasswordMode::Required, "secret", true },
+        { UsersCount::SingleUser, PasswordMode::Required, "", false },
+        { UsersCount::SingleUser, PasswordMode::NotRequired, "secret", false },
     };
     for (const auto &[users, mode, password, required] : cases) {
         AppState state("/opt/zendrova");

@@ -14,7 +14,7 @@ TEST(WindowPlacementFile, ReadsTheFixtureAndWritesItsBytesBack)
     copyFixture("wnd.dat", temp.path(), "Wnd.Dat");
     const auto placement = WindowPlacementFile::read(temp.path());
     ASSERT_TRUE(placement);
-    EXPECT_EQ(*placement, (WindowPlacement{-8, 120, 900, 640, 330}));
+    EXPECT_EQ(*placement, (WindowPlacement { -8, 120, 900, 640, 330 }));
     ASSERT_TRUE(WindowPlacementFile::write(temp.path(), *placement));
     EXPECT_EQ(fileBytes(temp.path() + "/Wnd.Dat"), settingsFixture("wnd.dat"));
 }
@@ -23,16 +23,15 @@ TEST(WindowPlacementFile, UnusableFilesAreIgnored)
 {
     const QByteArray good = settingsFixture("wnd.dat");
     auto withField = [&](int field, qint32 value) {
-        return WindowPlacementFile::encode(
-            [&] {
-                auto p = *WindowPlacementFile::decode(good);
-                std::int32_t *fields[] = {&p.top, &p.left, &p.width, &p.height, &p.cardPageWidth};
-                *fields[field] = value;
-                return p;
-            }());
+        return WindowPlacementFile::encode([&] {
+            auto p = *WindowPlacementFile::decode(good);
+            std::int32_t *fields[] = { &p.top, &p.left, &p.width, &p.height, &p.cardPageWidth };
+            *fields[field] = value;
+            return p;
+        }());
     };
-    const QByteArray unusable[] = {QByteArray(), good.left(19), good + '\0', withField(2, 0),
-                                   withField(3, -5), withField(4, 0)};
+    const QByteArray unusable[] = { QByteArray(), good.left(19), good + '\0', withField(2, 0),
+        withField(3, -5), withField(4, 0) };
     for (const QByteArray &bytes : unusable)
         EXPECT_FALSE(WindowPlacementFile::decode(bytes)) << bytes.toHex().toStdString();
     EXPECT_TRUE(WindowPlacementFile::decode(withField(0, -2000))); // off to the left is fine
@@ -58,7 +57,7 @@ TEST(ColorSchemeFile, DamagedOrMissingFilesKeepTheCallersScheme)
     const QByteArray good = settingsFixture("color.lst");
     QByteArray outsidePalette = good;
     outsidePalette[26] = 16;
-    for (const QByteArray &bytes : {QByteArray(), good.left(26), good + '\x01', outsidePalette})
+    for (const QByteArray &bytes : { QByteArray(), good.left(26), good + '\x01', outsidePalette })
         EXPECT_FALSE(ColorSchemeFile::decode(bytes)) << bytes.toHex().toStdString();
     QTemporaryDir temp;
     EXPECT_FALSE(ColorSchemeFile::read(temp.path()));
@@ -79,13 +78,17 @@ TEST(ShutdownMarker, ReadsTheMarkerAsWritten)
         bool clean;
     };
     const Case cases[] = {
-        {settingsFixture("shut_clean.dat"), true},   {settingsFixture("shut_running.dat"), false},
-        {"@a$)\r\nmore", true},                      {"@a$)x", false},
-        {QByteArray(), false},                        {garbageBytes(5000), false},
+        { settingsFixture("shut_clean.dat"), true },
+        { settingsFixture("shut_running.dat"), false },
+        { "@a$)\r\nmore", true },
+        { "@a$)x", false },
+        { QByteArray(), false },
+        { garbageBytes(5000), false },
     };
     for (const Case &c : cases) {
         writeBytes(temp.path() + "/shut.dat", c.bytes);
-        EXPECT_EQ(ShutdownMarker::lastRunWasClean(temp.path()), c.clean) << c.bytes.left(8).toHex().toStdString();
+        EXPECT_EQ(ShutdownMarker::lastRunWasClean(temp.path()), c.clean)
+            << c.bytes.left(8).toHex().toStdString();
     }
     ShutdownMarker::writeClean(temp.path());
     EXPECT_EQ(fileBytes(temp.path() + "/shut.dat"), settingsFixture("shut_clean.dat"));
@@ -108,5 +111,5 @@ TEST(ShutdownMarker, StartUpAfterACrashWarnsOnceAndMarksTheRun)
     ShutdownMarker::writeClean(temp.path());
     ScriptedInteraction user; // no message expected after a clean exit
     EXPECT_FALSE(ShutdownMarker::checkAtStartUp(temp.path(), "Zendrova"));
-    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{"SHUT.DAT"});
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList { "SHUT.DAT" });
 }

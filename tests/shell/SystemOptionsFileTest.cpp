@@ -10,16 +10,16 @@ using namespace zendrova::test;
 namespace {
 
 SystemOptionsFile::Record record(PasswordMode mode, PublicAccessRights rights, const QString &dir,
-                                 UsersCount users, const QString &password)
+    UsersCount users, const QString &password)
 {
-    return {{mode, rights, users}, dir, password};
+    return { { mode, rights, users }, dir, password };
 }
 
 QByteArray fixtureWithDataDirectory(const QString &dataDirectory)
 {
-    return SystemOptionsFile::encode(record(PasswordMode::NotRequired,
-                                            PublicAccessRights::ReadAndWrite, dataDirectory,
-                                            UsersCount::SingleUser, QStringLiteral("prog")));
+    return SystemOptionsFile::encode(
+        record(PasswordMode::NotRequired, PublicAccessRights::ReadAndWrite, dataDirectory,
+            UsersCount::SingleUser, QStringLiteral("prog")));
 }
 
 } // namespace
@@ -34,15 +34,20 @@ TEST(SystemOptionsFile, ReadsTheFixtureAndWritesItsBytesBack)
     EXPECT_EQ(decoded->options.usersCount, UsersCount::MultiUser);
     EXPECT_EQ(decoded->dataDirectory.toStdString(), "/srv/cards/shared-data");
     EXPECT_EQ(decoded->supervisorPassword.toStdString(), "Secret");
-    EXPECT_EQ(SystemOptionsFile::encode(*decoded).toHex().toStdString(), bytes.toHex().toStdString());
+    EXPECT_EQ(
+        SystemOptionsFile::encode(*decoded).toHex().toStdString(), bytes.toHex().toStdString());
 }
 
 TEST(SystemOptionsFile, EmptyStringsAreSingleZeroBytes)
 {
-    const QByteArray bytes = SystemOptionsFile::encode(
-        record(PasswordMode::NotRequired, PublicAccessRights::AsSpecifiedInAccounts, QString(),
-               UsersCount::SingleUser, QString()));
-    EXPECT_EQ(bytes, QByteArray::fromHex("0100" "0000" "00" "0000" "00"));
+    const QByteArray bytes = SystemOptionsFile::encode(record(PasswordMode::NotRequired,
+        PublicAccessRights::AsSpecifiedInAccounts, QString(), UsersCount::SingleUser, QString()));
+    EXPECT_EQ(bytes,
+        QByteArray::fromHex("0100"
+                            "0000"
+                            "00"
+                            "0000"
+                            "00"));
 }
 
 TEST(SystemOptionsFile, EveryDamagedFormIsRejected)
@@ -85,8 +90,8 @@ TEST_F(SystemOptionsFolders, MissingOrDamagedFileKeepsTheDefaults)
     const AppState fresh(program);
     EXPECT_FALSE(SystemOptionsFile::read(state));
 
-    for (const QByteArray &damaged : {QByteArray(), garbageBytes(3), garbageBytes(64),
-                                      settingsFixture("SystemOptions.dat").left(12)}) {
+    for (const QByteArray &damaged : { QByteArray(), garbageBytes(3), garbageBytes(64),
+             settingsFixture("SystemOptions.dat").left(12) }) {
         writeBytes(program + "/options.dat", damaged);
         EXPECT_FALSE(SystemOptionsFile::read(state));
         EXPECT_EQ(state.systemOptions, fresh.systemOptions);
@@ -99,8 +104,8 @@ TEST_F(SystemOptionsFolders, DataDirectoryCopySuppliesAllButTheDataDirectory)
 {
     writeBytes(program + "/options.dat", fixtureWithDataDirectory(shared));
     writeBytes(shared + "/OPTIONS.DAT",
-               SystemOptionsFile::encode(record(PasswordMode::Required, PublicAccessRights::None,
-                                                "/elsewhere", UsersCount::MultiUser, "shared")));
+        SystemOptionsFile::encode(record(PasswordMode::Required, PublicAccessRights::None,
+            "/elsewhere", UsersCount::MultiUser, "shared")));
     ASSERT_TRUE(SystemOptionsFile::read(state));
     EXPECT_EQ(state.dataDirectory, shared);
     EXPECT_EQ(state.systemOptions.passwordMode, PasswordMode::Required);
@@ -120,7 +125,7 @@ TEST_F(SystemOptionsFolders, DamagedDataDirectoryCopyLeavesTheProgramFolderValue
 
 TEST_F(SystemOptionsFolders, DataDirectoryThatCannotBeEnteredFallsBackToTheProgramFolder)
 {
-    for (const QString &named : {temp.path() + "/missing", QString()}) {
+    for (const QString &named : { temp.path() + "/missing", QString() }) {
         writeBytes(program + "/options.dat", fixtureWithDataDirectory(named));
         ASSERT_TRUE(SystemOptionsFile::read(state));
         EXPECT_EQ(state.dataDirectory, program) << named.toStdString();

@@ -20,14 +20,15 @@ TEST(TUserList, ReadsTheFixtureAndWritesItsBytesBack)
 {
     const TUserList list = fixtureList();
     ASSERT_EQ(list.size(), 3);
-    EXPECT_EQ(list.accounts().at(0), (TUserRec{1, "Alice Archer", "alice", "pw1", "data0001",
-                                               AccountStatus::Active, AccountAccess::ReadAndWrite}));
-    EXPECT_EQ(list.accounts().at(1), (TUserRec{2, "Robert \"Bob\" Baker the Second", "bob",
-                                               "longpassword", "data0002", AccountStatus::NotActive,
-                                               AccountAccess::ReadOnly}));
-    EXPECT_EQ(list.accounts().at(2), (TUserRec{4, "Supervisor Lookalike", "supervisor", "",
-                                               "cards_of_someone", AccountStatus::Active,
-                                               AccountAccess::None}));
+    EXPECT_EQ(list.accounts().at(0),
+        (TUserRec { 1, "Alice Archer", "alice", "pw1", "data0001", AccountStatus::Active,
+            AccountAccess::ReadAndWrite }));
+    EXPECT_EQ(list.accounts().at(1),
+        (TUserRec { 2, "Robert \"Bob\" Baker the Second", "bob", "longpassword", "data0002",
+            AccountStatus::NotActive, AccountAccess::ReadOnly }));
+    EXPECT_EQ(list.accounts().at(2),
+        (TUserRec { 4, "Supervisor Lookalike", "supervisor", "", "cards_of_someone",
+            AccountStatus::Active, AccountAccess::None }));
     const auto bytes = TUserList::encode(list);
     ASSERT_TRUE(bytes);
     EXPECT_EQ(bytes->toHex().toStdString(), settingsFixture("users.lst").toHex().toStdString());
@@ -53,11 +54,13 @@ TEST(TUserList, FindsExactlyByNameAndByUserId)
 TEST(TUserList, AddAccountNumbersAndNamesTheFolder)
 {
     TUserList list = fixtureList(); // numbers 1, 2, 4: three accounts, so 4 is taken
-    EXPECT_FALSE(list.addAccount("Alice Archer", "al2", "", AccountStatus::Active,
-                                 AccountAccess::ReadAndWrite));
-    ASSERT_TRUE(list.addAccount("Dora", "dora", "pw", AccountStatus::NotActive, AccountAccess::None));
-    EXPECT_EQ(list.accounts().last(), (TUserRec{3, "Dora", "dora", "pw", "data0003",
-                                                AccountStatus::NotActive, AccountAccess::None}));
+    EXPECT_FALSE(list.addAccount(
+        "Alice Archer", "al2", "", AccountStatus::Active, AccountAccess::ReadAndWrite));
+    ASSERT_TRUE(
+        list.addAccount("Dora", "dora", "pw", AccountStatus::NotActive, AccountAccess::None));
+    EXPECT_EQ(list.accounts().last(),
+        (TUserRec {
+            3, "Dora", "dora", "pw", "data0003", AccountStatus::NotActive, AccountAccess::None }));
     // 1, 2, 3 with 2 deleted: the next account takes 2.
     list.removeAt(1); // account 2
     list.removeAt(1); // account 4
@@ -71,8 +74,8 @@ TEST(TUserList, NumbersThatWouldEndTheListAreNeverGiven)
     // With 255 accounts the next would be 256, whose low byte reads as the list end.
     TUserList list;
     for (int i = 1; i <= 256; ++i)
-        ASSERT_TRUE(list.addAccount(QString::number(i), "u", "", AccountStatus::Active,
-                                    AccountAccess::ReadAndWrite));
+        ASSERT_TRUE(list.addAccount(
+            QString::number(i), "u", "", AccountStatus::Active, AccountAccess::ReadAndWrite));
     EXPECT_EQ(list.accounts().at(254).number, 255);
     EXPECT_EQ(list.accounts().at(255).number, 257);
     const auto bytes = TUserList::encode(list);

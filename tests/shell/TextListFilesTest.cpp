@@ -29,7 +29,7 @@ TEST(CaptionList, LoadsTheFixtureAndSavesItsBytesBack)
 TEST(CaptionList, UnusableFilesLeaveTheListEmptyUntilDefaultsAreFilledIn)
 {
     QTemporaryDir temp;
-    for (const QByteArray &bytes : {QByteArray(), QByteArray("Name:\r\n\0\x01\x02", 10)}) {
+    for (const QByteArray &bytes : { QByteArray(), QByteArray("Name:\r\n\0\x01\x02", 10) }) {
         writeBytes(temp.path() + "/labels.dat", bytes);
         CaptionList list;
         list.load(temp.path());
@@ -76,7 +76,7 @@ TEST(DateFormatList, LoadsTheFixtureAndSavesItsBytesBack)
     DateFormatList list;
     ASSERT_TRUE(list.load(temp.path()));
     ASSERT_EQ(list.entries().size(), 1);
-    EXPECT_EQ(list.entries().at(0), (DateFormatList::Entry{2, 17}));
+    EXPECT_EQ(list.entries().at(0), (DateFormatList::Entry { 2, 17 }));
     EXPECT_EQ(list.codeForField(17), 2);
     list.setCodeForField(17, 3);
     ASSERT_TRUE(list.save(temp.path()));
@@ -89,14 +89,14 @@ TEST(DateFormatList, LoadsTheFixtureAndSavesItsBytesBack)
 TEST(DateFormatList, DamagedFilesGiveAnEmptyListThenOneZeroPerDateField)
 {
     QTemporaryDir temp;
-    for (const QByteArray &bytes :
-         {QByteArray(), QByteArray("4\r\n"), QByteArray("x\r\n"), QByteArray("-1"), garbageBytes(30)}) {
+    for (const QByteArray &bytes : { QByteArray(), QByteArray("4\r\n"), QByteArray("x\r\n"),
+             QByteArray("-1"), garbageBytes(30) }) {
         writeBytes(temp.path() + "/date.dat", bytes);
         DateFormatList list;
         list.load(temp.path());
         EXPECT_TRUE(list.isEmpty()) << bytes.toHex().toStdString();
         list.fillDefaultsIfEmpty();
-        EXPECT_EQ(list.entries(), (QList<DateFormatList::Entry>{{0, 17}}));
+        EXPECT_EQ(list.entries(), (QList<DateFormatList::Entry> { { 0, 17 } }));
     }
 }
 
@@ -105,12 +105,12 @@ TEST(DateFormatList, LinesAreMatchedToDateFieldsInOrder)
     QTemporaryDir temp;
     writeBytes(temp.path() + "/date.dat", "1\r\n3\r\n2\r\n");
     DateFormatList list;
-    ASSERT_TRUE(list.load(temp.path(), {4, 9}));
-    EXPECT_EQ(list.entries(), (QList<DateFormatList::Entry>{{1, 4}, {3, 9}}));
+    ASSERT_TRUE(list.load(temp.path(), { 4, 9 }));
+    EXPECT_EQ(list.entries(), (QList<DateFormatList::Entry> { { 1, 4 }, { 3, 9 } }));
 
     writeBytes(temp.path() + "/date.dat", "1");
-    ASSERT_TRUE(list.load(temp.path(), {4, 9}));
-    EXPECT_EQ(list.entries(), (QList<DateFormatList::Entry>{{1, 4}, {0, 9}}));
+    ASSERT_TRUE(list.load(temp.path(), { 4, 9 }));
+    EXPECT_EQ(list.entries(), (QList<DateFormatList::Entry> { { 1, 4 }, { 0, 9 } }));
 }
 
 TEST(DateFormatList, PatternsFollowTheCodes)

@@ -33,9 +33,9 @@ TEST(UserOptionsFile, ReadsTheFullFixtureAndWritesItsBytesBack)
     EXPECT_EQ(o.letterTabsLocation, 1);
     EXPECT_TRUE(o.stayOnTop);
     EXPECT_FALSE(o.displayTips);
-    EXPECT_EQ(o.recordButtonsFont, (FontRecord{"Times New Roman", 3, 12}));
-    EXPECT_EQ(o.oneLineFieldsFont, (FontRecord{"Courier New", 12, 9}));
-    EXPECT_EQ(o.multiLineFieldsFont, (FontRecord{"Verdana", 0, 14}));
+    EXPECT_EQ(o.recordButtonsFont, (FontRecord { "Times New Roman", 3, 12 }));
+    EXPECT_EQ(o.oneLineFieldsFont, (FontRecord { "Courier New", 12, 9 }));
+    EXPECT_EQ(o.multiLineFieldsFont, (FontRecord { "Verdana", 0, 14 }));
     EXPECT_FALSE(o.autoFill);
     EXPECT_FALSE(o.displayReminders);
     EXPECT_EQ(UserOptionsFile::encode(*decoded).toHex().toStdString(), bytes.toHex().toStdString());
@@ -46,7 +46,7 @@ TEST(UserOptionsFile, FileWithoutTheTailKeepsTheCurrentTailValues)
     const QByteArray noTail = settingsFixture("UserOptionsNoTail.dat");
     ASSERT_EQ(noTail.size(), kNoTailSize);
     UserOptions current;
-    current.recordButtonsFont = {"Tahoma", 1, 11};
+    current.recordButtonsFont = { "Tahoma", 1, 11 };
     current.autoFill = false;
     const auto decoded = UserOptionsFile::decode(noTail, current);
     ASSERT_TRUE(decoded);
@@ -62,11 +62,14 @@ TEST(UserOptionsFile, FileWithoutTheTailKeepsTheCurrentTailValues)
 
 TEST(UserOptionsFile, DefaultsWrittenLookAsDocumented)
 {
-    const QByteArray bytes = UserOptionsFile::encode({UserOptions(), "data.dbf", ""});
+    const QByteArray bytes = UserOptionsFile::encode({ UserOptions(), "data.dbf", "" });
     EXPECT_EQ(bytes.left(20).toHex().toStdString(), "0000010000000000000001000000000001000000");
     // Ten words, "data.dbf", an empty folder, two words, two flags, four empty strings.
     const int font = 20 + 9 + 1 + 4 + 2 + 4;
-    EXPECT_EQ(bytes.mid(font, 6), QByteArray("\x05" "Arial", 6));
+    EXPECT_EQ(bytes.mid(font, 6),
+        QByteArray("\x05"
+                   "Arial",
+            6));
     EXPECT_EQ(static_cast<int>(bytes[font + FontRecord::kNameFieldBytes]), 1); // bold
     EXPECT_EQ(bytes.mid(font + 260, 4), QByteArray("\x0a\0\0\0", 4));
     EXPECT_EQ(bytes.right(2), QByteArray("\x01\x01", 2));
@@ -100,8 +103,8 @@ protected:
         UserOptions options;
         options.initialDataFile = initialDataFile;
         options.letterTabs = 1;
-        writeBytes(state.userFolder + "/options.dat",
-                   UserOptionsFile::encode({options, table, folder}));
+        writeBytes(
+            state.userFolder + "/options.dat", UserOptionsFile::encode({ options, table, folder }));
     }
 
     QTemporaryDir temp;
@@ -110,7 +113,7 @@ protected:
 
 TEST_F(UserOptionsRead, MissingOrDamagedFileKeepsDefaultsAndTheUserFolder)
 {
-    for (const QByteArray &damaged : {QByteArray(), garbageBytes(40), garbageBytes(2)}) {
+    for (const QByteArray &damaged : { QByteArray(), garbageBytes(40), garbageBytes(2) }) {
         writeBytes(state.userFolder + "/options.dat", damaged);
         EXPECT_FALSE(UserOptionsFile::read(state));
         EXPECT_EQ(state.userOptions, UserOptions());
@@ -136,20 +139,20 @@ TEST_F(UserOptionsRead, RestoresTheLastDatabaseOnlyWhenAllowed)
         QString expectedFolder;
     };
     const Case cases[] = {
-        {"last used, private", 1, "data_2.dbf", privateFolder, false, AccessLevel::None,
-         "data_2.dbf", privateFolder},
-        {"last used, public, read only", 1, "data_2.dbf", publicFolder, false,
-         AccessLevel::ReadOnly, "data_2.dbf", publicFolder},
-        {"public, no access", 1, "data_2.dbf", publicFolder.toLower(), false, AccessLevel::None,
-         "data.dbf", privateFolder},
-        {"public, no access, supervisor", 1, "data_2.dbf", publicFolder, true, AccessLevel::None,
-         "data_2.dbf", publicFolder},
-        {"default file wanted", 0, "data_2.dbf", publicFolder, false, AccessLevel::ReadAndWrite,
-         "data.dbf", privateFolder},
-        {"empty table name", 1, "", publicFolder, false, AccessLevel::ReadAndWrite, "data.dbf",
-         privateFolder},
-        {"data directory moved", 1, "data_2.dbf", movedFolder, false, AccessLevel::ReadAndWrite,
-         "data_2.dbf", privateFolder},
+        { "last used, private", 1, "data_2.dbf", privateFolder, false, AccessLevel::None,
+            "data_2.dbf", privateFolder },
+        { "last used, public, read only", 1, "data_2.dbf", publicFolder, false,
+            AccessLevel::ReadOnly, "data_2.dbf", publicFolder },
+        { "public, no access", 1, "data_2.dbf", publicFolder.toLower(), false, AccessLevel::None,
+            "data.dbf", privateFolder },
+        { "public, no access, supervisor", 1, "data_2.dbf", publicFolder, true, AccessLevel::None,
+            "data_2.dbf", publicFolder },
+        { "default file wanted", 0, "data_2.dbf", publicFolder, false, AccessLevel::ReadAndWrite,
+            "data.dbf", privateFolder },
+        { "empty table name", 1, "", publicFolder, false, AccessLevel::ReadAndWrite, "data.dbf",
+            privateFolder },
+        { "data directory moved", 1, "data_2.dbf", movedFolder, false, AccessLevel::ReadAndWrite,
+            "data_2.dbf", privateFolder },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -171,8 +174,8 @@ TEST_F(UserOptionsRead, WritesTheCurrentTableAndFolder)
     state.databaseFolder = state.publicFolder();
     state.userOptions.stayOnTop = true;
     ASSERT_TRUE(UserOptionsFile::write(state));
-    const auto decoded =
-        UserOptionsFile::decode(fileBytes(state.userFolder + "/options.dat"), UserOptions());
+    const auto decoded
+        = UserOptionsFile::decode(fileBytes(state.userFolder + "/options.dat"), UserOptions());
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->options, state.userOptions);
     EXPECT_EQ(decoded->lastTableFile.toStdString(), "data_4.dbf");
