@@ -20,7 +20,7 @@ public:
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString folderName(const QString &, const QString &) override { return {}; }
-    void showHelp(int) override { }
+    void showHelp(int) override {}
 };
 
 SilentInteraction silent;

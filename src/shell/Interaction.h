@@ -17,20 +17,16 @@ public:
     virtual ~Interaction();
 
     // Texts may hold "\r" line breaks; helpContext 0 means none.
-    virtual Answer message(
-        MessageKind kind, const QString &text, MessageButtons buttons, int helpContext = 0)
-        = 0;
+    virtual Answer message(MessageKind kind, const QString &text, MessageButtons buttons,
+                           int helpContext = 0) = 0;
     // Returns nothing when the user cancels.
-    virtual std::optional<QString> inputText(
-        const QString &caption, const QString &prompt, const QString &initial)
-        = 0;
+    virtual std::optional<QString> inputText(const QString &caption, const QString &prompt,
+                                             const QString &initial) = 0;
     // An empty result means the user cancelled.
-    virtual QString openFileName(
-        const QString &caption, const QString &folder, const QString &filter)
-        = 0;
-    virtual QString saveFileName(
-        const QString &caption, const QString &folder, const QString &filter)
-        = 0;
+    virtual QString openFileName(const QString &caption, const QString &folder,
+                                 const QString &filter) = 0;
+    virtual QString saveFileName(const QString &caption, const QString &folder,
+                                 const QString &filter) = 0;
     virtual QString folderName(const QString &caption, const QString &folder) = 0;
     virtual void showHelp(int helpContext) = 0;
 
@@ -41,7 +37,7 @@ public:
 
 // Shorthands for the common message shapes.
 Answer showMessage(MessageKind kind, const QString &text,
-    MessageButtons buttons = MessageButtons::Ok, int helpContext = 0);
+                   MessageButtons buttons = MessageButtons::Ok, int helpContext = 0);
 bool askYesNo(MessageKind kind, const QString &text);
 
 } // namespace zendrova
