@@ -17,6 +17,17 @@ inline constexpr ScrambleKey kSettingsKey { 0x13, 0x07, 0x1C, 0x02, 0x11, 0x0B, 
 inline constexpr ScrambleKey kAccountsKey { 0x0A, 0x19, 0x03, 0x16, 0x01, 0x1D, 0x0C, 0x12, 0x06,
     0x1B };
 
+constexpr bool isValidKey(const ScrambleKey &key)
+{
+    for (std::uint8_t b : key) {
+        if (b < 1 || b > 31)
+            return false;
+    }
+    return true;
+}
+static_assert(isValidKey(kSettingsKey) && isValidKey(kAccountsKey));
+static_assert(kSettingsKey != kAccountsKey);
+
 // Scrambling is its own inverse: the same call encodes and decodes.
 inline QByteArray scrambled(QByteArray bytes, const ScrambleKey &key)
 {
