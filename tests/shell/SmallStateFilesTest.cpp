@@ -5,6 +5,8 @@
 #include "shell/WindowPlacementFile.h"
 #include "support/ScriptedInteraction.h"
 
+#include <QtEndian>
+
 using namespace zendrova;
 using namespace zendrova::test;
 
@@ -22,13 +24,11 @@ TEST(WindowPlacementFile, ReadsTheFixtureAndWritesItsBytesBack)
 TEST(WindowPlacementFile, UnusableFilesAreIgnored)
 {
     const QByteArray good = settingsFixture("wnd.dat");
+    // The fixture with one of its five integers replaced.
     auto withField = [&](int field, qint32 value) {
-        return WindowPlacementFile::encode([&] {
-            auto p = *WindowPlacementFile::decode(good);
-            std::int32_t *fields[] = { &p.top, &p.left, &p.width, &p.height, &p.cardPageWidth };
-            *fields[field] = value;
-            return p;
-        }());
+        QByteArray bytes = good;
+        qToLittleEndian(value, bytes.data() + 4 * field);
+        return bytes;
     };
     const QByteArray unusable[] = { QByteArray(), good.left(19), good + '\0', withField(2, 0),
         withField(3, -5), withField(4, 0) };
