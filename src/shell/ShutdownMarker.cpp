@@ -1,0 +1,58 @@
+#include "shell/ShutdownMarker.h"
+
+#include "shell/FileLookup.h"
+#include "shell/Interaction.h"
+#include "shell/WholeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace zendrova {
+
+namespace {
+// Enough to tell the marker from anything else; a longer line is not the marker.
+constexpr qint64 kFirstLineBytes = 64;
+} // namespace
+
+bool ShutdownMarker::lastRunWasClean(const QString &userFolder)
+{
+    const QString path = findFileCaseInsensitive(userFolder, kFileName);
+    QFile file(path);
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return true;
+    QByteArray firstLine = file.read(kFirstLineBytes);
+    for (qsizetype i = 0; i < firstLine.size(); ++i) {
+        if (firstLine[i] == '\r' || firstLine[i] == '\n') {
+            firstLine.truncate(i);
+            break;
+        }
+    }
+    return firstLine == kClean;
+}
+
+void ShutdownMarker::writeRunning(const QString &userFolder)
+{
+    writeWholeFile(programFilePath(userFolder, kFileName), kRunning);
+}
+
+void ShutdownMarker::writeClean(const QString &userFolder)
+{
+    writeWholeFile(programFilePath(userFolder, kFileName), kClean);
+}
+
+bool ShutdownMarker::checkAtStartUp(const QString &userFolder, const QString &productName)
+{
+    const bool clean = lastRunWasClean(userFolder);
+    if (!clean) {
+        showMessage(MessageKind::Warning,
+            productName
+                + tr(" was not Closed normally!\rIt is STRONGLY recommended that you Restore "
+                     "the last used database from your backup. For more information click "
+                     "on Help."),
+            MessageButtons::OkHelp, kHelpContext);
+    }
+    writeRunning(userFolder);
+    return !clean;
+}
+
+} // namespace zendrova

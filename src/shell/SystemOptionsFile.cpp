@@ -1,0 +1,88 @@
+#include "shell/SystemOptionsFile.h"
+
+#include "shell/AppState.h"
+#include "shell/ByteReader.h"
+#include "shell/ByteWriter.h"
+#include "shell/WholeFile.h"
+
+#include <QFileInfo>
+
+namespace zendrova {
+
+namespace {
+
+std::optional<SystemOptionsFile::Record> readRecordIn(const QString &folder)
+{
+    const auto bytes = readFileIn(folder, SystemOptionsFile::kFileName);
+    return bytes ? SystemOptionsFile::decode(*bytes) : std::nullopt;
+}
+
+bool canEnter(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isExecutable();
+}
+
+} // namespace
+
+std::optional<SystemOptionsFile::Record> SystemOptionsFile::decode(const QByteArray &bytes)
+{
+    ByteReader in(bytes);
+    Record record;
+    record.options.passwordMode = static_cast<PasswordMode>(in.choice(1));
+    record.options.publicAccessRights = static_cast<PublicAccessRights>(in.choice(3));
+    record.dataDirectory = in.scrambled(kSettingsKey);
+    record.options.usersCount = static_cast<UsersCount>(in.choice(1));
+    record.supervisorPassword = in.scrambled(kSettingsKey);
+    if (!in.ok())
+        return std::nullopt;
+    return record;
+}
+
+QByteArray SystemOptionsFile::encode(const Record &record)
+{
+    ByteWriter out;
+    out.word(static_cast<std::uint16_t>(record.options.passwordMode));
+    out.word(static_cast<std::uint16_t>(record.options.publicAccessRights));
+    out.scrambled(record.dataDirectory, kSettingsKey);
+    out.word(static_cast<std::uint16_t>(record.options.usersCount));
+    out.scrambled(record.supervisorPassword, kSettingsKey);
+    return out.bytes();
+}
+
+bool SystemOptionsFile::read(AppState &state)
+{
+    const auto fromProgramFolder = readRecordIn(state.programFolder);
+    if (!fromProgramFolder)
+        return false;
+    state.systemOptions = fromProgramFolder->options;
+    state.supervisorPassword = fromProgramFolder->supervisorPassword;
+    state.dataDirectory = fromProgramFolder->dataDirectory;
+
+    // The shared copy is the one every workstation of the installation sees.
+    if (state.dataDirectory != state.programFolder) {
+        if (const auto fromDataDirectory = readRecordIn(state.dataDirectory)) {
+            state.systemOptions = fromDataDirectory->options;
+            state.supervisorPassword = fromDataDirectory->supervisorPassword;
+        }
+    }
+
+    if (!canEnter(state.dataDirectory) || !canEnter(state.programFolder))
+        state.dataDirectory = state.programFolder;
+    return true;
+}
+
+bool SystemOptionsFile::write(const AppState &state)
+{
+    if (!ByteWriter::fitsString(state.dataDirectory)
+        || !ByteWriter::fitsString(state.supervisorPassword))
+        return false;
+    const QByteArray bytes
+        = encode({ state.systemOptions, state.dataDirectory, state.supervisorPassword });
+    bool written = writeFileIn(state.programFolder, kFileName, bytes);
+    if (state.dataDirectory != state.programFolder)
+        written = writeFileIn(state.dataDirectory, kFileName, bytes) && written;
+    return written;
+}
+
+} // namespace zendrova
