@@ -117,7 +117,7 @@ void Calculator::operatorKey(QChar op)
             return;
     }
     m_pending = op;
-    m_operand = displayValue();
+    m_operand = toReal48(displayValue()).value_or(0.0L);
 }
 
 void Calculator::showResult(long double value)
