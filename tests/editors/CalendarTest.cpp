@@ -6,7 +6,6 @@
 #include "editors/ui/TfrmCalPop.h"
 
 #include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -105,19 +104,9 @@ TEST(Calendar, PopupsStayOnTheScreen)
                                                QRect(1024, 0, 1280, 1024)));
 }
 
-// Runs the editor's button with the popup driven by `drive` once it is up.
 bool runCalendar(TDateEdit &edit, const std::function<void(TfrmCalPop *)> &drive)
 {
-    bool driven = false;
-    QTimer::singleShot(0, &edit, [&] {
-        auto *popup = edit.findChild<TfrmCalPop *>();
-        if (!popup)
-            return;
-        driven = true;
-        drive(popup);
-    });
-    QTest::mouseClick(edit.button(), Qt::LeftButton);
-    return driven;
+    return test::runPopup<TfrmCalPop>(edit, drive);
 }
 
 TEST(Calendar, BlankFieldOpensOnTodayAndEscapeLeavesItBlank)

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -203,17 +202,10 @@ TEST(Calculator, EnterFinishesThePendingOperationAndCloses)
 // Runs the field's calculator, pressing the named buttons in turn.
 bool runCalculator(TCurrencyEdit &edit, const QStringList &buttons)
 {
-    bool driven = false;
-    QTimer::singleShot(0, &edit, [&] {
-        auto *calculator = edit.findChild<TCalcDlg *>();
-        if (!calculator)
-            return;
-        driven = true;
+    return test::runPopup<TCalcDlg>(edit, std::function<void(TCalcDlg *)>([&](TCalcDlg *calculator) {
         for (const QString &name : buttons)
             calculator->findChild<QPushButton *>(name)->click();
-    });
-    QTest::mouseClick(edit.button(), Qt::LeftButton);
-    return driven;
+    }));
 }
 
 TEST(Calculator, OkFormatsTheResultAndCancelRestoresTheText)

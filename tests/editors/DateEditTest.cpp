@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace zendrova {
@@ -79,31 +78,16 @@ TEST(DateEdit, MouseClickNeverLeavesTheCaretBeforeASeparator)
     EXPECT_EQ(0, edit.caret());
 }
 
-// A window with a date field and a second box to move the focus to.
-class DateEditWindow : public ::testing::Test
+class DateEditWindow : public test::FieldWindow<TDateEdit>
 {
 protected:
     void SetUp() override
     {
-        auto *layout = new QVBoxLayout(&window);
-        edit = new TDateEdit;
-        other = new QLineEdit;
-        layout->addWidget(edit);
-        layout->addWidget(other);
-        edit->setDateFormat(QStringLiteral("mm/dd/yyyy"));
-        ASSERT_TRUE(test::showActive(&window));
-        edit->setFocus();
-    }
-    void leave()
-    {
-        other->setFocus();
-        QCoreApplication::processEvents();
+        test::FieldWindow<TDateEdit>::SetUp();
+        field->setDateFormat(QStringLiteral("mm/dd/yyyy"));
     }
 
     FixedToday today{kToday};
-    QWidget window;
-    TDateEdit *edit = nullptr;
-    QLineEdit *other = nullptr;
 };
 
 TEST_F(DateEditWindow, LeavingZeroFillsAValidDateSilently)
@@ -114,13 +98,13 @@ TEST_F(DateEditWindow, LeavingZeroFillsAValidDateSilently)
         {"02291996", "02/29/1996"},
     };
     for (const auto &[keys, shown] : cases) {
-        edit->setFocus();
+        field->setFocus();
         QCoreApplication::processEvents();
-        edit->setDate(QString());
-        typeKeys(edit, QString::fromLatin1(keys));
+        field->setDate(QString());
+        typeKeys(field, QString::fromLatin1(keys));
         ScriptedInteraction script; // any message fails
         leave();
-        EXPECT_EQ(QString::fromLatin1(shown), edit->Date()) << keys;
+        EXPECT_EQ(QString::fromLatin1(shown), field->Date()) << keys;
         EXPECT_TRUE(other->hasFocus()) << keys;
     }
 }
@@ -134,17 +118,17 @@ TEST_F(DateEditWindow, AnInvalidDateIsReportedAndKeepsTheFocus)
         {"HRRR51996", "00/05/1996"}, // a blank month group becomes 00
     };
     for (const auto &[keys, kept] : cases) {
-        edit->setFocus();
+        field->setFocus();
         QCoreApplication::processEvents();
-        edit->setDate(QString());
-        typeKeys(edit, QString::fromLatin1(keys));
+        field->setDate(QString());
+        typeKeys(field, QString::fromLatin1(keys));
         ScriptedInteraction script;
         script.expectMessage(QStringLiteral("Invalid Date!"));
         leave();
-        EXPECT_EQ(QString::fromLatin1(kept), edit->Date()) << keys;
-        EXPECT_TRUE(edit->hasFocus()) << keys;
+        EXPECT_EQ(QString::fromLatin1(kept), field->Date()) << keys;
+        EXPECT_TRUE(field->hasFocus()) << keys;
         // The value of a buffer that is not a date is today.
-        EXPECT_EQ(serialFromDate(kToday), edit->value()) << keys;
+        EXPECT_EQ(serialFromDate(kToday), field->value()) << keys;
     }
 }
 

@@ -2,8 +2,15 @@
 
 #include "editors/Clock.h"
 
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
 
 namespace zendrova::test {
 
@@ -41,6 +48,48 @@ inline bool showActive(QWidget *window)
     window->show();
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
+}
+
+// A shown, active window holding a field and a second box to move the focus to.
+template <typename Field>
+class FieldWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        auto *layout = new QVBoxLayout(&window);
+        field = new Field;
+        other = new QLineEdit;
+        layout->addWidget(field);
+        layout->addWidget(other);
+        ASSERT_TRUE(showActive(&window));
+        field->setFocus();
+    }
+    void leave()
+    {
+        other->setFocus();
+        QCoreApplication::processEvents();
+    }
+
+    QWidget window;
+    Field *field = nullptr;
+    QLineEdit *other = nullptr;
+};
+
+// Clicks the field's button and, once its modal popup is up, hands it to
+// `drive`, which must close it. False when no popup came up.
+template <typename Popup, typename Field>
+bool runPopup(Field &field, const std::function<void(Popup *)> &drive)
+{
+    bool driven = false;
+    QTimer::singleShot(0, &field, [&] {
+        if (auto *popup = field.template findChild<Popup *>()) {
+            driven = true;
+            drive(popup);
+        }
+    });
+    QTest::mouseClick(field.button(), Qt::LeftButton);
+    return driven;
 }
 
 } // namespace zendrova::test

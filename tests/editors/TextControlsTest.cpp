@@ -160,48 +160,26 @@ TEST(EditMenu, MemoSavesAndLoadsTextFiles)
     EXPECT_EQ(QStringLiteral("Rookie card\nSigned"), memo.toPlainText());
 }
 
-class DirEditWindow : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        auto *layout = new QVBoxLayout(&window);
-        edit = new TDirEdit;
-        other = new QLineEdit;
-        layout->addWidget(edit);
-        layout->addWidget(other);
-        ASSERT_TRUE(test::showActive(&window));
-        edit->setFocus();
-    }
-    void leave()
-    {
-        other->setFocus();
-        QCoreApplication::processEvents();
-    }
-
-    QWidget window;
-    TDirEdit *edit = nullptr;
-    QLineEdit *other = nullptr;
-};
+using DirEditWindow = test::FieldWindow<TDirEdit>;
 
 TEST_F(DirEditWindow, MissingFolderIsRejected)
 {
-    edit->setUpperCase(true);
-    QTest::keyClicks(edit, QStringLiteral("c:\\data"));
-    EXPECT_EQ(QStringLiteral("C:\\DATA"), edit->text());
+    field->setUpperCase(true);
+    QTest::keyClicks(field, QStringLiteral("c:\\data"));
+    EXPECT_EQ(QStringLiteral("C:\\DATA"), field->text());
     ScriptedInteraction script;
     script.expectMessage(QStringLiteral("Invalid directory!"));
     leave();
-    EXPECT_TRUE(edit->hasFocus());
-    EXPECT_EQ(QStringLiteral("C:\\DATA"), edit->text());
+    EXPECT_TRUE(field->hasFocus());
+    EXPECT_EQ(QStringLiteral("C:\\DATA"), field->text());
 }
 
 TEST_F(DirEditWindow, ExistingFolderIsAcceptedAndTheCurrentFolderKept)
 {
     QTemporaryDir dir;
     const QString before = QDir::currentPath();
-    edit->setUpperCase(false);
-    edit->setText(dir.path());
+    field->setUpperCase(false);
+    field->setText(dir.path());
     ScriptedInteraction script; // no message
     leave();
     EXPECT_TRUE(other->hasFocus());
@@ -212,12 +190,12 @@ TEST_F(DirEditWindow, ButtonTakesTheChosenFolder)
 {
     ScriptedInteraction script;
     script.expectFileName(QStringLiteral("/srv/cards"));
-    QTest::mouseClick(edit->button(), Qt::LeftButton);
-    EXPECT_EQ(QStringLiteral("/srv/cards"), edit->text());
+    QTest::mouseClick(field->button(), Qt::LeftButton);
+    EXPECT_EQ(QStringLiteral("/srv/cards"), field->text());
     script.expectFileName(QString()); // cancelled: unchanged
-    QTest::mouseClick(edit->button(), Qt::LeftButton);
-    EXPECT_EQ(QStringLiteral("/srv/cards"), edit->text());
-    EXPECT_EQ(QStringLiteral("Click here to select a directory"), edit->ButtonHint());
+    QTest::mouseClick(field->button(), Qt::LeftButton);
+    EXPECT_EQ(QStringLiteral("/srv/cards"), field->text());
+    EXPECT_EQ(QStringLiteral("Click here to select a directory"), field->ButtonHint());
 }
 
 TEST(FilterEdit, ValidCharsLimitTypingAndTrimTheText)

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextEdit>
+#include <functional>
 
 namespace zendrova::EditTargetActions {
 
@@ -43,52 +43,51 @@ EditMenuInput inspect(QWidget *component)
     return input;
 }
 
-void undo(QWidget *component)
+namespace {
+// Runs the memo's or the line edit's own command, whichever the control is.
+template <typename MemoCommand, typename LineCommand>
+void onControl(QWidget *component, MemoCommand memoCommand, LineCommand lineCommand)
 {
     if (auto *memo = memoOf(component))
-        memo->undo();
+        std::invoke(memoCommand, memo);
     else if (auto *line = lineOf(component))
-        line->undo();
+        std::invoke(lineCommand, line);
+}
+} // namespace
+
+void undo(QWidget *component)
+{
+    onControl(component, &QPlainTextEdit::undo, &QLineEdit::undo);
 }
 
 void cut(QWidget *component)
 {
-    if (auto *memo = memoOf(component))
-        memo->cut();
-    else if (auto *line = lineOf(component))
-        line->cut();
+    onControl(component, &QPlainTextEdit::cut, &QLineEdit::cut);
 }
 
 void copy(QWidget *component)
 {
-    if (auto *memo = memoOf(component))
-        memo->copy();
-    else if (auto *line = lineOf(component))
-        line->copy();
+    onControl(component, &QPlainTextEdit::copy, &QLineEdit::copy);
 }
 
 void paste(QWidget *component)
 {
-    if (auto *memo = memoOf(component))
-        memo->paste();
-    else if (auto *line = lineOf(component))
-        line->paste();
+    onControl(component, &QPlainTextEdit::paste, &QLineEdit::paste);
 }
 
 void deleteSelection(QWidget *component)
 {
-    if (auto *memo = memoOf(component))
-        memo->textCursor().removeSelectedText();
-    else if (auto *line = lineOf(component); line && line->hasSelectedText())
-        line->del();
+    onControl(
+        component, [](QPlainTextEdit *memo) { memo->textCursor().removeSelectedText(); },
+        [](QLineEdit *line) {
+            if (line->hasSelectedText())
+                line->del();
+        });
 }
 
 void selectAll(QWidget *component)
 {
-    if (auto *memo = memoOf(component))
-        memo->selectAll();
-    else if (auto *line = lineOf(component))
-        line->selectAll();
+    onControl(component, &QPlainTextEdit::selectAll, &QLineEdit::selectAll);
 }
 
 } // namespace zendrova::EditTargetActions

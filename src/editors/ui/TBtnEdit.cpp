@@ -2,9 +2,12 @@
 
 #include "editors/ui/EditAlignment.h"
 #include "editors/ui/TEditButton.h"
+#include "shell/Interaction.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 
 namespace zendrova {
 
@@ -93,6 +96,22 @@ void TBtnEdit::focusInEvent(QFocusEvent *event)
 bool TBtnEdit::isEnterKey(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+bool TBtnEdit::changesField(const QFocusEvent *event)
+{
+    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+}
+
+void TBtnEdit::refuseLeaving(const QString &message)
+{
+    showMessage(MessageKind::Error, message);
+    // Queued: the focus is still moving while the focus-out event runs.
+    QPointer<TBtnEdit> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (self)
+            self->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void TBtnEdit::keyPressEvent(QKeyEvent *event)

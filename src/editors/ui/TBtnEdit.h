@@ -43,6 +43,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     // Enter and Return never become text; the key goes on to the dialog.
     static bool isEnterKey(const QKeyEvent *event);
+    // True when the focus moves between controls; menus, popups and other
+    // windows taking or giving back the focus do not leave or enter the field.
+    static bool changesField(const QFocusEvent *event);
+    // Reports why the field cannot be left and takes the focus back.
+    void refuseLeaving(const QString &message);
 
 private:
     void layoutButton();

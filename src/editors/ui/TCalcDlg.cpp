@@ -1,6 +1,6 @@
 #include "editors/ui/TCalcDlg.h"
 
-#include "editors/ui/DialogGlyphs.h"
+#include "editors/ui/DialogButtons.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,16 +16,6 @@ QChar localePoint()
 {
     const QString point = QLocale().decimalPoint();
     return point.isEmpty() ? QLatin1Char('.') : point[0];
-}
-
-QPushButton *plainButton(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
-    button->setGeometry(geometry);
-    return button;
 }
 
 } // namespace
@@ -57,12 +47,12 @@ TCalcDlg::TCalcDlg(QLineEdit *editor)
     addKey("B_Perc", QStringLiteral("%"), tr("Percent"), QLatin1Char('%'), 2, 4);
     addKey("B_Equ", QStringLiteral("="), tr("Equals"), QLatin1Char('='), 3, 4);
 
-    m_ok = plainButton(this, "B_OK", QRect(21, 143, 33, 25));
+    m_ok = popupButton(this, QStringLiteral("B_OK"), QRect(21, 143, 33, 25));
     m_ok->setIcon(dialogGlyph(DialogGlyph::Check));
     m_ok->setToolTip(tr("Close and Update the edit field"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    QPushButton *cancel = plainButton(this, "B_Cancel", QRect(61, 143, 33, 25));
+    QPushButton *cancel = popupButton(this, QStringLiteral("B_Cancel"), QRect(61, 143, 33, 25));
     cancel->setIcon(dialogGlyph(DialogGlyph::Cross));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -70,7 +60,7 @@ TCalcDlg::TCalcDlg(QLineEdit *editor)
 QPushButton *TCalcDlg::addKey(const char *name, const QString &caption, const QString &hint,
                               QChar key, int column, int row)
 {
-    QPushButton *button = plainButton(this, name, QRect(6 + 26 * column, 6 + 26 * row, 25, 25));
+    QPushButton *button = popupButton(this, QString::fromLatin1(name), QRect(6 + 26 * column, 6 + 26 * row, 25, 25));
     button->setText(caption);
     button->setToolTip(hint);
     connect(button, &QPushButton::clicked, this, [this, key] { press(key); });

@@ -98,7 +98,7 @@ void TCurrencyEdit::keyPressEvent(QKeyEvent *event)
 void TCurrencyEdit::focusOutEvent(QFocusEvent *event)
 {
     TBtnEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    if (changesField(event))
         parseAndShow();
 }
 

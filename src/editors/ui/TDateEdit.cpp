@@ -4,7 +4,6 @@
 #include "editors/HelpTopic.h"
 #include "editors/PopupPlacement.h"
 #include "editors/ui/TfrmCalPop.h"
-#include "shell/Interaction.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -12,7 +11,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 
 namespace zendrova {
 
@@ -195,8 +193,8 @@ void TDateEdit::inputMethodEvent(QInputMethodEvent *)
 void TDateEdit::focusInEvent(QFocusEvent *event)
 {
     TBtnEdit::focusInEvent(event);
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
-        return;
+    if (!changesField(event))
+        return; // back from a menu or the calendar: still the same visit
     m_buffer.home();
     m_buffer.rememberUndo();
     refresh();
@@ -205,17 +203,8 @@ void TDateEdit::focusInEvent(QFocusEvent *event)
 void TDateEdit::focusOutEvent(QFocusEvent *event)
 {
     TBtnEdit::focusOutEvent(event);
-    // Menus, the calendar and other windows taking the focus do not leave the field.
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
-        return;
-    if (!validate()) {
-        showMessage(MessageKind::Error, tr("Invalid Date!"));
-        QPointer<TDateEdit> self(this);
-        QTimer::singleShot(0, this, [self] {
-            if (self)
-                self->setFocus(Qt::OtherFocusReason);
-        });
-    }
+    if (changesField(event) && !validate())
+        refuseLeaving(tr("Invalid Date!"));
 }
 
 void TDateEdit::contextMenuEvent(QContextMenuEvent *event)

@@ -5,8 +5,6 @@
 
 #include <QDir>
 #include <QFocusEvent>
-#include <QPointer>
-#include <QTimer>
 
 namespace zendrova {
 
@@ -42,16 +40,8 @@ void TDirEdit::applyCase()
 void TDirEdit::focusOutEvent(QFocusEvent *event)
 {
     TBtnEdit::focusOutEvent(event);
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
-        return;
-    if (!isUsableFolder(text())) {
-        showMessage(MessageKind::Error, tr("Invalid directory!"));
-        QPointer<TDirEdit> self(this);
-        QTimer::singleShot(0, this, [self] {
-            if (self)
-                self->setFocus(Qt::OtherFocusReason);
-        });
-    }
+    if (changesField(event) && !isUsableFolder(text()))
+        refuseLeaving(tr("Invalid directory!"));
 }
 
 void TDirEdit::ButtonClick()

@@ -1,7 +1,7 @@
 #include "editors/ui/TfrmCalPop.h"
 
 #include "editors/Clock.h"
-#include "editors/ui/DialogGlyphs.h"
+#include "editors/ui/DialogButtons.h"
 #include "editors/ui/TDateEdit.h"
 
 #include <QKeyEvent>
@@ -28,13 +28,9 @@ QFont calendarFont()
 QPushButton *glyphButton(QWidget *parent, const QString &name, DialogGlyph glyph,
                          const QString &hint, const QRect &geometry)
 {
-    auto *button = new QPushButton(parent);
-    button->setObjectName(name);
+    QPushButton *button = popupButton(parent, name, geometry);
     button->setIcon(dialogGlyph(glyph));
     button->setToolTip(hint);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
-    button->setGeometry(geometry);
     return button;
 }
 

@@ -1,7 +1,8 @@
-#include "editors/ui/DialogGlyphs.h"
+#include "editors/ui/DialogButtons.h"
 
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace zendrova {
 
@@ -20,6 +21,16 @@ QIcon dialogGlyph(DialogGlyph glyph)
         p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
     }
     return QIcon(pixmap);
+}
+
+QPushButton *popupButton(QWidget *parent, const QString &objectName, const QRect &geometry)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(objectName);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    button->setGeometry(geometry);
+    return button;
 }
 
 } // namespace zendrova
