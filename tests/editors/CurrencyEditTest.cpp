@@ -104,6 +104,23 @@ TEST(CurrencyEdit, EnterIsDroppedAndDefaultsAreThoseOfAnAmountField)
     EXPECT_EQ(QStringLiteral("12"), edit.text());
 }
 
+TEST(CurrencyEdit, ColourChangesShowWhenTheyConcernTheShownSign)
+{
+    TCurrencyEdit edit;
+    edit.setText(QStringLiteral("-3"));
+    edit.parseAndShow();
+    edit.setPlusColor(Qt::darkCyan);
+    EXPECT_EQ(QColor(Qt::red), edit.textColor());
+    edit.setNegColor(Qt::magenta);
+    EXPECT_EQ(QColor(Qt::magenta), edit.textColor());
+    edit.setValue(4);
+    EXPECT_EQ(QColor(Qt::darkCyan), edit.textColor());
+    edit.setText(QStringLiteral("-1.2.3")); // does not convert: 4 stays, and its colour
+    edit.parseAndShow();
+    EXPECT_EQ(QStringLiteral("4.00"), edit.text());
+    EXPECT_EQ(QColor(Qt::darkCyan), edit.textColor());
+}
+
 struct CalcCase
 {
     const char *keys;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
+#include <cmath>
 
 namespace zendrova {
 
@@ -39,17 +40,15 @@ void TCurrencyEdit::setDisplayFormat(const QString &format)
 
 void TCurrencyEdit::setPlusColor(const QColor &colour)
 {
-    const bool inUse = textColor() == m_plusColor;
     m_plusColor = colour;
-    if (inUse)
+    if (!m_showsNegative)
         setTextColor(colour);
 }
 
 void TCurrencyEdit::setNegColor(const QColor &colour)
 {
-    const bool inUse = textColor() == m_negColor;
     m_negColor = colour;
-    if (inUse && m_negColor != m_plusColor)
+    if (m_showsNegative)
         setTextColor(colour);
 }
 
@@ -67,7 +66,10 @@ void TCurrencyEdit::setTextColor(const QColor &colour)
 
 void TCurrencyEdit::showValue()
 {
-    setTextColor(CurrencyText::looksNegative(text()) ? m_negColor : m_plusColor);
+    // The colour follows the amount shown, so a value set in code or kept after
+    // a text that did not convert is coloured by its own sign.
+    m_showsNegative = std::signbit(m_value);
+    setTextColor(m_showsNegative ? m_negColor : m_plusColor);
     setText(CurrencyText::format(m_value, m_displayFormat));
 }
 

@@ -45,6 +45,7 @@ private:
     void setTextColor(const QColor &colour);
 
     long double m_value = 0.0L;
+    bool m_showsNegative = false;
     QString m_displayFormat = QStringLiteral(",0.00");
     QColor m_plusColor = Qt::blue;
     QColor m_negColor = Qt::red;

@@ -147,8 +147,12 @@ void TDateEdit::keyPressEvent(QKeyEvent *event)
         m_buffer.eraseAfterCaret();
         break;
     default: {
+        if (isEnterKey(event)) {
+            TBtnEdit::keyPressEvent(event); // refused here, left to the dialog
+            return;
+        }
         const QString text = event->text();
-        if (isEnterKey(event) || (!text.isEmpty() && text[0].isPrint())) {
+        if (!text.isEmpty() && text[0].isPrint()) {
             if (text.size() == 1 && text[0].isDigit() && text[0].unicode() < 128)
                 m_buffer.typeDigit(text[0]);
             else
