@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+
+class QPushButton;
+class QRect;
+class QWidget;
+
+namespace zendrova {
+
+// Drawn glyphs of the caption-less dialog buttons: a green check mark for
+// OK and Yes, a red cross for Cancel.
+enum class DialogGlyph { Check, Cross };
+QIcon dialogGlyph(DialogGlyph glyph);
+
+// A push button of the popups: placed by hand, never taking the focus or
+// reacting to Enter on its own (the popup handles its keys).
+QPushButton *popupButton(QWidget *parent, const QString &objectName, const QRect &geometry);
+
+} // namespace zendrova
