@@ -744,9 +744,8 @@ bool Table::isNull(int pos) const
     switch (fieldKind(pos)) {
     case FieldKind::Memo:
     case FieldKind::Picture:
-        if (m_memoChanged[size_t(pos)])
-            return m_memoValues[size_t(pos)]->empty();
-        return codec::parseBlock(rawValue(pos)) == 0;
+        // Some writers store an empty value in a block of its own.
+        return codec::parseBlock(rawValue(pos)) == 0 && !m_memoChanged[size_t(pos)] ? true : asBlob(pos).empty();
     case FieldKind::Logical: {
         const char c = char(std::toupper(static_cast<unsigned char>(rawValue(pos)[0])));
         return c != 'T' && c != 'F' && c != 'Y' && c != 'N';
