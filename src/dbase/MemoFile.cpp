@@ -101,11 +101,16 @@ void MemoFile::loadFreeList()
         floor = at + count;
         at = next;
     }
-    if (at == 0 || at > fileBlocks)
-        damaged("the next free block lies outside the file");
-    if (!m_free.empty() && m_free.back().start + m_free.back().count > at)
+    if (at == 0)
         damaged("the free block list is out of order");
-    m_endBlock = at;
+    // The list is saved before a value is written into the blocks it gave
+    // out, so a stop in between leaves the end beyond the file: nothing uses
+    // those blocks, and appending starts again at the file's end.
+    m_endBlock = uint32_t(std::min<uint64_t>(at, fileBlocks));
+    if (m_endBlock == 0)
+        m_endBlock = 1;
+    if (!m_free.empty() && m_free.back().start + m_free.back().count > m_endBlock)
+        damaged("the free block list is out of order");
 }
 
 void MemoFile::saveFreeList()
@@ -211,12 +216,13 @@ uint32_t MemoFile::write(std::string_view data)
         block = m_endBlock;
         m_endBlock += blocks;
     }
+    // The list first: a stop before the value is written only leaks blocks.
+    saveFreeList();
     std::string bytes(size_t(blocks) * m_blockSize, '\0');
     std::copy(kValueMark, kValueMark + 4, bytes.begin());
     putU32(bytes.data() + 4, uint32_t(data.size() + kValueHeader));
     std::copy(data.begin(), data.end(), bytes.begin() + kValueHeader);
     m_file.write(uint64_t(block) * m_blockSize, bytes.data(), bytes.size());
-    saveFreeList();
     return block;
 }
 

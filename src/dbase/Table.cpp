@@ -23,6 +23,7 @@ using locks::kRecordBase;
 using locks::kHeader;
 
 constexpr size_t kReadAhead = 64 * 1024;
+constexpr size_t kAppendBatch = 256 * 1024;
 constexpr char kLive = ' ';
 constexpr char kDeleted = '*';
 constexpr char kEndOfFile = '\x1A';
@@ -151,6 +152,7 @@ void Table::open()
 
 void Table::releaseAll()
 {
+    m_pendingAppends.clear();
     m_memo.reset();
     m_dbf.close(); // closing the descriptor drops its OFD locks
     m_state = State::Inactive;
@@ -180,6 +182,7 @@ void Table::close()
 void Table::flush()
 {
     requireOpen();
+    flushAppends();
     if (!m_written)
         return;
     if (m_memo)
@@ -271,6 +274,7 @@ uint32_t Table::physicalCount(bool refresh)
 
 const char *Table::recordBytes(uint32_t recno)
 {
+    flushAppends();
     if (recno < m_cacheFirst || recno >= m_cacheFirst + m_cacheCount) {
         const uint32_t want = std::max<uint32_t>(1, uint32_t(kReadAhead / m_header.recordLength));
         const uint32_t count = std::min<uint32_t>(want, m_count - recno + 1);
@@ -289,6 +293,7 @@ bool Table::isDeleted(uint32_t recno)
 
 void Table::readRecordFresh(uint32_t recno, std::string &into)
 {
+    flushAppends();
     into.resize(m_header.recordLength);
     m_dbf.readExact(recordOffset(recno), into.data(), into.size(), "a record");
     if (recno >= m_cacheFirst && recno < m_cacheFirst + m_cacheCount)
@@ -581,12 +586,20 @@ void Table::writeMemos(std::vector<uint32_t> &toRelease)
     }
 }
 
+void Table::flushAppends()
+{
+    if (m_pendingAppends.empty())
+        return;
+    m_pendingAppends += kEndOfFile;
+    m_dbf.write(recordOffset(m_pendingFirst), m_pendingAppends.data(), m_pendingAppends.size());
+    m_pendingAppends.clear();
+    writeHeaderCount();
+}
+
 void Table::writeHeaderCount()
 {
-    if (!m_written) {
-        m_header.setToday();
-        m_written = true;
-    }
+    m_header.setToday();
+    m_written = true;
     char bytes[7];
     bytes[0] = char(m_header.year);
     bytes[1] = char(m_header.month);
@@ -605,6 +618,8 @@ void Table::commit(Change change)
     const bool shared = !m_exclusive;
     bool headerLocked = false;
     bool memoLocked = false;
+    if (change != Change::Insert)
+        flushAppends(); // the change may concern a record still waiting in the batch
     try {
         if (change == Change::Insert && shared) {
             acquireShortLock(m_dbf, kHeader, "Table " + m_path);
@@ -638,7 +653,17 @@ void Table::commit(Change change)
             writeMemos(toRelease);
         }
         m_buffer[0] = change == Change::Delete ? kDeleted : kLive;
-        if (change == Change::Insert) {
+        if (change == Change::Insert && !shared) {
+            if (m_pendingAppends.empty())
+                m_pendingFirst = recno;
+            m_pendingAppends += m_buffer;
+            m_count = recno;
+            m_written = true;
+            if (m_pendingAppends.size() >= kAppendBatch)
+                flushAppends();
+            if (m_liveCount)
+                ++*m_liveCount;
+        } else if (change == Change::Insert) {
             std::string bytes = m_buffer;
             bytes += kEndOfFile;
             m_dbf.write(recordOffset(recno), bytes.data(), bytes.size());

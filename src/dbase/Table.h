@@ -159,6 +159,7 @@ private:
     void commit(Change change);
     void writeMemos(std::vector<uint32_t> &toRelease);
     void writeHeaderCount();
+    void flushAppends();
 
     std::string m_folder;
     std::string m_fileName;
@@ -185,6 +186,10 @@ private:
     std::string m_original;
     mutable std::vector<std::optional<std::string>> m_memoValues;
     std::vector<bool> m_memoChanged;
+
+    // With exclusive use, appended records are written in batches.
+    std::string m_pendingAppends;
+    uint32_t m_pendingFirst = 0;
 
     std::string m_cache;
     uint32_t m_cacheFirst = 0;

@@ -84,7 +84,7 @@ TEST_F(DamagedInputTest, EachDamageGivesACorruptErrorNamingTheFile)
              putU32(m.data() + 2 * 512, 9);
              putU32(m.data() + 2 * 512 + 4, 1000);
          }, "broken.dbt"},
-        {"free list head past the end", [](std::string &, std::string &m) { putU32(m.data(), 0x7FFFFFFF); }, "broken.dbt"},
+        {"free list head in the header", [](std::string &, std::string &m) { putU32(m.data(), 0); }, "broken.dbt"},
     };
     for (const Case &c : cases) {
         std::string d = dbf, m = dbt;

@@ -176,4 +176,32 @@ TEST_F(LockTest, KilledWriterLosesNoPostedRecord)
     }
 }
 
+TEST_F(LockTest, KilledExclusiveWriterLeavesMemosThatLaterAppendsDoNotOverwrite)
+{
+    // Exclusive use writes appends in batches and saves the memo header late;
+    // a kill in between must leave the flushed records' memos safe.
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        Table t;
+        t.open(path, true);
+        for (int i = 0; i < 5000; ++i)
+            appendSample(t, "m" + std::to_string(i), i, "memo " + std::to_string(i));
+        ::raise(SIGKILL);
+    }
+    ::waitpid(pid, nullptr, 0);
+    Table t;
+    t.open(path, true);
+    const uint64_t survivors = t.recordCount();
+    ASSERT_GT(survivors, 2u);
+    for (int i = 0; i < 20; ++i)
+        appendSample(t, "after", 0, std::string(900, 'z'));
+    t.close();
+    t.open(path, false);
+    t.first();
+    t.moveBy(2);
+    for (uint64_t i = 0; i + 2 < survivors; ++i, t.next())
+        ASSERT_EQ(t.asBlob(kNotes), "memo " + std::to_string(i));
+    EXPECT_EQ(t.asBlob(kNotes), std::string(900, 'z'));
+}
+
 } // namespace

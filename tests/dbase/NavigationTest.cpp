@@ -103,6 +103,23 @@ TEST_F(NavigationTest, EditCancelRestoresAndMovingPostsChanges)
     EXPECT_EQ(table.recordCount(), 5u);
 }
 
+TEST_F(NavigationTest, ChangesToJustAppendedRecordsSurviveTheAppendBatch)
+{
+    // Exclusive use batches appends; edits and deletes of batched records must win.
+    appendSample(table, "f", 1);
+    table.edit();
+    table.setString(kName, "f edited");
+    table.post();
+    appendSample(table, "g", 1);
+    table.deleteRecord();
+    appendSample(table, "h", 1, "memo of h");
+    table.close();
+    table.open(path, false);
+    EXPECT_EQ(namesForward(table), (std::vector<std::string> {"a", "b", "c", "d", "e", "f edited", "h"}));
+    table.last();
+    EXPECT_EQ(table.asBlob(kNotes), "memo of h");
+}
+
 TEST_F(NavigationTest, HooksRunOnInsertAndBeforePost)
 {
     int counter = 100;
