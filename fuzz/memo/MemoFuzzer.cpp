@@ -14,11 +14,7 @@ const std::string &tableTemplate()
 {
     static const std::string path = [] {
         const std::string p = fuzzfiles::folder() + "/template.dbf";
-        dbase::FieldInfo notes;
-        notes.name = "NOTES";
-        notes.type = 'M';
-        notes.length = 10;
-        dbase::Table::create(p, {notes});
+        dbase::Table::create(p, {dbase::makeField("NOTES", 'M', 10)});
         dbase::Table t;
         t.open(p, true);
         for (int block = 1; block <= 8; ++block) {

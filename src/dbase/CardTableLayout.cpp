@@ -1,5 +1,6 @@
 #include "dbase/CardTableLayout.h"
 
+#include "dbase/DbfHeader.h"
 #include "dbase/PathNames.h"
 #include "dbase/Table.h"
 
@@ -9,12 +10,7 @@ namespace {
 
 FieldInfo field(const char *name, char type, int length, int decimals = 0)
 {
-    FieldInfo f;
-    f.name = name;
-    f.type = type;
-    f.length = uint8_t(length);
-    f.decimals = uint8_t(decimals);
-    return f;
+    return makeField(name, type, length, decimals);
 }
 
 } // namespace

@@ -58,6 +58,16 @@ std::string fieldProblem(const FieldInfo &f)
 
 } // namespace
 
+FieldInfo makeField(const std::string &name, char type, int length, int decimals)
+{
+    FieldInfo f;
+    f.name = name;
+    f.type = type;
+    f.length = uint8_t(length);
+    f.decimals = uint8_t(decimals);
+    return f;
+}
+
 bool DbfHeader::hasMemoFields() const
 {
     for (const auto &f : fields)

@@ -9,6 +9,9 @@
 
 namespace dbase {
 
+// A field definition for creating a table.
+FieldInfo makeField(const std::string &name, char type, int length, int decimals = 0);
+
 // The .DBF header and field descriptors.
 struct DbfHeader
 {

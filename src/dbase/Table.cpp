@@ -334,26 +334,26 @@ void Table::first()
 {
     requireOpen();
     checkBrowseMode();
-    if (const uint32_t r = m_order->first()) {
-        moveTo(r);
-        m_bof = true;
-        m_eof = false;
-    } else {
-        setEmpty();
-    }
+    landOnEnd(m_order->first(), true);
 }
 
 void Table::last()
 {
     requireOpen();
     checkBrowseMode();
-    if (const uint32_t r = m_order->last()) {
-        moveTo(r);
-        m_bof = false;
-        m_eof = true;
-    } else {
+    landOnEnd(m_order->last(), false);
+}
+
+// First sets bof and Last sets eof, as a cursor at either end reports.
+void Table::landOnEnd(uint32_t recno, bool atStart)
+{
+    if (!recno) {
         setEmpty();
+        return;
     }
+    moveTo(recno);
+    m_bof = atStart;
+    m_eof = !atStart;
 }
 
 bool Table::next()

@@ -147,6 +147,7 @@ private:
     void releaseAll();
     void checkBrowseMode();
     void moveTo(uint32_t recno);
+    void landOnEnd(uint32_t recno, bool atStart);
     void setEmpty();
     const char *recordBytes(uint32_t recno);
     void readRecordFresh(uint32_t recno, std::string &into);

@@ -22,16 +22,6 @@ TempDir::~TempDir()
     std::filesystem::remove_all(m_path, ignored);
 }
 
-FieldInfo field(const char *name, char type, int length, int decimals)
-{
-    FieldInfo f;
-    f.name = name;
-    f.type = type;
-    f.length = uint8_t(length);
-    f.decimals = uint8_t(decimals);
-    return f;
-}
-
 std::vector<FieldInfo> sampleFields()
 {
     return {field("NAME", 'C', 20), field("PRICE", 'N', 10, 2), field("QTY", 'N', 6), field("BORN", 'D', 8),

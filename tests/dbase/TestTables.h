@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dbase/RecordView.h"
+#include "dbase/DbfHeader.h"
 #include "dbase/Table.h"
 
 #include <filesystem>
@@ -24,7 +24,10 @@ private:
     std::filesystem::path m_path;
 };
 
-FieldInfo field(const char *name, char type, int length, int decimals = 0);
+inline FieldInfo field(const char *name, char type, int length, int decimals = 0)
+{
+    return makeField(name, type, length, decimals);
+}
 
 // NAME C(20), PRICE N(10,2), QTY N(6), BORN D, OK L, NOTES M, PIC B
 std::vector<FieldInfo> sampleFields();
