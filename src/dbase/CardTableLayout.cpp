@@ -1,0 +1,69 @@
+#include "dbase/CardTableLayout.h"
+
+#include "dbase/DbfHeader.h"
+#include "dbase/PathNames.h"
+#include "dbase/Table.h"
+
+namespace dbase::layout {
+
+namespace {
+
+FieldInfo field(const char *name, char type, int length, int decimals = 0)
+{
+    return makeField(name, type, length, decimals);
+}
+
+} // namespace
+
+std::vector<FieldInfo> cardTableFields()
+{
+    return {
+        field("RECNUM", 'N', 10),           // 0 record number
+        field("FILTER", 'C', 1),            // 1 filter mark
+        field("CARDNAME", 'C', 50),         // 2 card name
+        field("SPORT", 'C', kLookupWidth),  // 3
+        field("BRAND", 'C', kLookupWidth),  // 4
+        field("CARDTYPE", 'C', kLookupWidth), // 5
+        field("TEAM", 'C', kLookupWidth),   // 6
+        field("POSITION", 'C', kLookupWidth), // 7
+        field("CARDYEAR", 'C', kLookupWidth), // 8
+        field("CARDNUM", 'N', 10),          // 9 card number
+        field("SMALLPIC", 'B', 10),         // 10 small picture
+        field("PURCHASE", 'N', 12, 2),      // 11 purchase price
+        field("CURVALUE", 'N', 12, 2),      // 12 current value
+        field("SALEPRICE", 'N', 12, 2),     // 13 sale price
+        field("STATUS", 'C', kLookupWidth), // 14
+        field("CONDITION", 'C', kLookupWidth), // 15
+        field("CUSTOM1", 'C', kLookupWidth), // 16 lookup
+        field("CUSTOM2", 'C', 50),          // 17
+        field("CUSTOM3", 'C', 50),          // 18
+        field("CUSTOM4", 'D', 8),           // 19
+        field("CUSTOM5", 'N', 12, 2),       // 20
+        field("NOTES", 'M', 10),            // 21
+        field("PICTURE", 'B', 10),          // 22
+    };
+}
+
+std::vector<FieldInfo> catalogFields()
+{
+    return {
+        field("FILENAME", 'C', 12),
+        field("DBNAME", 'C', 50),
+        field("DESCRIPT", 'C', 250),
+        field("RECCOUNTER", 'N', 10),
+    };
+}
+
+std::vector<FieldInfo> lookupListFields()
+{
+    return {field("ITEM", 'C', kLookupWidth)};
+}
+
+void writeTemplateTables(const std::string &folder)
+{
+    Table::create(joinPath(folder, "data.dbf"), cardTableFields());
+    Table::create(joinPath(folder, "master.dbf"), catalogFields());
+    Table::create(joinPath(folder, "list.dbf"), lookupListFields());
+}
+
+} // namespace dbase::layout

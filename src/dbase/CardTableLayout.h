@@ -1,0 +1,28 @@
+#pragma once
+
+#include "dbase/RecordView.h"
+
+#include <string>
+#include <vector>
+
+namespace dbase {
+
+// The field model of the program's template tables, kept in one place so the
+// engine's tool and the program build the same tables.
+namespace layout {
+
+constexpr int kLookupWidth = 30;
+constexpr int kFirstUserPosition = 2;
+
+// "data.dbf": record number, filter mark, then user fields 1 ... 21.
+std::vector<FieldInfo> cardTableFields();
+// "master.dbf": file name, database name, description, record counter.
+std::vector<FieldInfo> catalogFields();
+// "list.dbf": one lookup value.
+std::vector<FieldInfo> lookupListFields();
+
+// Writes "data.dbf" (with its memo file), "master.dbf" and "list.dbf" into folder.
+void writeTemplateTables(const std::string &folder);
+
+} // namespace layout
+} // namespace dbase

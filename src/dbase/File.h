@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace dbase {
+
+// An open file descriptor with whole reads and writes at an offset, and
+// open-file-description byte-range locks: they belong to this open file, not
+// to the process, so two table objects of one process exclude each other and
+// closing another descriptor of the same file drops nothing.
+class File
+{
+public:
+    enum class Mode { ReadWrite, ReadOnly, Create };
+
+    File() = default;
+    File(const std::string &path, Mode mode);
+    ~File();
+    File(File &&other) noexcept;
+    File &operator=(File &&other) noexcept;
+    File(const File &) = delete;
+    File &operator=(const File &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    bool isReadOnly() const { return m_readOnly; }
+    const std::string &path() const { return m_path; }
+    void close();
+
+    uint64_t size() const;
+    // Reads up to n bytes; returns the number read (less only at the end of the file).
+    size_t readSome(uint64_t offset, void *data, size_t n) const;
+    // Reads exactly n bytes or throws Corrupt naming `what`.
+    void readExact(uint64_t offset, void *data, size_t n, const char *what) const;
+    void write(uint64_t offset, const void *data, size_t n);
+    void truncate(uint64_t size);
+    void sync();
+
+    // Never waits: false when another open file holds a conflicting lock.
+    bool tryLock(uint64_t start, uint64_t length, bool exclusive);
+    void unlock(uint64_t start, uint64_t length);
+
+private:
+    int m_fd = -1;
+    bool m_readOnly = false;
+    std::string m_path;
+};
+
+} // namespace dbase

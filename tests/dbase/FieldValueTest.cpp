@@ -1,0 +1,175 @@
+#include "TestTables.h"
+
+#include "dbase/Cp1252.h"
+#include "dbase/Error.h"
+#include "dbase/Table.h"
+
+#include <gtest/gtest.h>
+#include <filesystem>
+
+using namespace dbase;
+using namespace dbase::test;
+
+namespace {
+
+class FieldValueTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Table::create(path, sampleFields());
+        table.open(path, false);
+    }
+    void reopen()
+    {
+        table.close();
+        table.open(path, false);
+        table.first();
+    }
+    TempDir dir;
+    std::string path = dir.path("values.dbf");
+    Table table;
+};
+
+TEST_F(FieldValueTest, ValuesSurviveReopenAsBytesOnDisk)
+{
+    const std::string name1252 = "Ren\xE9 \x80\x9F";
+    table.append();
+    table.setString(kName, name1252);
+    table.setNumber(kPrice, -1234.567);
+    table.setInteger(kQty, 42);
+    table.setDate(kBorn, Date {1999, 2, 28});
+    table.setBool(kOk, true);
+    table.post();
+    table.append();
+    table.post(); // an all-blank record
+    reopen();
+
+    EXPECT_EQ(table.asString(kName), name1252);
+    EXPECT_EQ(table.rawValue(kPrice), "  -1234.57");
+    EXPECT_DOUBLE_EQ(table.asNumber(kPrice), -1234.57);
+    EXPECT_EQ(table.asInteger(kPrice), -1234);
+    EXPECT_EQ(table.asInteger(kQty), 42);
+    EXPECT_EQ(table.asDate(kBorn), (Date {1999, 2, 28}));
+    EXPECT_EQ(table.rawValue(kBorn), "19990228");
+    EXPECT_TRUE(table.asBool(kOk));
+    EXPECT_FALSE(table.isNull(kPrice));
+
+    ASSERT_TRUE(table.next());
+    for (int pos : {kName, kPrice, kQty, kBorn, kOk, kNotes, kPic})
+        EXPECT_TRUE(table.isNull(pos)) << pos;
+    EXPECT_EQ(table.rawValue(kBorn), "        ");
+    EXPECT_FALSE(table.asDate(kBorn).has_value());
+    EXPECT_EQ(table.asString(kPrice), "");
+}
+
+TEST_F(FieldValueTest, BadValuesAreRefusedAndLeaveTheFieldAlone)
+{
+    table.append();
+    table.setNumber(kQty, 7);
+    struct Case { const char *what; std::function<void()> call; ErrorKind kind; };
+    const Case cases[] = {
+        {"number too wide", [&] { table.setNumber(kQty, 12345678); }, ErrorKind::Value},
+        {"text for a number", [&] { table.setString(kQty, "12a"); }, ErrorKind::Value},
+        {"impossible date", [&] { table.setDate(kBorn, Date {2023, 2, 29}); }, ErrorKind::Value},
+        {"date text", [&] { table.setString(kBorn, "2023-01-01"); }, ErrorKind::Value},
+        {"number into text", [&] { table.setNumber(kName, 1); }, ErrorKind::Usage},
+        {"no such field", [&] { table.setString(99, "x"); }, ErrorKind::Usage},
+    };
+    for (const Case &c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const Error &e) {
+            EXPECT_EQ(e.kind(), c.kind) << c.what;
+            EXPECT_NE(std::string(e.what()).find("values.dbf"), std::string::npos) << c.what;
+        }
+    }
+    EXPECT_EQ(table.asInteger(kQty), 7);
+    table.cancel();
+    EXPECT_THROW(table.setString(kName, "not editing"), Error);
+}
+
+TEST_F(FieldValueTest, MemoAndBlobKeepEveryByteAcrossBlocks)
+{
+    std::string longText(1500, 'x');
+    for (size_t i = 0; i < longText.size(); i += 37)
+        longText[i] = '\n';
+    std::string picture = "BM";
+    for (int i = 0; i < 2000; ++i)
+        picture += char(i * 7);
+    picture += std::string("\x00\x1A\x1F\x1A\x1A", 5);
+    appendSample(table, "A", 1, longText, picture);
+    reopen();
+    EXPECT_EQ(table.asBlob(kNotes), longText);
+    EXPECT_EQ(table.asBlob(kPic), picture);
+    EXPECT_EQ(table.asString(kNotes), longText);
+    EXPECT_FALSE(table.isNull(kPic));
+}
+
+TEST_F(FieldValueTest, RewrittenMemosReuseFreedBlocks)
+{
+    appendSample(table, "A", 1, std::string(3000, 'a'));
+    appendSample(table, "B", 1, std::string(100, 'b'));
+    const auto sizeAfterFirst = std::filesystem::file_size(dir.path("values.dbt"));
+    table.first();
+    for (int round = 0; round < 50; ++round) {
+        table.edit();
+        // Alternately shrink and grow: freed runs must be found again.
+        table.setBlob(kNotes, std::string(round % 2 ? 3000 : 700, char('a' + round % 26)));
+        table.post();
+    }
+    EXPECT_LE(std::filesystem::file_size(dir.path("values.dbt")), sizeAfterFirst + 7 * 512);
+    table.edit();
+    table.setNull(kNotes); // clearing frees the blocks; the next value takes them
+    table.post();
+    table.next();
+    table.edit();
+    table.setBlob(kNotes, std::string(2500, 'z'));
+    table.post();
+    EXPECT_LE(std::filesystem::file_size(dir.path("values.dbt")), sizeAfterFirst + 7 * 512);
+    reopen();
+    EXPECT_TRUE(table.isNull(kNotes));
+    EXPECT_EQ(table.asBlob(kNotes), "");
+    table.next();
+    EXPECT_EQ(table.asBlob(kNotes), std::string(2500, 'z'));
+}
+
+TEST_F(FieldValueTest, AssignCopiesByKindBetweenTables)
+{
+    appendSample(table, "Source", 9.5, "memo text", std::string("\x00\x01", 2));
+    table.first();
+    const std::string otherPath = dir.path("other.dbf");
+    Table::create(otherPath, {field("NAME", 'C', 4), field("PRICE", 'N', 8, 1), field("NOTES", 'M', 10),
+                              field("PIC", 'B', 10), field("BORN", 'D', 8)});
+    Table other;
+    other.open(otherPath, true);
+    other.append();
+    other.assign(0, table, kName);
+    other.assign(1, table, kPrice);
+    other.assign(2, table, kNotes);
+    other.assign(3, table, kPic);
+    other.assign(4, table, kBorn);
+    other.post();
+    other.close();
+    other.open(otherPath, false);
+    EXPECT_EQ(other.asString(0), "Sour");
+    EXPECT_EQ(other.rawValue(1), "     9.5");
+    EXPECT_EQ(other.asBlob(2), "memo text");
+    EXPECT_EQ(other.asBlob(3), std::string("\x00\x01", 2));
+    EXPECT_TRUE(other.isNull(4));
+}
+
+TEST(Cp1252, RoundTripsEveryByteThroughUtf8)
+{
+    std::string all;
+    for (int c = 1; c < 256; ++c)
+        all += char(c);
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+    EXPECT_EQ(cp1252ToUtf8("\x80 \xE9"), "\u20AC \u00E9");
+    EXPECT_EQ(utf8ToCp1252("\u20AC\u00E9\u4E2D"), "\x80\xE9?");
+    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?"); // cut-off sequence
+    EXPECT_EQ(utf8ToCp1252("\xFF\x80z"), "??z");
+}
+
+} // namespace
