@@ -25,11 +25,14 @@ std::optional<std::string> formatNumber(double value, int width, int decimals)
 {
     if (!std::isfinite(value))
         return std::nullopt;
+    // to_chars rather than printf: numbers are formatted once per field and post.
     char buf[512];
-    const int n = std::snprintf(buf, sizeof buf, "%*.*f", width, decimals, value);
-    if (n < 0 || n > width)
+    const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    const auto n = end - buf;
+    if (error != std::errc() || n > width)
         return std::nullopt;
-    std::string text(buf, size_t(n));
+    std::string text(size_t(width - n), ' ');
+    text.append(buf, size_t(n));
     // "-0.00" is stored as zero.
     if (text.find_first_of("123456789") == std::string::npos)
         if (auto minus = text.find('-'); minus != std::string::npos)
@@ -40,10 +43,13 @@ std::optional<std::string> formatNumber(double value, int width, int decimals)
 std::optional<std::string> formatInteger(int64_t value, int width)
 {
     char buf[32];
-    const int n = std::snprintf(buf, sizeof buf, "%*lld", width, static_cast<long long>(value));
-    if (n < 0 || n > width)
+    const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value);
+    const auto n = end - buf;
+    if (error != std::errc() || n > width)
         return std::nullopt;
-    return std::string(buf, size_t(n));
+    std::string text(size_t(width - n), ' ');
+    text.append(buf, size_t(n));
+    return text;
 }
 
 std::optional<double> parseNumber(std::string_view text)

@@ -23,7 +23,6 @@ using locks::kRecordBase;
 using locks::kHeader;
 
 constexpr size_t kReadAhead = 64 * 1024;
-constexpr size_t kAppendBatch = 256 * 1024;
 constexpr char kLive = ' ';
 constexpr char kDeleted = '*';
 constexpr char kEndOfFile = '\x1A';
@@ -128,6 +127,7 @@ void Table::open()
                                                 : "Table " + m_path + " is opened exclusively by another user");
         m_header = DbfHeader::read(m_dbf);
         refreshCount();
+        adoptUncountedRecords();
         if (m_header.hasMemoFields()) {
             const auto memoPath = findFileNoCase(siblingPath(m_path, ".dbt"));
             if (!memoPath)
@@ -152,7 +152,7 @@ void Table::open()
 
 void Table::releaseAll()
 {
-    m_pendingAppends.clear();
+    m_countStale = false;
     m_memo.reset();
     m_dbf.close(); // closing the descriptor drops its OFD locks
     m_state = State::Inactive;
@@ -182,7 +182,7 @@ void Table::close()
 void Table::flush()
 {
     requireOpen();
-    flushAppends();
+    writeStaleCount();
     if (!m_written)
         return;
     if (m_memo)
@@ -274,7 +274,6 @@ uint32_t Table::physicalCount(bool refresh)
 
 const char *Table::recordBytes(uint32_t recno)
 {
-    flushAppends();
     if (recno < m_cacheFirst || recno >= m_cacheFirst + m_cacheCount) {
         const uint32_t want = std::max<uint32_t>(1, uint32_t(kReadAhead / m_header.recordLength));
         const uint32_t count = std::min<uint32_t>(want, m_count - recno + 1);
@@ -293,7 +292,6 @@ bool Table::isDeleted(uint32_t recno)
 
 void Table::readRecordFresh(uint32_t recno, std::string &into)
 {
-    flushAppends();
     into.resize(m_header.recordLength);
     m_dbf.readExact(recordOffset(recno), into.data(), into.size(), "a record");
     if (recno >= m_cacheFirst && recno < m_cacheFirst + m_cacheCount)
@@ -586,14 +584,39 @@ void Table::writeMemos(std::vector<uint32_t> &toRelease)
     }
 }
 
-void Table::flushAppends()
+void Table::writeStaleCount()
 {
-    if (m_pendingAppends.empty())
+    if (!m_countStale)
         return;
-    m_pendingAppends += kEndOfFile;
-    m_dbf.write(recordOffset(m_pendingFirst), m_pendingAppends.data(), m_pendingAppends.size());
-    m_pendingAppends.clear();
     writeHeaderCount();
+    m_countStale = false;
+}
+
+// Records written after the header's count (an append whose count update a
+// crash prevented) are adopted when they are whole and carry a valid deletion
+// flag. Only done while nobody can be appending: exclusive use or the append lock.
+void Table::adoptUncountedRecords()
+{
+    const uint64_t size = m_dbf.size();
+    if (m_dbf.isReadOnly() || size <= recordOffset(m_count + 1))
+        return;
+    const bool lockTaken = !m_exclusive && m_dbf.tryLock(kHeader, 1, true);
+    if (!m_exclusive && !lockTaken)
+        return;
+    refreshCount();
+    uint32_t count = m_count;
+    char flag = 0;
+    while (recordOffset(count + 2) <= size && m_dbf.readSome(recordOffset(count + 1), &flag, 1) == 1
+           && (flag == kLive || flag == kDeleted))
+        ++count;
+    if (count != m_count) {
+        m_count = count;
+        m_dbf.write(recordOffset(count + 1), &kEndOfFile, 1);
+        writeHeaderCount();
+        m_dbf.sync();
+    }
+    if (lockTaken)
+        m_dbf.unlock(kHeader, 1);
 }
 
 void Table::writeHeaderCount()
@@ -618,8 +641,6 @@ void Table::commit(Change change)
     const bool shared = !m_exclusive;
     bool headerLocked = false;
     bool memoLocked = false;
-    if (change != Change::Insert)
-        flushAppends(); // the change may concern a record still waiting in the batch
     try {
         if (change == Change::Insert && shared) {
             acquireShortLock(m_dbf, kHeader, "Table " + m_path);
@@ -653,22 +674,17 @@ void Table::commit(Change change)
             writeMemos(toRelease);
         }
         m_buffer[0] = change == Change::Delete ? kDeleted : kLive;
-        if (change == Change::Insert && !shared) {
-            if (m_pendingAppends.empty())
-                m_pendingFirst = recno;
-            m_pendingAppends += m_buffer;
-            m_count = recno;
-            m_written = true;
-            if (m_pendingAppends.size() >= kAppendBatch)
-                flushAppends();
-            if (m_liveCount)
-                ++*m_liveCount;
-        } else if (change == Change::Insert) {
+        if (change == Change::Insert) {
+            // The record (with the end mark) is in the file before the count grows.
             std::string bytes = m_buffer;
             bytes += kEndOfFile;
             m_dbf.write(recordOffset(recno), bytes.data(), bytes.size());
             m_count = recno;
-            writeHeaderCount();
+            m_written = true;
+            if (shared)
+                writeHeaderCount();
+            else
+                m_countStale = true;
             if (m_liveCount)
                 ++*m_liveCount;
         } else if (change == Change::Delete) {

@@ -160,7 +160,8 @@ private:
     void commit(Change change);
     void writeMemos(std::vector<uint32_t> &toRelease);
     void writeHeaderCount();
-    void flushAppends();
+    void writeStaleCount();
+    void adoptUncountedRecords();
 
     std::string m_folder;
     std::string m_fileName;
@@ -188,9 +189,10 @@ private:
     mutable std::vector<std::optional<std::string>> m_memoValues;
     std::vector<bool> m_memoChanged;
 
-    // With exclusive use, appended records are written in batches.
-    std::string m_pendingAppends;
-    uint32_t m_pendingFirst = 0;
+    // With exclusive use, each appended record reaches the file at once but the
+    // header's count is written at flush and close; open adopts records a crash
+    // left beyond the count.
+    bool m_countStale = false;
 
     std::string m_cache;
     uint32_t m_cacheFirst = 0;
