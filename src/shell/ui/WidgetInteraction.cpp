@@ -1,5 +1,7 @@
 #include "shell/ui/WidgetInteraction.h"
 
+#include "shell/ui/HelpViewer.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -87,9 +89,9 @@ QString WidgetInteraction::folderName(const QString &caption, const QString &fol
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder);
 }
 
-void WidgetInteraction::showHelp(int)
+void WidgetInteraction::showHelp(int helpContext)
 {
-    // The help viewer arrives with the help pages; until then help is a no-op.
+    HelpViewer::open(helpContext);
 }
 
 } // namespace zendrova
