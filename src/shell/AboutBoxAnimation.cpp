@@ -7,8 +7,7 @@ namespace zendrova {
 AboutBoxAnimation::AboutBoxAnimation(QSize pictureSize)
     : m_target(std::max(pictureSize.width(), 1), std::max(pictureSize.height(), 1))
     , m_size(1, 1)
-{
-}
+{ }
 
 bool AboutBoxAnimation::tick()
 {

@@ -9,8 +9,7 @@ LoginForm::LoginForm(const AppState &state, Purpose purpose)
     , m_purpose(purpose)
     , m_multiUser(state.systemOptions.usersCount == UsersCount::MultiUser)
     , m_passwordsRequired(state.systemOptions.passwordMode == PasswordMode::Required)
-{
-}
+{ }
 
 QString LoginForm::caption() const
 {

@@ -16,7 +16,8 @@ AccessLevel accessFor(PublicAccessRights installationWide, AccountAccess account
 
 } // namespace
 
-LoginOutcome LoginRules::check(const AppState &state, const QString &userId, const QString &password)
+LoginOutcome LoginRules::check(
+    const AppState &state, const QString &userId, const QString &password)
 {
     LoginOutcome outcome;
     outcome.userFolder = state.publicFolder();
@@ -45,7 +46,7 @@ LoginOutcome LoginRules::check(const AppState &state, const QString &userId, con
     outcome.userFolder = joinPath(state.dataDirectory, account.dataDirectory);
     outcome.accessLevel = accessFor(state.systemOptions.publicAccessRights, account.access);
     outcome.result = account.status == AccountStatus::NotActive ? LoginResult::AccountDisabled
-                                                                 : LoginResult::LoggedIn;
+                                                                : LoginResult::LoggedIn;
     return outcome;
 }
 

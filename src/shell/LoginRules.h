@@ -26,7 +26,8 @@ class LoginRules
 public:
     // "Supervisor" is the built-in account only when typed exactly; any other
     // ID (also "supervisor") is looked up among the accounts.
-    static LoginOutcome check(const AppState &state, const QString &userId, const QString &password);
+    static LoginOutcome check(
+        const AppState &state, const QString &userId, const QString &password);
     // Takes over the values of a login that found its account.
     static void apply(const LoginOutcome &outcome, AppState &state);
 };

@@ -23,8 +23,7 @@ void call(const std::function<void()> &hook)
 StartupSequence::StartupSequence(AppState &state, StartupHooks hooks)
     : m_state(state)
     , m_hooks(std::move(hooks))
-{
-}
+{ }
 
 QString StartupSequence::incorrectLoginText()
 {

@@ -17,8 +17,7 @@ constexpr int kLoginFailedExitCode = 1;
 ProgramWindows::ProgramWindows(AppState &state)
     : m_state(state)
     , m_sequence(state, hooks())
-{
-}
+{ }
 
 ProgramWindows::~ProgramWindows()
 {

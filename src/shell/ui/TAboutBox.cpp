@@ -99,8 +99,7 @@ void TAboutBox::growIcon()
 
 void TAboutBox::showIconAt(QSize size)
 {
-    ProgramIcon->setPixmap(
-        m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    ProgramIcon->setPixmap(m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 } // namespace zendrova

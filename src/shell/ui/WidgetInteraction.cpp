@@ -14,10 +14,14 @@ namespace {
 QString captionFor(MessageKind kind)
 {
     switch (kind) {
-    case MessageKind::Warning: return QObject::tr("Warning");
-    case MessageKind::Error: return QObject::tr("Error");
-    case MessageKind::Information: return QObject::tr("Information");
-    case MessageKind::Confirmation: return QObject::tr("Confirm");
+    case MessageKind::Warning:
+        return QObject::tr("Warning");
+    case MessageKind::Error:
+        return QObject::tr("Error");
+    case MessageKind::Information:
+        return QObject::tr("Information");
+    case MessageKind::Confirmation:
+        return QObject::tr("Confirm");
     }
     return {};
 }
@@ -25,27 +29,37 @@ QString captionFor(MessageKind kind)
 QMessageBox::Icon iconFor(MessageKind kind)
 {
     switch (kind) {
-    case MessageKind::Warning: return QMessageBox::Warning;
-    case MessageKind::Error: return QMessageBox::Critical;
-    case MessageKind::Information: return QMessageBox::Information;
-    case MessageKind::Confirmation: return QMessageBox::Question;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-Answer WidgetInteraction::message(MessageKind kind, const QString &text, MessageButtons buttons,
-                                  int helpContext)
+Answer WidgetInteraction::message(
+    MessageKind kind, const QString &text, MessageButtons buttons, int helpContext)
 {
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(iconFor(kind), captionFor(kind), shown, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+        QApplication::activeWindow());
     switch (buttons) {
-    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MessageButtons::OkHelp: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Help); break;
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MessageButtons::OkHelp:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Help);
+        break;
     }
     for (;;) {
         const int pressed = box.exec();
@@ -61,25 +75,25 @@ Answer WidgetInteraction::message(MessageKind kind, const QString &text, Message
     }
 }
 
-std::optional<QString> WidgetInteraction::inputText(const QString &caption, const QString &prompt,
-                                                    const QString &initial)
+std::optional<QString> WidgetInteraction::inputText(
+    const QString &caption, const QString &prompt, const QString &initial)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
-                                               QLineEdit::Normal, initial, &ok);
+    const QString text = QInputDialog::getText(
+        QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;
 }
 
-QString WidgetInteraction::openFileName(const QString &caption, const QString &folder,
-                                        const QString &filter)
+QString WidgetInteraction::openFileName(
+    const QString &caption, const QString &folder, const QString &filter)
 {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
 }
 
-QString WidgetInteraction::saveFileName(const QString &caption, const QString &folder,
-                                        const QString &filter)
+QString WidgetInteraction::saveFileName(
+    const QString &caption, const QString &folder, const QString &filter)
 {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, folder, filter);
 }
