@@ -28,8 +28,7 @@ namespace {
 
 using test::InstallationFixture;
 
-template<typename T>
-T *child(QWidget &parent, const char *name)
+template <typename T> T *child(QWidget &parent, const char *name)
 {
     T *found = parent.findChild<T *>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
@@ -49,22 +48,27 @@ QWidget *topLevel(const QString &objectName)
 struct LoginDialogTest : ::testing::Test
 {
     void SetUp() override { installation.writeAccounts(installation.state.dataDirectory); }
-    void setUp(PasswordMode mode, UsersCount count)
+    // Shows the dialog for the given installation settings.
+    TLoginDlg &showDialog(
+        PasswordMode mode, UsersCount count, LoginForm::Purpose purpose = LoginForm::Purpose::Login)
     {
         installation.state.systemOptions = { mode, {}, count };
         installation.state.supervisorPassword = QStringLiteral("boss");
+        form = std::make_unique<LoginForm>(installation.state, purpose);
+        dialog = std::make_unique<TLoginDlg>(*form);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        return *dialog;
     }
 
     InstallationFixture installation;
+    std::unique_ptr<LoginForm> form;
+    std::unique_ptr<TLoginDlg> dialog;
 };
 
 TEST_F(LoginDialogTest, MultiUserWithoutPasswordsAsksOnlyForTheUserId)
 {
-    setUp(PasswordMode::NotRequired, UsersCount::MultiUser);
-    const LoginForm form(installation.state, LoginForm::Purpose::Login);
-    TLoginDlg dialog(form);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    TLoginDlg &dialog = showDialog(PasswordMode::NotRequired, UsersCount::MultiUser);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Login"));
     EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(), QStringLiteral("User ID:"));
@@ -85,11 +89,7 @@ TEST_F(LoginDialogTest, MultiUserWithoutPasswordsAsksOnlyForTheUserId)
 
 TEST_F(LoginDialogTest, SingleUserAsksForTheSupervisorPasswordOnly)
 {
-    setUp(PasswordMode::Required, UsersCount::SingleUser);
-    const LoginForm form(installation.state, LoginForm::Purpose::Login);
-    TLoginDlg dialog(form);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    TLoginDlg &dialog = showDialog(PasswordMode::Required, UsersCount::SingleUser);
 
     auto *userId = child<QLineEdit>(dialog, "UserID_Ed");
     auto *password = child<QLineEdit>(dialog, "Password_Ed");
@@ -108,11 +108,8 @@ TEST_F(LoginDialogTest, SingleUserAsksForTheSupervisorPasswordOnly)
 
 TEST_F(LoginDialogTest, EditsTakeTenCharactersAndCancelFailsTheLogin)
 {
-    setUp(PasswordMode::Required, UsersCount::MultiUser);
-    const LoginForm form(installation.state, LoginForm::Purpose::SecurityCheck);
-    TLoginDlg dialog(form);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    TLoginDlg &dialog = showDialog(
+        PasswordMode::Required, UsersCount::MultiUser, LoginForm::Purpose::SecurityCheck);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Security Check"));
 
     auto *userId = child<QLineEdit>(dialog, "UserID_Ed");

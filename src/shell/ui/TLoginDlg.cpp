@@ -8,6 +8,10 @@
 
 namespace zendrova {
 
+namespace {
+constexpr int kEditWidth = 200;
+} // namespace
+
 TLoginDlg::TLoginDlg(const LoginForm &form, QWidget *parent)
     : QDialog(parent)
     , m_form(form)
@@ -30,6 +34,8 @@ TLoginDlg::TLoginDlg(const LoginForm &form, QWidget *parent)
     UserID_Ed->setMaxLength(LoginForm::kMaxUserIdLength);
     Password_Ed->setMaxLength(LoginForm::kMaxPasswordLength);
     Password_Ed->setEchoMode(QLineEdit::Password);
+    UserID_Ed->setMinimumWidth(kEditWidth);
+    Password_Ed->setMinimumWidth(kEditWidth);
     Label1->setBuddy(UserID_Ed);
     Label2->setBuddy(Password_Ed);
     Label1->setVisible(form.showsUserId());
