@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -188,6 +189,34 @@ TEST(HelpViewerWidget, OpensThePageOfAContextAndTheContentsForAnUnknownOne)
     EXPECT_EQ(topLevel(QStringLiteral("HelpViewer")), viewer); // the same window
     EXPECT_EQ(text->source(), QUrl(HelpTopics::kContentsPage));
     viewer->close();
+}
+
+TEST(HelpViewerWidget, TheHelpButtonOfAMessageShowsItsTopicAndReturnsToTheMessage)
+{
+    // Acts as the user on whatever is modal: Help on the box, close the help
+    // window, then OK on the box that came back.
+    QStringList seen;
+    QTimer user;
+    user.setInterval(20);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            const bool helpSeen = !seen.isEmpty();
+            seen << QStringLiteral("box");
+            box->button(helpSeen ? QMessageBox::Ok : QMessageBox::Help)->click();
+        } else if (auto *viewer = qobject_cast<HelpViewer *>(modal)) {
+            seen << viewer->findChild<QTextBrowser *>(QStringLiteral("HelpText"))
+                        ->source()
+                        .fileName();
+            viewer->reject();
+        }
+    });
+    user.start();
+    WidgetInteraction dialogs;
+    const Answer answer = dialogs.message(
+        MessageKind::Warning, QStringLiteral("Look it up"), MessageButtons::OkHelp, 123);
+    EXPECT_EQ(answer, Answer::Ok);
+    EXPECT_EQ(seen, QStringList({ "box", "topic123.html", "box" }));
 }
 
 TEST(HelpTopicsPages, EveryContextHasItsOwnPageReachableFromTheContents)

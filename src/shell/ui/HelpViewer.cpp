@@ -32,12 +32,17 @@ void HelpViewer::showTopic(int helpContext)
     m_text->setSource(QUrl(HelpTopics::pageFor(helpContext)));
 }
 
+void HelpViewer::showModal(int helpContext, QWidget *parent)
+{
+    HelpViewer viewer(parent);
+    viewer.showTopic(helpContext);
+    viewer.exec();
+}
+
 void HelpViewer::open(int helpContext)
 {
     if (QWidget *modal = QApplication::activeModalWidget()) {
-        HelpViewer viewer(modal);
-        viewer.showTopic(helpContext);
-        viewer.exec();
+        showModal(helpContext, modal);
         return;
     }
     static QPointer<HelpViewer> shared;

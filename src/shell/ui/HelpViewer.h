@@ -17,9 +17,12 @@ public:
     void showTopic(int helpContext);
 
     // Opens the page of a context in the one help window of the program. While
-    // a modal box or dialog is up (the help button of a message), the page is
-    // shown modally over it instead, since a modeless window would be blocked.
+    // a modal dialog is up, the page is shown modally over it instead, since a
+    // modeless window would be blocked by the dialog.
     static void open(int helpContext);
+    // Shows the page modally and returns when the user closes it: for the help
+    // button of a message box, which comes back once help is closed.
+    static void showModal(int helpContext, QWidget *parent);
 
 private:
     QTextBrowser *m_text;

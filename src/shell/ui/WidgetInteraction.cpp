@@ -64,8 +64,9 @@ Answer WidgetInteraction::message(
     for (;;) {
         const int pressed = box.exec();
         if (pressed == QMessageBox::Help) {
-            showHelp(helpContext);
-            continue; // the help button leaves the box open
+            // The box comes back once help is closed.
+            HelpViewer::showModal(helpContext, box.parentWidget());
+            continue;
         }
         if (pressed == QMessageBox::Yes)
             return Answer::Yes;
