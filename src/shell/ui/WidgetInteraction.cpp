@@ -59,6 +59,10 @@ Answer WidgetInteraction::message(
         break;
     case MessageButtons::OkHelp:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Help);
+        // Escape and the close box answer OK, as with a single OK button.
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Help);
         break;
     }
     for (;;) {
