@@ -35,4 +35,10 @@ QString programFilePath(const QString &folder, const QString &name)
     return found.isEmpty() ? joinPath(folder, name) : found;
 }
 
+bool canEnterFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isExecutable();
+}
+
 } // namespace zendrova

@@ -15,6 +15,9 @@ QString findFileCaseInsensitive(const QString &folder, const QString &name);
 // second copy that differs only in case.
 QString programFilePath(const QString &folder, const QString &name);
 
+// The folder exists and may be entered (listed and its files opened).
+bool canEnterFolder(const QString &folder);
+
 // Joins a folder and a name with the platform's separator handling of Qt.
 QString joinPath(const QString &folder, const QString &name);
 

@@ -3,9 +3,8 @@
 #include "shell/AppState.h"
 #include "shell/ByteReader.h"
 #include "shell/ByteWriter.h"
+#include "shell/FileLookup.h"
 #include "shell/WholeFile.h"
-
-#include <QFileInfo>
 
 namespace zendrova {
 
@@ -15,12 +14,6 @@ std::optional<SystemOptionsFile::Record> readRecordIn(const QString &folder)
 {
     const auto bytes = readFileIn(folder, SystemOptionsFile::kFileName);
     return bytes ? SystemOptionsFile::decode(*bytes) : std::nullopt;
-}
-
-bool canEnter(const QString &folder)
-{
-    const QFileInfo info(folder);
-    return !folder.isEmpty() && info.isDir() && info.isExecutable();
 }
 
 } // namespace
@@ -67,7 +60,7 @@ bool SystemOptionsFile::read(AppState &state)
         }
     }
 
-    if (!canEnter(state.dataDirectory) || !canEnter(state.programFolder))
+    if (!canEnterFolder(state.dataDirectory) || !canEnterFolder(state.programFolder))
         state.dataDirectory = state.programFolder;
     return true;
 }

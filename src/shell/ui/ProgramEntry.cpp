@@ -1,21 +1,35 @@
 #include "shell/ui/ProgramEntry.h"
 
+#include "shell/AppState.h"
+#include "shell/ui/ProgramWindows.h"
 #include "shell/ui/WidgetInteraction.h"
+#include "shell/ui/WidgetLoginPrompt.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
 
 namespace zendrova {
 
 int runProgram()
 {
     WidgetInteraction dialogs;
+    WidgetLoginPrompt loginDialog;
     Interaction::install(&dialogs);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Zendrova"));
-    window.resize(800, 600);
-    window.show();
-    const int code = QApplication::exec();
+    LoginPrompt::install(&loginDialog);
+    QCoreApplication::setApplicationName(AppState::kProductName);
+    // The run ends when the owner window closes, after the main window has
+    // written its files, not when the last visible window goes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    AppState state(QCoreApplication::applicationDirPath());
+    // Files named without a folder are the program's own.
+    QDir::setCurrent(state.programFolder);
+    int code = 0;
+    {
+        ProgramWindows windows(state);
+        code = windows.run();
+    }
+    LoginPrompt::install(nullptr);
     Interaction::install(nullptr);
     return code;
 }

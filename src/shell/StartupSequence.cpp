@@ -1,0 +1,122 @@
+#include "shell/StartupSequence.h"
+
+#include "shell/AppState.h"
+#include "shell/Interaction.h"
+#include "shell/LoginPrompt.h"
+#include "shell/PublicFolderSetup.h"
+#include "shell/ShutdownMarker.h"
+#include "shell/SystemOptionsFile.h"
+#include "shell/UserOptionsFile.h"
+
+namespace zendrova {
+
+namespace {
+
+void call(const std::function<void()> &hook)
+{
+    if (hook)
+        hook();
+}
+
+} // namespace
+
+StartupSequence::StartupSequence(AppState &state, StartupHooks hooks)
+    : m_state(state)
+    , m_hooks(std::move(hooks))
+{ }
+
+QString StartupSequence::incorrectLoginText()
+{
+    return tr("Incorrect Login!");
+}
+
+QString StartupSequence::accountDisabledText()
+{
+    return tr("Your acount has been disactivated! Please, contact the System Supervisor.");
+}
+
+bool StartupSequence::start()
+{
+    call(m_hooks.showSplash);
+
+    const bool optionsFound = SystemOptionsFile::read(m_state);
+    m_state.userFolder = m_state.publicFolder();
+    m_state.databaseFolder = m_state.userFolder;
+    PublicFolderSetup::ensure(m_state);
+
+    if (optionsFound && m_state.loginRequired()) {
+        const LoginResult result = login(m_state);
+        if (result != LoginResult::LoggedIn) {
+            showMessage(MessageKind::Error,
+                result == LoginResult::AccountDisabled ? accountDisabledText()
+                                                       : incorrectLoginText());
+            call(m_hooks.closeSplash);
+            m_phase = Phase::LoginFailed;
+            return false;
+        }
+    }
+
+    loadUserSettings();
+    call(m_hooks.createOwnerWindow);
+    call(m_hooks.readReminders);
+    call(m_hooks.createMainWindow);
+    call(m_hooks.closeSplash);
+    if (m_state.userOptions.displayTips)
+        call(m_hooks.showTips);
+    m_phase = Phase::Running;
+    return true;
+}
+
+void StartupSequence::loadUserSettings()
+{
+    // The database folder starts as the user folder settled by the login.
+    m_state.databaseFolder = m_state.userFolder;
+    UserOptionsFile::read(m_state);
+    call(m_hooks.loadUserLists);
+    m_state.captions.load(m_state.userFolder);
+    m_state.dateFormats.load(m_state.userFolder);
+}
+
+void StartupSequence::activated()
+{
+    if (m_phase != Phase::Running || m_activated)
+        return;
+    m_activated = true;
+    call(m_hooks.focusMainWindow);
+    if (!ShutdownMarker::lastRunWasClean(m_state.userFolder))
+        call(m_hooks.beep);
+    ShutdownMarker::checkAtStartUp(m_state.userFolder, m_state.productName);
+}
+
+void StartupSequence::mainWindowDestroyed()
+{
+    if (m_phase != Phase::Running)
+        return;
+    call(m_hooks.writeMainWindowFiles);
+    SystemOptionsFile::write(m_state);
+    UserOptionsFile::write(m_state);
+    call(m_hooks.writeReportDefinitions);
+    m_phase = Phase::MainWindowClosed;
+}
+
+void StartupSequence::ownerClosed()
+{
+    mainWindowDestroyed();
+    if (m_phase != Phase::MainWindowClosed)
+        return;
+    call(m_hooks.closeSharedTables);
+    m_phase = Phase::OwnerClosed;
+}
+
+void StartupSequence::finish()
+{
+    ownerClosed();
+    if (m_phase != Phase::OwnerClosed)
+        return;
+    call(m_hooks.writeReminders);
+    call(m_hooks.saveUserLists);
+    ShutdownMarker::writeClean(m_state.userFolder);
+    m_phase = Phase::Ended;
+}
+
+} // namespace zendrova
