@@ -5,12 +5,23 @@ namespace zendrova {
 FieldKind fieldKindOf(char dbaseType)
 {
     switch (dbaseType) {
-    case 'C': return FieldKind::Text;
-    case 'N': case 'F': case 'I': case 'Y': case '+': return FieldKind::Numeric;
-    case 'D': return FieldKind::Date;
-    case 'M': return FieldKind::Memo;
-    case 'B': case 'G': return FieldKind::Picture;
-    default: return FieldKind::Other;
+    case 'C':
+        return FieldKind::Text;
+    case 'N':
+    case 'F':
+    case 'I':
+    case 'Y':
+    case '+':
+        return FieldKind::Numeric;
+    case 'D':
+        return FieldKind::Date;
+    case 'M':
+        return FieldKind::Memo;
+    case 'B':
+    case 'G':
+        return FieldKind::Picture;
+    default:
+        return FieldKind::Other;
     }
 }
 
@@ -19,10 +30,17 @@ FieldModel::FieldModel(std::vector<dbase::FieldInfo> fields)
 {
     for (int position = kFirstUserPosition; position < count() && position < 256; ++position) {
         switch (kind(position)) {
-        case FieldKind::Text: m_textLike.set(position); break;
-        case FieldKind::Memo: m_memo.set(position); break;
-        case FieldKind::Picture: m_picture.set(position); break;
-        default: break;
+        case FieldKind::Text:
+            m_textLike.set(position);
+            break;
+        case FieldKind::Memo:
+            m_memo.set(position);
+            break;
+        case FieldKind::Picture:
+            m_picture.set(position);
+            break;
+        default:
+            break;
         }
     }
 }

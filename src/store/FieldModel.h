@@ -44,7 +44,10 @@ public:
 
 private:
     // Positions outside the set map to bit 0, which no user position uses.
-    static size_t bit(int position) { return position >= kFirstUserPosition && position < 256 ? position : 0; }
+    static size_t bit(int position)
+    {
+        return position >= kFirstUserPosition && position < 256 ? position : 0;
+    }
 
     std::vector<dbase::FieldInfo> m_fields;
     PositionSet m_textLike, m_memo, m_picture;

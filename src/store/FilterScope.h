@@ -10,9 +10,12 @@ enum class FilterScope : int { AllRecords = 0, NormalFilter = 1, ReversedFilter 
 inline QString filterScopeCaption(FilterScope scope)
 {
     switch (scope) {
-    case FilterScope::NormalFilter: return QStringLiteral("Normal Filter");
-    case FilterScope::ReversedFilter: return QStringLiteral("Reversed Filter");
-    case FilterScope::AllRecords: break;
+    case FilterScope::NormalFilter:
+        return QStringLiteral("Normal Filter");
+    case FilterScope::ReversedFilter:
+        return QStringLiteral("Reversed Filter");
+    case FilterScope::AllRecords:
+        break;
     }
     return QStringLiteral("All Records");
 }

@@ -16,8 +16,8 @@ bool FilterTemplateMenu::load(FilterTemplateSource &templates, int index)
 
 bool FilterTemplateMenu::saveAs(FilterTemplateSource &templates)
 {
-    const auto name = Interaction::current().inputText(tr("Save Filter As Template"),
-                                                       tr("Template Name:"), QString());
+    const auto name = Interaction::current().inputText(
+        tr("Save Filter As Template"), tr("Template Name:"), QString());
     if (!name || name->isEmpty())
         return false;
     // Each template has a file of its own, and file names ignore case.

@@ -30,7 +30,7 @@ public:
 private:
     void add(char letter, int32_t delta);
 
-    std::array<int32_t, 26> m_counts{};
+    std::array<int32_t, 26> m_counts {};
 };
 
 } // namespace zendrova

@@ -12,7 +12,7 @@ const QString kHighest = QString(QChar(0xFF));
 LetterRangeTarget::~LetterRangeTarget() = default;
 
 LetterRange LetterRange::forLetter(char letter, const SortBytes &sort, const FieldModel &fields,
-                                   FilterScope scope, bool tagSelected, bool letterTabsOn)
+    FilterScope scope, bool tagSelected, bool letterTabsOn)
 {
     LetterRange range;
     const bool letters = tagSelected && !sort.isEntryOrder()
@@ -20,7 +20,7 @@ LetterRange LetterRange::forLetter(char letter, const SortBytes &sort, const Fie
         && letter <= 'Z';
     if (letters) {
         const QString mark = scope == FilterScope::NormalFilter ? QStringLiteral("2")
-            : scope == FilterScope::ReversedFilter             ? QStringLiteral("0")
+            : scope == FilterScope::ReversedFilter              ? QStringLiteral("0")
                                                                 : QString();
         // 'A' also takes everything sorting before "A", 'Z' everything after "Z".
         const QString low = letter == 'A' ? kLowest : QString(QChar(letter));
@@ -32,9 +32,9 @@ LetterRange LetterRange::forLetter(char letter, const SortBytes &sort, const Fie
         return range;
     }
     if (scope == FilterScope::NormalFilter) {
-        range = {Kind::FilterOnly, QStringLiteral("2"), QStringLiteral("3"), {}, {}};
+        range = { Kind::FilterOnly, QStringLiteral("2"), QStringLiteral("3"), {}, {} };
     } else if (scope == FilterScope::ReversedFilter) {
-        range = {Kind::FilterOnly, QStringLiteral("0"), QStringLiteral("1"), {}, {}};
+        range = { Kind::FilterOnly, QStringLiteral("0"), QStringLiteral("1"), {}, {} };
     }
     return range;
 }

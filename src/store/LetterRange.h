@@ -14,9 +14,9 @@ namespace zendrova {
 struct LetterRange
 {
     enum class Kind {
-        None,       // no range: all records
+        None, // no range: all records
         FilterOnly, // only the filter mark is ranged
-        Letter,     // filter mark and the primary field's first letter
+        Letter, // filter mark and the primary field's first letter
     };
     Kind kind = Kind::None;
     QString startMark, endMark;
@@ -26,7 +26,7 @@ struct LetterRange
     // primary is a character field and the letter tabs are on; otherwise only
     // the filter scope restricts the table.
     static LetterRange forLetter(char letter, const SortBytes &sort, const FieldModel &fields,
-                                 FilterScope scope, bool tagSelected, bool letterTabsOn);
+        FilterScope scope, bool tagSelected, bool letterTabsOn);
 
     friend bool operator==(const LetterRange &, const LetterRange &) = default;
 };

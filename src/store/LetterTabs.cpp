@@ -4,8 +4,8 @@ namespace zendrova {
 
 bool LetterTabs::letterRange(LetterRangeTarget &table, char letter) const
 {
-    const LetterRange range =
-        LetterRange::forLetter(letter, sort, fields, scope, tagSelected, letterTabsOn);
+    const LetterRange range
+        = LetterRange::forLetter(letter, sort, fields, scope, tagSelected, letterTabsOn);
     table.applyRange(range);
     return range.kind == LetterRange::Kind::Letter;
 }

@@ -12,10 +12,10 @@ struct MenuEntry
     enum class Role {
         Separator,
         Submenu,
-        Field,          // Tag: 0 first item, k the k-th caption
-        Direction,      // Tag: 0 Ascending, 1 Descending
-        Scope,          // Tag: the filter scope
-        LoadTemplate,   // Tag: index in the template list
+        Field, // Tag: 0 first item, k the k-th caption
+        Direction, // Tag: 0 Ascending, 1 Descending
+        Scope, // Tag: the filter scope
+        LoadTemplate, // Tag: index in the template list
         SaveTemplate,
         DeleteTemplate, // Tag: index in the template list
         Help,
@@ -31,12 +31,12 @@ struct MenuEntry
     static MenuEntry separator() { return {}; }
     static MenuEntry submenu(const QString &text, QList<MenuEntry> items, bool enabled = true)
     {
-        return {Role::Submenu, text, 0, enabled, false, std::move(items)};
+        return { Role::Submenu, text, 0, enabled, false, std::move(items) };
     }
-    static MenuEntry item(Role role, const QString &text, int tag = 0, bool enabled = true,
-                          bool checked = false)
+    static MenuEntry item(
+        Role role, const QString &text, int tag = 0, bool enabled = true, bool checked = false)
     {
-        return {role, text, tag, enabled, checked, {}};
+        return { role, text, tag, enabled, checked, {} };
     }
 };
 

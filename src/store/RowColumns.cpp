@@ -4,15 +4,15 @@
 
 namespace zendrova {
 
-QList<PlacedText> RowColumns::place(const QList<RowColumn> &columns, int left, int height,
-                                    const QFontMetrics &metrics)
+QList<PlacedText> RowColumns::place(
+    const QList<RowColumn> &columns, int left, int height, const QFontMetrics &metrics)
 {
     QList<PlacedText> placed;
     int x = left;
     for (const RowColumn &column : columns) {
         const int width = std::max(column.width, 0);
-        placed.append({QRect(x, 0, width, height), cutToWidth(column.caption, width, metrics),
-                       column.rightAligned});
+        placed.append({ QRect(x, 0, width, height), cutToWidth(column.caption, width, metrics),
+            column.rightAligned });
         x += width + kGap;
     }
     return placed;

@@ -31,8 +31,8 @@ class RowColumns
 public:
     static constexpr int kGap = 4;
 
-    static QList<PlacedText> place(const QList<RowColumn> &columns, int left, int height,
-                                   const QFontMetrics &metrics);
+    static QList<PlacedText> place(
+        const QList<RowColumn> &columns, int left, int height, const QFontMetrics &metrics);
     // The longest start of text that fits into width pixels.
     static QString cutToWidth(const QString &text, int width, const QFontMetrics &metrics);
 };

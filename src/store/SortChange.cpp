@@ -48,8 +48,8 @@ void SortChange::chooseSecondaryField(SortDescriptor &d, const FieldModel &field
     secondaryFollowsPrimary(d, fields);
 }
 
-void SortChange::choosePrimaryDirection(SortDescriptor &d, const FieldModel &fields,
-                                        bool descending)
+void SortChange::choosePrimaryDirection(
+    SortDescriptor &d, const FieldModel &fields, bool descending)
 {
     d.rememberApplied();
     if (d.sort.primaryDescending == descending)
@@ -74,8 +74,7 @@ void SortChange::choosePrimary(SortDescriptor &d, const FieldModel &fields, Sort
         choosePrimaryDirection(d, fields, choice.tag != 0);
 }
 
-void SortChange::chooseSecondary(SortDescriptor &d, const FieldModel &fields,
-                                 SortMenuChoice choice)
+void SortChange::chooseSecondary(SortDescriptor &d, const FieldModel &fields, SortMenuChoice choice)
 {
     if (choice.part == SortMenuChoice::Part::Field)
         chooseSecondaryField(d, fields, choice.tag);

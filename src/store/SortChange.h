@@ -22,7 +22,8 @@ class SortChange
 public:
     static void choosePrimaryField(SortDescriptor &d, const FieldModel &fields, int tag);
     static void chooseSecondaryField(SortDescriptor &d, const FieldModel &fields, int tag);
-    static void choosePrimaryDirection(SortDescriptor &d, const FieldModel &fields, bool descending);
+    static void choosePrimaryDirection(
+        SortDescriptor &d, const FieldModel &fields, bool descending);
     static void chooseSecondaryDirection(SortDescriptor &d, bool descending);
     static void choosePrimary(SortDescriptor &d, const FieldModel &fields, SortMenuChoice choice);
     static void chooseSecondary(SortDescriptor &d, const FieldModel &fields, SortMenuChoice choice);

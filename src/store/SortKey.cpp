@@ -33,19 +33,19 @@ SortKey singleKey(const FieldModel &fields, int position, bool descending)
         key.expression = fields.width(position) >= 100
             ? QStringLiteral("UPPER(SUBSTR(%1, 1, 99))").arg(name)
             : QStringLiteral("UPPER(%1)").arg(name);
-        key.options = {true, descending};
+        key.options = { true, descending };
         break;
     case FieldKind::Numeric:
         key.expression = descending ? descendingNumber(name) : ascendingNumber(name, 20);
-        key.options = {true, false};
+        key.options = { true, false };
         break;
     case FieldKind::Date:
         key.expression = dateKey(name, descending);
-        key.options = {true, false};
+        key.options = { true, false };
         break;
     case FieldKind::Memo:
         key.expression = QStringLiteral("UPPER(MLINE(%1, 1))").arg(name);
-        key.options = {true, descending};
+        key.options = { true, descending };
         break;
     case FieldKind::Picture:
     case FieldKind::Other:
@@ -68,18 +68,19 @@ std::optional<KeyPart> keyPart(const FieldModel &fields, int position, bool desc
     case FieldKind::Text: {
         const int width = fields.width(position);
         if (width <= budget)
-            return KeyPart{name, width};
-        return KeyPart{QStringLiteral("UPPER(SUBSTR(%1, 1, %2))").arg(name).arg(budget), budget};
+            return KeyPart { name, width };
+        return KeyPart { QStringLiteral("UPPER(SUBSTR(%1, 1, %2))").arg(name).arg(budget), budget };
     }
     case FieldKind::Numeric: {
         const int length = std::min(budget, 20);
-        return KeyPart{descending ? descendingNumber(name) : ascendingNumber(name, length), length};
+        return KeyPart { descending ? descendingNumber(name) : ascendingNumber(name, length),
+            length };
     }
     case FieldKind::Date:
-        return KeyPart{dateKey(name, descending), 0};
+        return KeyPart { dateKey(name, descending), 0 };
     case FieldKind::Memo:
-        return KeyPart{QStringLiteral("UPPER(SUBSTR(MLINE(%1, 1), 1, %2))").arg(name).arg(budget),
-                       budget};
+        return KeyPart { QStringLiteral("UPPER(SUBSTR(MLINE(%1, 1), 1, %2))").arg(name).arg(budget),
+            budget };
     case FieldKind::Picture:
     case FieldKind::Other:
         break;
@@ -97,7 +98,7 @@ bool sortsAsText(FieldKind kind)
 SortKey twoKeys(const FieldModel &fields, int primary, bool a, int secondary, bool s)
 {
     SortKey key;
-    key.options = {true, false};
+    key.options = { true, false };
     const bool primaryText = sortsAsText(fields.kind(primary));
     const bool secondaryText = sortsAsText(fields.kind(secondary));
     if (primaryText && secondaryText) {
@@ -129,8 +130,8 @@ SortKey SortKey::filtered(const FieldModel &fields) const
 {
     if (isEmpty())
         return {};
-    return {(fields.name(FieldModel::kFilterMarkPosition) + u'+' + expression).left(kMaxLength),
-            options};
+    return { (fields.name(FieldModel::kFilterMarkPosition) + u'+' + expression).left(kMaxLength),
+        options };
 }
 
 std::optional<SortKey> buildSortKey(const FieldModel &fields, const SortBytes &sort)
@@ -142,8 +143,8 @@ std::optional<SortKey> buildSortKey(const FieldModel &fields, const SortBytes &s
         return singleKey(fields, primary, sort.primaryDescending);
     if (!fields.contains(sort.secondary))
         return std::nullopt;
-    return twoKeys(fields, primary, sort.primaryDescending, sort.secondary,
-                   sort.secondaryDescending);
+    return twoKeys(
+        fields, primary, sort.primaryDescending, sort.secondary, sort.secondaryDescending);
 }
 
 } // namespace zendrova

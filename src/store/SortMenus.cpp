@@ -15,28 +15,27 @@ QString captionOf(int position, const QStringList &captions)
 }
 
 // "first" (Tag 0) followed by one item per caption; Tag k names position k + 1.
-QList<MenuEntry> fieldItems(const SortMenuContext &context, const QString &first,
-                            int checkedPosition, int disabledPosition)
+QList<MenuEntry> fieldItems(
+    const SortMenuContext &context, const QString &first, int checkedPosition, int disabledPosition)
 {
     QList<MenuEntry> items;
     items.append(MenuEntry::item(Role::Field, first, 0, true, checkedPosition < 2));
     for (int k = 1; k <= context.captions.size(); ++k) {
         const int position = k + 1;
-        const bool enabled = !context.fields.isMemo(position)
-            && !context.fields.isPicture(position) && position != disabledPosition;
-        items.append(MenuEntry::item(Role::Field, context.captions[k - 1], k, enabled,
-                                     position == checkedPosition));
+        const bool enabled = !context.fields.isMemo(position) && !context.fields.isPicture(position)
+            && position != disabledPosition;
+        items.append(MenuEntry::item(
+            Role::Field, context.captions[k - 1], k, enabled, position == checkedPosition));
     }
     return items;
 }
 
 QList<MenuEntry> directionItems(bool descending)
 {
-    return {MenuEntry::item(Role::Direction, QCoreApplication::translate("SortMenus", "Ascending"),
-                            0, true, !descending),
-            MenuEntry::item(Role::Direction,
-                            QCoreApplication::translate("SortMenus", "Descending"), 1, true,
-                            descending)};
+    return { MenuEntry::item(Role::Direction, QCoreApplication::translate("SortMenus", "Ascending"),
+                 0, true, !descending),
+        MenuEntry::item(Role::Direction, QCoreApplication::translate("SortMenus", "Descending"), 1,
+            true, descending) };
 }
 
 MenuEntry helpItem()
@@ -78,15 +77,15 @@ QList<MenuEntry> SortMenus::primaryMenu(const SortMenuContext &context, bool isD
 {
     return {
         MenuEntry::submenu(tr("&Primary Sort Field"),
-                           fieldItems(context, entryOrderText(), context.sort.primary, -1)),
+            fieldItems(context, entryOrderText(), context.sort.primary, -1)),
         MenuEntry::submenu(tr("&Sort Direction"), directionItems(isDown1)),
         MenuEntry::separator(),
         helpItem(),
     };
 }
 
-QList<MenuEntry> SortMenus::secondaryMenu(const SortMenuContext &context, bool entryOrderShown,
-                                          bool noSecondaryShown, bool isDown2)
+QList<MenuEntry> SortMenus::secondaryMenu(
+    const SortMenuContext &context, bool entryOrderShown, bool noSecondaryShown, bool isDown2)
 {
     QList<MenuEntry> directions = directionItems(isDown2);
     if (SortChange::bothTextLike(context.sort, context.fields)) {
@@ -96,11 +95,10 @@ QList<MenuEntry> SortMenus::secondaryMenu(const SortMenuContext &context, bool e
     }
     return {
         MenuEntry::submenu(tr("&Secondary Sort Field"),
-                           fieldItems(context, noneText(), context.sort.secondary,
-                                      context.sort.primary),
-                           !entryOrderShown),
-        MenuEntry::submenu(tr("Sort &Direction"), directions,
-                           !entryOrderShown && !noSecondaryShown),
+            fieldItems(context, noneText(), context.sort.secondary, context.sort.primary),
+            !entryOrderShown),
+        MenuEntry::submenu(
+            tr("Sort &Direction"), directions, !entryOrderShown && !noSecondaryShown),
         MenuEntry::separator(),
         helpItem(),
     };
@@ -110,16 +108,16 @@ QList<MenuEntry> SortMenus::filterMenu(FilterScope scope, const QStringList &tem
 {
     QList<MenuEntry> items;
     for (FilterScope each :
-         {FilterScope::AllRecords, FilterScope::NormalFilter, FilterScope::ReversedFilter}) {
-        items.append(MenuEntry::item(Role::Scope, filterScopeCaption(each), int(each),
-                                     each != scope));
+        { FilterScope::AllRecords, FilterScope::NormalFilter, FilterScope::ReversedFilter }) {
+        items.append(
+            MenuEntry::item(Role::Scope, filterScopeCaption(each), int(each), each != scope));
     }
     items.append(MenuEntry::separator());
-    items.append(MenuEntry::submenu(tr("&Load From Template"),
-                                    templateItems(Role::LoadTemplate, templateNames)));
+    items.append(MenuEntry::submenu(
+        tr("&Load From Template"), templateItems(Role::LoadTemplate, templateNames)));
     items.append(MenuEntry::item(Role::SaveTemplate, tr("&Save As Template")));
-    items.append(MenuEntry::submenu(tr("&Delete Template"),
-                                    templateItems(Role::DeleteTemplate, templateNames)));
+    items.append(MenuEntry::submenu(
+        tr("&Delete Template"), templateItems(Role::DeleteTemplate, templateNames)));
     items.append(MenuEntry::separator());
     items.append(helpItem());
     return items;

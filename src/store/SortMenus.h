@@ -36,8 +36,8 @@ public:
     static QList<MenuEntry> primaryMenu(const SortMenuContext &context, bool isDown1);
     // entryOrderShown: the primary button says "Entry Order"; noSecondaryShown:
     // the secondary button says "NONE".
-    static QList<MenuEntry> secondaryMenu(const SortMenuContext &context, bool entryOrderShown,
-                                          bool noSecondaryShown, bool isDown2);
+    static QList<MenuEntry> secondaryMenu(
+        const SortMenuContext &context, bool entryOrderShown, bool noSecondaryShown, bool isDown2);
     static QList<MenuEntry> filterMenu(FilterScope scope, const QStringList &templateNames);
 };
 

@@ -19,7 +19,7 @@ SortOptions::SortOptions(const QStringList &captions, const FieldModel &fields)
 
 QStringList SortOptions::primaryItems() const
 {
-    QStringList items{SortMenus::entryOrderText()};
+    QStringList items { SortMenus::entryOrderText() };
     for (int i = 1; i < m_positions.size(); ++i)
         items.append(m_captions[m_positions[i] - FieldModel::kFirstUserPosition]);
     return items;
@@ -94,8 +94,8 @@ void SortOptions::applyRules()
 
 SortBytes SortOptions::result() const
 {
-    return {static_cast<uint8_t>(positionOf(m_primaryIndex)), m_primaryOrder == 1,
-            static_cast<uint8_t>(positionOf(m_secondaryIndex)), m_secondaryOrder == 1};
+    return { static_cast<uint8_t>(positionOf(m_primaryIndex)), m_primaryOrder == 1,
+        static_cast<uint8_t>(positionOf(m_secondaryIndex)), m_secondaryOrder == 1 };
 }
 
 } // namespace zendrova

@@ -30,8 +30,8 @@ public:
     // Closes the table if open and clears its exclusive flag.
     virtual void close() = 0;
     // Adds a tag to the production index of the table opened exclusively.
-    virtual bool addTag(const QString &name, const QString &expression,
-                        const IndexOptions &options) = 0;
+    virtual bool addTag(const QString &name, const QString &expression, const IndexOptions &options)
+        = 0;
 
     // Re-reads the decimals of the numeric fields after an open.
     virtual void readNumericDecimals() = 0;

@@ -21,7 +21,7 @@ TEST(ColorButton, OneSelectedButtonPerParentDrawnInTheSelectionColours)
     auto *a = new TColorButton(&tabs);
     auto *b = new TColorButton(&tabs);
     auto *elsewhere = new TColorButton(&other);
-    for (TColorButton *button : {a, b, elsewhere}) {
+    for (TColorButton *button : { a, b, elsewhere }) {
         button->resize(40, 24);
         button->setStayDown(true);
     }
@@ -51,10 +51,10 @@ TEST(RowColumns, ColumnsFollowEachOtherWithAGapAndTextsAreCutToFit)
     const QFontMetrics metrics(QFont(QStringLiteral("Sans Serif"), 9));
     const QString name = QStringLiteral("Wayne Gretzky 1979 O-Pee-Chee Rookie");
     const int narrow = metrics.horizontalAdvance(QStringLiteral("Wayne Gr"));
-    const QList<PlacedText> placed = RowColumns::place(
-        {{name, narrow, false}, {QStringLiteral("1,250.00"), 200, true}, {QString(), 0, false},
-         {QStringLiteral("Mint"), 0, false}},
-        2, 18, metrics);
+    const QList<PlacedText> placed
+        = RowColumns::place({ { name, narrow, false }, { QStringLiteral("1,250.00"), 200, true },
+                                { QString(), 0, false }, { QStringLiteral("Mint"), 0, false } },
+            2, 18, metrics);
     ASSERT_EQ(placed.size(), 4);
     EXPECT_EQ(placed[0].rect, QRect(2, 0, narrow, 18));
     EXPECT_EQ(placed[0].text, QStringLiteral("Wayne Gr"));
@@ -74,7 +74,7 @@ TEST(FormatedButton, DrawsItsColumnsInTheTextColour)
     row.resize(200, 20);
     row.setBgndColor(Qt::white);
     row.setTextColor(Qt::red);
-    row.setColumns({{QStringLiteral("████"), 30, false}});
+    row.setColumns({ { QStringLiteral("████"), 30, false } });
     const QImage image = row.grab().toImage();
     // Red pixels only inside the one column: frame, padding, then 30 pixels.
     int red = 0, rightmost = -1;

@@ -15,8 +15,8 @@ public:
     FakeSortTarget()
     {
         // The template index holds two tags.
-        tags = {{QStringLiteral("IDX0"), QStringLiteral("UPPER(CARDNAME)"), {true, false}},
-                {QStringLiteral("IDX1"), QStringLiteral("STR(PURCHASE, 20, 4)"), {true, false}}};
+        tags = { { QStringLiteral("IDX0"), QStringLiteral("UPPER(CARDNAME)"), { true, false } },
+            { QStringLiteral("IDX1"), QStringLiteral("STR(PURCHASE, 20, 4)"), { true, false } } };
     }
 
     const FieldModel &fieldModel() override { return fields; }
@@ -41,20 +41,21 @@ public:
         isOpen = false;
         isExclusive = false;
     }
-    bool addTag(const QString &name, const QString &expression, const IndexOptions &options) override
+    bool addTag(
+        const QString &name, const QString &expression, const IndexOptions &options) override
     {
         log << QStringLiteral("add ") + name;
         if (!isOpen || !isExclusive || refuseTags)
             return false;
-        tags.append({name, expression, options});
+        tags.append({ name, expression, options });
         return true;
     }
     void readNumericDecimals() override { log << QStringLiteral("decimals"); }
 
     bool hasTag(const QString &name) const
     {
-        return std::any_of(tags.begin(), tags.end(),
-                           [&](const IndexDefinition &tag) { return tag.name == name; });
+        return std::any_of(
+            tags.begin(), tags.end(), [&](const IndexDefinition &tag) { return tag.name == name; });
     }
 
     FieldModel fields = cardFields();

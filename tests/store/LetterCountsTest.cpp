@@ -10,9 +10,17 @@ namespace {
 TEST(LetterCounts, FirstLetterOfAValue)
 {
     const std::pair<const char16_t *, char> cases[] = {
-        {u"Gretzky", 'G'}, {u"mantle", 'M'}, {u"", 'A'},       {u"1952 Topps", 'A'},
-        {u" Ruth", 'A'},   {u"zeta", 'Z'},   {u"[box]", 'Z'},  {u"\u00c9mile", 'Z'},
-        {u"~", 'Z'},       {u"Aaron", 'A'},  {u"Zimmer", 'Z'},
+        { u"Gretzky", 'G' },
+        { u"mantle", 'M' },
+        { u"", 'A' },
+        { u"1952 Topps", 'A' },
+        { u" Ruth", 'A' },
+        { u"zeta", 'Z' },
+        { u"[box]", 'Z' },
+        { u"\u00c9mile", 'Z' },
+        { u"~", 'Z' },
+        { u"Aaron", 'A' },
+        { u"Zimmer", 'Z' },
     };
     for (const auto &[value, letter] : cases) {
         SCOPED_TRACE(QString::fromUtf16(value).toStdString());
@@ -30,7 +38,7 @@ TEST(LetterCounts, MovingARecordAdjustsBothTabsAndIgnoresOtherLetters)
     counts.moveLetterCount('G', 'M');
     EXPECT_EQ(counts.count('G'), 2);
     EXPECT_EQ(counts.count('M'), 1);
-    EXPECT_EQ(refreshed, (std::vector<char>{'G', 'M'}));
+    EXPECT_EQ(refreshed, (std::vector<char> { 'G', 'M' }));
 
     // A record that had no letter (0) only arrives; one leaving to none only goes.
     counts.moveLetterCount(0, 'B');

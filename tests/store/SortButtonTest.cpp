@@ -48,7 +48,7 @@ protected:
     SortButtonTest()
     {
         button.menuContext = [this] {
-            return SortMenuContext{cardCaptions(), cardFields(), descriptor.sort};
+            return SortMenuContext { cardCaptions(), cardFields(), descriptor.sort };
         };
         QObject::connect(&button, &TSortButton::sort1MenuClick, [this](SortMenuChoice choice) {
             SortChange::choosePrimary(descriptor, cardFields(), choice);
@@ -91,13 +91,14 @@ TEST_F(SortButtonTest, StartsAsEntryOrderWithThreeButtonsAcrossThePanel)
     EXPECT_EQ(button.primaryButton()->geometry(), QRect(0, 0, 100, 24));
     EXPECT_EQ(button.secondaryButton()->geometry(), QRect(100, 0, 100, 24));
     EXPECT_EQ(button.filterButton()->geometry(), QRect(200, 0, 101, 24));
-    for (TNoFocusBitBtn *b : {button.primaryButton(), button.secondaryButton(), button.filterButton()})
+    for (TNoFocusBitBtn *b :
+        { button.primaryButton(), button.secondaryButton(), button.filterButton() })
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
 
-    const std::pair<TSortButton::TFilterState, const char *> states[] = {
-        {TSortButton::fsNormal, "Normal Filter"},
-        {TSortButton::fsReversed, "Reversed Filter"},
-        {TSortButton::fsFilterOff, "All Records"}};
+    const std::pair<TSortButton::TFilterState, const char *> states[]
+        = { { TSortButton::fsNormal, "Normal Filter" },
+              { TSortButton::fsReversed, "Reversed Filter" },
+              { TSortButton::fsFilterOff, "All Records" } };
     for (const auto &[state, caption] : states) {
         button.setProperty("FilterState", state);
         EXPECT_EQ(button.filterButton()->text(), QString::fromLatin1(caption));
@@ -122,28 +123,28 @@ TEST_F(SortButtonTest, ClicksAskForTheDialogsAndRightClicksOpenTheMenus)
 
 TEST_F(SortButtonTest, PrimaryMenuChecksTheCurrentFieldAndDisablesUnsortableOnes)
 {
-    show({kCardName, false, 0, false});
+    show({ kCardName, false, 0, false });
     QMenu *fields = submenu(primary(), QStringLiteral("&Primary Sort Field"));
     ASSERT_TRUE(fields);
     ASSERT_EQ(fields->actions().size(), 22);
     EXPECT_EQ(fields->actions()[0]->text(), QStringLiteral("Entry Order"));
     EXPECT_EQ(fields->actions()[0]->data().toInt(), 0);
     EXPECT_EQ(fields->actions()[10]->data().toInt(), 10);
-    EXPECT_EQ(texts(fields, &QAction::isChecked), QStringList{"Card Name:"});
+    EXPECT_EQ(texts(fields, &QAction::isChecked), QStringList { "Card Name:" });
     QStringList disabled;
     for (QAction *a : fields->actions())
         if (!a->isEnabled())
             disabled << a->text();
-    EXPECT_EQ(disabled, (QStringList{"Small Picture:", "Notes:", "Picture:"}));
+    EXPECT_EQ(disabled, (QStringList { "Small Picture:", "Notes:", "Picture:" }));
     QMenu *direction = submenu(button.primaryMenu(), QStringLiteral("&Sort Direction"));
-    EXPECT_EQ(texts(direction, &QAction::isChecked), QStringList{"Ascending"});
+    EXPECT_EQ(texts(direction, &QAction::isChecked), QStringList { "Ascending" });
     EXPECT_TRUE(item(button.primaryMenu(), QStringLiteral("&Help")));
 
-    show({0, true, 0, false});
+    show({ 0, true, 0, false });
     fields = submenu(primary(), QStringLiteral("&Primary Sort Field"));
-    EXPECT_EQ(texts(fields, &QAction::isChecked), QStringList{"Entry Order"});
+    EXPECT_EQ(texts(fields, &QAction::isChecked), QStringList { "Entry Order" });
     direction = submenu(button.primaryMenu(), QStringLiteral("&Sort Direction"));
-    EXPECT_EQ(texts(direction, &QAction::isChecked), QStringList{"Descending"});
+    EXPECT_EQ(texts(direction, &QAction::isChecked), QStringList { "Descending" });
 }
 
 TEST_F(SortButtonTest, SecondaryMenuFollowsThePrimary)
@@ -156,14 +157,14 @@ TEST_F(SortButtonTest, SecondaryMenuFollowsThePrimary)
         QStringList checkedField, enabledDirections, checkedDirection;
     };
     const Case cases[] = {
-        {"entry order", {0, false, 0, false}, false, false, {"NONE"}, {"Ascending", "Descending"},
-         {"Ascending"}},
-        {"no secondary", {kCardName, true, 0, false}, true, false, {"NONE"},
-         {"Ascending", "Descending"}, {"Ascending"}},
-        {"two text fields", {kCardName, true, kSport, true}, true, true, {"Sport:"},
-         {"Descending"}, {"Descending"}},
-        {"text and number", {kCardName, true, kPurchase, false}, true, true, {"Purchase Price:"},
-         {"Ascending", "Descending"}, {"Ascending"}},
+        { "entry order", { 0, false, 0, false }, false, false, { "NONE" },
+            { "Ascending", "Descending" }, { "Ascending" } },
+        { "no secondary", { kCardName, true, 0, false }, true, false, { "NONE" },
+            { "Ascending", "Descending" }, { "Ascending" } },
+        { "two text fields", { kCardName, true, kSport, true }, true, true, { "Sport:" },
+            { "Descending" }, { "Descending" } },
+        { "text and number", { kCardName, true, kPurchase, false }, true, true,
+            { "Purchase Price:" }, { "Ascending", "Descending" }, { "Ascending" } },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -188,22 +189,22 @@ TEST_F(SortButtonTest, SecondaryMenuFollowsThePrimary)
 
 TEST_F(SortButtonTest, MenuChoicesChangeTheSortShown)
 {
-    show({kCardName, false, 0, false});
+    show({ kCardName, false, 0, false });
     item(submenu(secondary(), QStringLiteral("&Secondary Sort Field")), QStringLiteral("Sport:"))
         ->trigger();
-    EXPECT_EQ(descriptor.sort, (SortBytes{kCardName, false, kSport, false}));
+    EXPECT_EQ(descriptor.sort, (SortBytes { kCardName, false, kSport, false }));
     EXPECT_EQ(button.label2(), QStringLiteral("Sport:"));
 
     item(submenu(primary(), QStringLiteral("&Sort Direction")), QStringLiteral("Descending"))
         ->trigger();
-    EXPECT_EQ(descriptor.sort, (SortBytes{kCardName, true, kSport, true}));
+    EXPECT_EQ(descriptor.sort, (SortBytes { kCardName, true, kSport, true }));
     EXPECT_TRUE(button.isDown1());
     EXPECT_TRUE(button.isDown2());
-    EXPECT_EQ(descriptor.applied, (SortBytes{kCardName, false, kSport, false}));
+    EXPECT_EQ(descriptor.applied, (SortBytes { kCardName, false, kSport, false }));
 
     item(submenu(primary(), QStringLiteral("&Primary Sort Field")), QStringLiteral("Entry Order"))
         ->trigger();
-    EXPECT_EQ(descriptor.sort, (SortBytes{0, true, 0, true}));
+    EXPECT_EQ(descriptor.sort, (SortBytes { 0, true, 0, true }));
     EXPECT_EQ(button.label1(), QStringLiteral("Entry Order"));
     EXPECT_EQ(button.label2(), QStringLiteral("NONE"));
 }
@@ -216,7 +217,7 @@ TEST_F(SortButtonTest, HelpItemsShowTheButtonsHelp)
     button.popupFilterMenu(QPoint());
     item(button.filterMenu(), QStringLiteral("&Help"))->trigger();
     button.filterMenu()->close();
-    EXPECT_EQ(user.helpRequests(), (QList<int>{31, 33}));
+    EXPECT_EQ(user.helpRequests(), (QList<int> { 31, 33 }));
 }
 
 // Stands in for the filter template list of the filter subsystem.
@@ -236,7 +237,7 @@ public:
     }
     void remove(int index) override { list.removeAt(index); }
 
-    QStringList list{"Rookies", "Mint"};
+    QStringList list { "Rookies", "Mint" };
     QList<int> loaded;
     int failing = -1;
 };
@@ -257,8 +258,8 @@ TEST_F(FilterMenuTest, TheCurrentScopeIsDisabledAndTemplatesAreListed)
 {
     QMenu *menu = filterMenu();
     EXPECT_EQ(texts(menu, &QAction::isEnabled),
-              (QStringList{"Normal Filter", "Reversed Filter", "&Load From Template",
-                           "&Save As Template", "&Delete Template", "&Help"}));
+        (QStringList { "Normal Filter", "Reversed Filter", "&Load From Template",
+            "&Save As Template", "&Delete Template", "&Help" }));
     EXPECT_TRUE(submenu(menu, QStringLiteral("&Load From Template"))->actions().isEmpty());
 
     button.filterTemplates = &templates;
@@ -267,7 +268,7 @@ TEST_F(FilterMenuTest, TheCurrentScopeIsDisabledAndTemplatesAreListed)
     EXPECT_FALSE(item(menu, QStringLiteral("Reversed Filter"))->isEnabled());
     EXPECT_TRUE(item(menu, QStringLiteral("All Records"))->isEnabled());
     EXPECT_EQ(texts(submenu(menu, QStringLiteral("&Delete Template")), &QAction::isEnabled),
-              (QStringList{"Rookies", "Mint"}));
+        (QStringList { "Rookies", "Mint" }));
 
     QSignalSpy scope(&button, &TSortButton::filterMenuClick);
     item(menu, QStringLiteral("Normal Filter"))->trigger();
@@ -286,7 +287,7 @@ TEST_F(FilterMenuTest, TemplateItemsLoadSaveAndDelete)
         ->trigger();
     item(submenu(filterMenu(), QStringLiteral("&Load From Template")), QStringLiteral("Mint"))
         ->trigger();
-    EXPECT_EQ(templates.loaded, (QList<int>{0, 1}));
+    EXPECT_EQ(templates.loaded, (QList<int> { 0, 1 }));
     EXPECT_EQ(quick.count(), 1);
 
     user.expectInput(QString());
@@ -295,11 +296,11 @@ TEST_F(FilterMenuTest, TemplateItemsLoadSaveAndDelete)
     user.expectInput(QStringLiteral("Graded"));
     for (int i = 0; i < 3; ++i)
         item(filterMenu(), QStringLiteral("&Save As Template"))->trigger();
-    EXPECT_EQ(templates.list, (QStringList{"Rookies", "Mint", "Graded"}));
+    EXPECT_EQ(templates.list, (QStringList { "Rookies", "Mint", "Graded" }));
 
     item(submenu(filterMenu(), QStringLiteral("&Delete Template")), QStringLiteral("Mint"))
         ->trigger();
-    EXPECT_EQ(templates.list, (QStringList{"Rookies", "Graded"}));
+    EXPECT_EQ(templates.list, (QStringList { "Rookies", "Graded" }));
     EXPECT_TRUE(user.allConsumed());
 }
 

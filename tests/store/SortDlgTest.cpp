@@ -67,7 +67,7 @@ protected:
 
 TEST_F(SortDlgTest, ShowsTheDescriptorAndListsSortableFieldsOnly)
 {
-    open({kCardName, true, kPurchase, false});
+    open({ kCardName, true, kPurchase, false });
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Sort Options"));
     EXPECT_EQ(sortCB->currentText(), QStringLiteral("Card Name:"));
     EXPECT_EQ(sort2CB->currentText(), QStringLiteral("Purchase Price:"));
@@ -79,7 +79,7 @@ TEST_F(SortDlgTest, ShowsTheDescriptorAndListsSortableFieldsOnly)
     ASSERT_EQ(sortCB->count(), 19);
     EXPECT_EQ(sortCB->itemText(0), QStringLiteral("Entry Order"));
     EXPECT_EQ(sort2CB->itemText(0), QStringLiteral("NONE"));
-    for (const char *unsortable : {"Small Picture:", "Notes:", "Picture:"}) {
+    for (const char *unsortable : { "Small Picture:", "Notes:", "Picture:" }) {
         EXPECT_EQ(sortCB->findText(unsortable), -1) << unsortable;
         EXPECT_EQ(sort2CB->findText(unsortable), -1) << unsortable;
     }
@@ -88,7 +88,7 @@ TEST_F(SortDlgTest, ShowsTheDescriptorAndListsSortableFieldsOnly)
 
 TEST_F(SortDlgTest, TwoTextFieldsShareThePrimaryDirection)
 {
-    open({kCardName, true, 0, false});
+    open({ kCardName, true, 0, false });
     choose(sort2CB, QStringLiteral("Sport:"));
     EXPECT_FALSE(order2GB->isEnabled());
     EXPECT_EQ(checked(order2GB), QStringLiteral("Descending"));
@@ -106,7 +106,7 @@ TEST_F(SortDlgTest, TwoTextFieldsShareThePrimaryDirection)
 
 TEST_F(SortDlgTest, SecondaryFallsBackToNoneWithAscendingOrder)
 {
-    open({kCustom4, false, kPurchase, true});
+    open({ kCustom4, false, kPurchase, true });
     EXPECT_EQ(checked(order2GB), QStringLiteral("Descending"));
 
     choose(sort2CB, QStringLiteral("Custom 4:")); // the primary field
@@ -128,28 +128,28 @@ TEST_F(SortDlgTest, SecondaryFallsBackToNoneWithAscendingOrder)
 
 TEST_F(SortDlgTest, OkWritesTheChoiceAndCancelKeepsTheDescriptor)
 {
-    open({kCardName, false, 0, false});
+    open({ kCardName, false, 0, false });
     choose(sortCB, QStringLiteral("Custom 4:"));
     QTest::mouseClick(radio(orderGB, QStringLiteral("Descending")), Qt::LeftButton);
     choose(sort2CB, QStringLiteral("Custom 5:"));
     QTest::mouseClick(radio(order2GB, QStringLiteral("Descending")), Qt::LeftButton);
     click("OKBtn");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(descriptor.sort, (SortBytes{kCustom4, true, kCustom5, true}));
-    EXPECT_EQ(descriptor.applied, (SortBytes{kCardName, false, 0, false}));
+    EXPECT_EQ(descriptor.sort, (SortBytes { kCustom4, true, kCustom5, true }));
+    EXPECT_EQ(descriptor.applied, (SortBytes { kCardName, false, 0, false }));
 
-    open({kCardName, false, 0, false});
+    open({ kCardName, false, 0, false });
     choose(sortCB, QStringLiteral("Team:"));
     click("CancelBtn");
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(descriptor.sort, (SortBytes{kCardName, false, 0, false}));
+    EXPECT_EQ(descriptor.sort, (SortBytes { kCardName, false, 0, false }));
 }
 
 TEST_F(SortDlgTest, HelpShowsTheSortTopic)
 {
     open({});
     click("HelpBtn");
-    EXPECT_EQ(user.helpRequests(), QList<int>{22});
+    EXPECT_EQ(user.helpRequests(), QList<int> { 22 });
 }
 
 } // namespace

@@ -31,20 +31,20 @@ TEST(SortFile, NameReplacesTheExtension)
 TEST(SortFile, WritesFourBytesAndReadsThemBack)
 {
     QTemporaryDir dir;
-    const SortBytes sort{21, true, 3, false};
+    const SortBytes sort { 21, true, 3, false };
     ASSERT_TRUE(SortFile::write(dir.path(), QStringLiteral("data_7.dbf"), sort));
     EXPECT_EQ(fileBytes(dir.filePath("data_7.idx")), QByteArray("\x15\x01\x03\x00", 4));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"data_7.idx"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "data_7.idx" });
 
     SortDescriptor descriptor;
-    descriptor.sort = {5, false, 0, false};
+    descriptor.sort = { 5, false, 0, false };
     descriptor.applied = descriptor.sort;
     SortFile::read(dir.path(), QStringLiteral("data_7.dbf"), descriptor);
     EXPECT_EQ(descriptor.sort, sort);
-    EXPECT_EQ(descriptor.applied, SortBytes{});
+    EXPECT_EQ(descriptor.applied, SortBytes {});
 
     // Rewriting replaces the old bytes whole.
-    ASSERT_TRUE(SortFile::write(dir.path(), QStringLiteral("data_7.dbf"), {2, false, 0, false}));
+    ASSERT_TRUE(SortFile::write(dir.path(), QStringLiteral("data_7.dbf"), { 2, false, 0, false }));
     EXPECT_EQ(fileBytes(dir.filePath("data_7.idx")), QByteArray("\x02\x00\x00\x00", 4));
 }
 
@@ -58,11 +58,11 @@ TEST(SortFile, MissingShortOrOddFilesGiveEntryOrder)
         SortBytes expected;
     };
     const Case cases[] = {
-        {"missing", {}, {}},
-        {"three bytes", QByteArray("\x05\x01\x03", 3), {}},
-        {"extra bytes are ignored", QByteArray("\x05\x00\x03\x01\xff", 5), {5, false, 3, true}},
-        {"any non-zero direction is descending", QByteArray("\x05\x07\x03\x00", 4),
-         {5, true, 3, false}},
+        { "missing", {}, {} },
+        { "three bytes", QByteArray("\x05\x01\x03", 3), {} },
+        { "extra bytes are ignored", QByteArray("\x05\x00\x03\x01\xff", 5), { 5, false, 3, true } },
+        { "any non-zero direction is descending", QByteArray("\x05\x07\x03\x00", 4),
+            { 5, true, 3, false } },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -71,7 +71,7 @@ TEST(SortFile, MissingShortOrOddFilesGiveEntryOrder)
         if (!c.bytes.isEmpty())
             putFile(path, c.bytes);
         SortDescriptor descriptor;
-        descriptor.sort = {9, true, 9, true};
+        descriptor.sort = { 9, true, 9, true };
         SortFile::read(dir.path(), QStringLiteral("data.dbf"), descriptor);
         EXPECT_EQ(descriptor.sort, c.expected);
     }

@@ -5,7 +5,7 @@
 namespace zendrova {
 
 void fillMenu(QMenu *menu, const QList<MenuEntry> &entries,
-              const std::function<void(const MenuEntry &)> &chosen)
+    const std::function<void(const MenuEntry &)> &chosen)
 {
     menu->clear();
     // clear() leaves the submenus of the last popup behind.

@@ -47,8 +47,8 @@ void TColorButton::setIsDefault(bool on)
 void TColorButton::setSelected(bool on)
 {
     if (on && parentWidget()) {
-        const auto siblings =
-            parentWidget()->findChildren<TColorButton *>(QString(), Qt::FindDirectChildrenOnly);
+        const auto siblings
+            = parentWidget()->findChildren<TColorButton *>(QString(), Qt::FindDirectChildrenOnly);
         for (TColorButton *other : siblings)
             if (other != this && other->m_selected) {
                 other->m_selected = false;

@@ -46,7 +46,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void nextCheckState() override {}
+    void nextCheckState() override { }
     // Draws the face inside the frame; the formatted row draws columns instead.
     virtual void drawFace(QPainter &painter, const QRect &face, const QColor &text);
 

@@ -6,8 +6,7 @@ namespace zendrova {
 
 TFormatedButton::TFormatedButton(QWidget *parent)
     : TColorButton(parent)
-{
-}
+{ }
 
 void TFormatedButton::setColumns(const QList<RowColumn> &columns)
 {
@@ -18,11 +17,11 @@ void TFormatedButton::setColumns(const QList<RowColumn> &columns)
 void TFormatedButton::drawFace(QPainter &painter, const QRect &face, const QColor &text)
 {
     painter.setPen(text);
-    for (const PlacedText &placed : RowColumns::place(m_columns, face.left(), height(),
-                                                      painter.fontMetrics())) {
+    for (const PlacedText &placed :
+        RowColumns::place(m_columns, face.left(), height(), painter.fontMetrics())) {
         const QRect cell(placed.rect.left(), face.top(), placed.rect.width(), face.height());
-        painter.drawText(cell, Qt::AlignVCenter | (placed.rightAligned ? Qt::AlignRight : Qt::AlignLeft),
-                         placed.text);
+        painter.drawText(cell,
+            Qt::AlignVCenter | (placed.rightAligned ? Qt::AlignRight : Qt::AlignLeft), placed.text);
     }
 }
 

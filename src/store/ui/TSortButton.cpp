@@ -19,7 +19,8 @@ QPixmap arrowGlyph(bool down)
     QPainter painter(&pixmap);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
-    painter.drawPolygon(down ? QPolygon({{0, 2}, {8, 2}, {4, 7}}) : QPolygon({{0, 7}, {8, 7}, {4, 2}}));
+    painter.drawPolygon(down ? QPolygon({ { 0, 2 }, { 8, 2 }, { 4, 7 } })
+                             : QPolygon({ { 0, 7 }, { 8, 7 }, { 4, 2 } }));
     return pixmap;
 }
 
@@ -36,8 +37,8 @@ TSortButton::TSortButton(QWidget *parent)
     , m_downBmp(arrowGlyph(true))
 {
     setObjectName(QStringLiteral("TSortButton"));
-    const char *const names[] = {"PrimaryBtn", "SecondaryBtn", "FilterBtn"};
-    const char *const menuNames[] = {"PrimaryMenu", "SecondaryMenu", "FilterMenu"};
+    const char *const names[] = { "PrimaryBtn", "SecondaryBtn", "FilterBtn" };
+    const char *const menuNames[] = { "PrimaryMenu", "SecondaryMenu", "FilterMenu" };
     for (int i = 0; i < 3; ++i) {
         m_buttons[i] = new TNoFocusBitBtn(this);
         m_buttons[i]->setObjectName(QString::fromLatin1(names[i]));
@@ -170,22 +171,22 @@ void TSortButton::resizeEvent(QResizeEvent *event)
 
 SortMenuContext TSortButton::currentContext() const
 {
-    return menuContext ? menuContext() : SortMenuContext{};
+    return menuContext ? menuContext() : SortMenuContext {};
 }
 
 void TSortButton::popupPrimaryMenu(const QPoint &globalPos)
 {
     fillMenu(m_menus[0], SortMenus::primaryMenu(currentContext(), m_isDown1),
-             [this](const MenuEntry &entry) { sortChosen(0, entry); });
+        [this](const MenuEntry &entry) { sortChosen(0, entry); });
     m_menus[0]->popup(globalPos);
 }
 
 void TSortButton::popupSecondaryMenu(const QPoint &globalPos)
 {
     fillMenu(m_menus[1],
-             SortMenus::secondaryMenu(currentContext(), label1() == SortMenus::entryOrderText(),
-                                      label2() == SortMenus::noneText(), m_isDown2),
-             [this](const MenuEntry &entry) { sortChosen(1, entry); });
+        SortMenus::secondaryMenu(currentContext(), label1() == SortMenus::entryOrderText(),
+            label2() == SortMenus::noneText(), m_isDown2),
+        [this](const MenuEntry &entry) { sortChosen(1, entry); });
     m_menus[1]->popup(globalPos);
 }
 
@@ -193,7 +194,7 @@ void TSortButton::popupFilterMenu(const QPoint &globalPos)
 {
     const QStringList names = filterTemplates ? filterTemplates->names() : QStringList();
     fillMenu(m_menus[2], SortMenus::filterMenu(static_cast<FilterScope>(int(m_filterState)), names),
-             [this](const MenuEntry &entry) { filterChosen(entry); });
+        [this](const MenuEntry &entry) { filterChosen(entry); });
     m_menus[2]->popup(globalPos);
 }
 
@@ -203,10 +204,10 @@ void TSortButton::sortChosen(int button, const MenuEntry &entry)
         showHelpOf(m_buttons[button]);
         return;
     }
-    const SortMenuChoice choice{entry.role == MenuEntry::Role::Direction
-                                    ? SortMenuChoice::Part::Direction
-                                    : SortMenuChoice::Part::Field,
-                                entry.tag};
+    const SortMenuChoice choice { entry.role == MenuEntry::Role::Direction
+            ? SortMenuChoice::Part::Direction
+            : SortMenuChoice::Part::Field,
+        entry.tag };
     if (button == 0)
         emit sort1MenuClick(choice);
     else
@@ -216,7 +217,9 @@ void TSortButton::sortChosen(int button, const MenuEntry &entry)
 void TSortButton::filterChosen(const MenuEntry &entry)
 {
     switch (entry.role) {
-    case MenuEntry::Role::Scope: emit filterMenuClick(entry.tag); break;
+    case MenuEntry::Role::Scope:
+        emit filterMenuClick(entry.tag);
+        break;
     case MenuEntry::Role::LoadTemplate:
         if (filterTemplates && FilterTemplateMenu::load(*filterTemplates, entry.tag))
             emit quickFilter();
@@ -229,8 +232,11 @@ void TSortButton::filterChosen(const MenuEntry &entry)
         if (filterTemplates)
             FilterTemplateMenu::remove(*filterTemplates, entry.tag);
         break;
-    case MenuEntry::Role::Help: showHelpOf(m_buttons[2]); break;
-    default: break;
+    case MenuEntry::Role::Help:
+        showHelpOf(m_buttons[2]);
+        break;
+    default:
+        break;
     }
 }
 

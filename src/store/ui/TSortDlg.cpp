@@ -36,7 +36,7 @@ QPushButton *dialogButton(const QString &name, const QString &text)
 } // namespace
 
 TSortDlg::TSortDlg(SortDescriptor &descriptor, const QStringList &captions,
-                   const FieldModel &fields, QWidget *parent)
+    const FieldModel &fields, QWidget *parent)
     : QDialog(parent)
     , m_descriptor(descriptor)
     , m_options(captions, fields)
@@ -90,7 +90,7 @@ TSortDlg::TSortDlg(SortDescriptor &descriptor, const QStringList &captions,
     connect(ok, &QPushButton::clicked, this, &TSortDlg::OKBtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
-            [] { Interaction::current().showHelp(SortOptions::kHelpContext); });
+        [] { Interaction::current().showHelp(SortOptions::kHelpContext); });
 
     m_options.show(descriptor.sort);
     showOptions();
@@ -102,7 +102,7 @@ QGroupBox *TSortDlg::orderGroup(const QString &name, QButtonGroup *&buttons)
     box->setObjectName(name);
     buttons = new QButtonGroup(box);
     auto *layout = new QVBoxLayout(box);
-    const QString texts[] = {tr("Ascending"), tr("Descending")};
+    const QString texts[] = { tr("Ascending"), tr("Descending") };
     for (int id = 0; id < 2; ++id) {
         auto *radio = new QRadioButton(texts[id]);
         buttons->addButton(radio, id);

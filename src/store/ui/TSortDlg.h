@@ -20,7 +20,7 @@ class TSortDlg : public QDialog
     Q_OBJECT
 public:
     TSortDlg(SortDescriptor &descriptor, const QStringList &captions, const FieldModel &fields,
-             QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     const SortOptions &options() const { return m_options; }
 
