@@ -53,6 +53,13 @@ QList<MenuEntry> templateItems(Role role, const QStringList &names)
 
 } // namespace
 
+QStringList SortMenus::buttonHints()
+{
+    return {tr("[Primary Sort Field]: Left Click - Sort Options; Right Click - Menu"),
+            tr("[Secondary Sort Field]: Left Click - Sort Options; Right Click - Menu"),
+            tr("Left Click - Set Filter;  Right Click - Menu")};
+}
+
 QString SortMenus::entryOrderText()
 {
     return tr("Entry Order");

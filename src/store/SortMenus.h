@@ -25,6 +25,8 @@ class SortMenus
     Q_DECLARE_TR_FUNCTIONS(SortMenus)
 
 public:
+    // The hints of the primary, secondary and filter buttons on the main window.
+    static QStringList buttonHints();
     static QString entryOrderText();
     static QString noneText();
 

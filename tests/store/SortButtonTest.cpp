@@ -91,6 +91,10 @@ TEST_F(SortButtonTest, StartsAsEntryOrderWithThreeButtonsAcrossThePanel)
     EXPECT_EQ(button.primaryButton()->geometry(), QRect(0, 0, 100, 24));
     EXPECT_EQ(button.secondaryButton()->geometry(), QRect(100, 0, 100, 24));
     EXPECT_EQ(button.filterButton()->geometry(), QRect(200, 0, 101, 24));
+    const QStringList hints = SortMenus::buttonHints();
+    button.setProperty("Hint3", hints[2]);
+    EXPECT_EQ(button.filterButton()->toolTip(),
+              QStringLiteral("Left Click - Set Filter;  Right Click - Menu"));
     for (TNoFocusBitBtn *b :
         { button.primaryButton(), button.secondaryButton(), button.filterButton() })
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
