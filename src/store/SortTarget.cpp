@@ -1,0 +1,7 @@
+#include "store/SortTarget.h"
+
+namespace zendrova {
+
+SortTarget::~SortTarget() = default;
+
+} // namespace zendrova

@@ -1,0 +1,59 @@
+#include "store/LetterCounts.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <vector>
+
+namespace zendrova {
+namespace {
+
+TEST(LetterCounts, FirstLetterOfAValue)
+{
+    const std::pair<const char16_t *, char> cases[] = {
+        { u"Gretzky", 'G' },
+        { u"mantle", 'M' },
+        { u"", 'A' },
+        { u"1952 Topps", 'A' },
+        { u" Ruth", 'A' },
+        { u"zeta", 'Z' },
+        { u"[box]", 'Z' },
+        { u"\u00c9mile", 'Z' },
+        { u"~", 'Z' },
+        { u"Aaron", 'A' },
+        { u"Zimmer", 'Z' },
+    };
+    for (const auto &[value, letter] : cases) {
+        SCOPED_TRACE(QString::fromUtf16(value).toStdString());
+        EXPECT_EQ(LetterCounts::firstLetter(QString::fromUtf16(value)), letter);
+    }
+}
+
+TEST(LetterCounts, MovingARecordAdjustsBothTabsAndIgnoresOtherLetters)
+{
+    LetterCounts counts;
+    std::vector<char> refreshed;
+    counts.refreshTab = [&](char letter) { refreshed.push_back(letter); };
+    counts.setCount('G', 3);
+
+    counts.moveLetterCount('G', 'M');
+    EXPECT_EQ(counts.count('G'), 2);
+    EXPECT_EQ(counts.count('M'), 1);
+    EXPECT_EQ(refreshed, (std::vector<char> { 'G', 'M' }));
+
+    // A record that had no letter (0) only arrives; one leaving to none only goes.
+    counts.moveLetterCount(0, 'B');
+    counts.moveLetterCount('M', '[');
+    EXPECT_EQ(counts.count('B'), 1);
+    EXPECT_EQ(counts.count('M'), 0);
+    EXPECT_EQ(counts.count('['), 0);
+
+    // Counts are signed: a stale count may go below zero.
+    counts.moveLetterCount('Q', 'R');
+    EXPECT_EQ(counts.count('Q'), -1);
+    counts.setCount('Z', std::numeric_limits<int32_t>::max());
+    counts.moveLetterCount('Y', 'Z');
+    EXPECT_EQ(counts.count('Z'), std::numeric_limits<int32_t>::min());
+}
+
+} // namespace
+} // namespace zendrova
