@@ -37,6 +37,8 @@ QImage PictureFile::load(const QString &fileName)
     // The format is taken from the contents, so a picture with the wrong extension still loads.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
+    // Photos of cards are often taken turned; their orientation tag puts them upright.
+    reader.setAutoTransform(true);
     QImage picture;
     if (isAcceptedFormat(reader.format().toLower()))
         picture = reader.read();

@@ -28,6 +28,11 @@ QString ScreenGrab::unavailableReason()
     return {};
 }
 
+QString ScreenGrab::failedText()
+{
+    return tr("The screen could not be read, so nothing was captured.");
+}
+
 QImage ScreenGrab::wholeScreen(QScreen *screen)
 {
     if (!screen)
@@ -36,8 +41,7 @@ QImage ScreenGrab::wholeScreen(QScreen *screen)
         return replacement()(screen);
     if (!screen)
         return {};
-    QImage image = screen->grabWindow(0).toImage();
-    return image;
+    return screen->grabWindow(0).toImage();
 }
 
 void ScreenGrab::setSource(Source source)

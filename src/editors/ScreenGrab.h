@@ -21,6 +21,8 @@ public:
 
     // Empty when the screen can be read, else the message that says why not.
     static QString unavailableReason();
+    // Said when reading the screen failed although the display allows it.
+    static QString failedText();
     // A copy of the screen's pixels (device pixel ratio set); null when reading failed.
     static QImage wholeScreen(QScreen *screen);
     // Replaces where the screen's pixels come from (tests); an empty source restores the display.

@@ -322,4 +322,17 @@ TEST_F(BmpControlCaptureTest, ClickWithoutDragFailsAndKeepsThePicture)
     EXPECT_EQ(0, edits.count());
 }
 
+TEST_F(BmpControlCaptureTest, FailedScreenReadIsReportedAndKeepsThePicture)
+{
+    const QImage picture = patternPicture(4, 2);
+    control.setPicture(picture);
+    ScreenGrab::setSource([](QScreen *) { return QImage(); });
+    ScriptedInteraction user;
+    user.expectMessage("The screen could not be read, so nothing was captured.");
+    control.captureScreen();
+    EXPECT_TRUE(samePixels(picture, control.picture()));
+    EXPECT_TRUE(control.isVisible());
+    EXPECT_EQ(0, control.property("tag").toInt());
+}
+
 } // namespace

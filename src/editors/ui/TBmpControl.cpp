@@ -189,6 +189,7 @@ void TBmpControl::captureScreen()
     owner->hide();
     letScreenSettle();
     QImage captured;
+    bool screenRead = false;
     {
         // Whatever happens in the capture window, the owner comes back after it is gone.
         const auto restoreOwner = qScopeGuard([owner] {
@@ -201,6 +202,11 @@ void TBmpControl::captureScreen()
         QApplication::processEvents();
         if (form.exec() == QDialog::Accepted)
             captured = form.capturedImage();
+        screenRead = !form.frozenScreen().isNull();
+    }
+    if (!screenRead) {
+        showMessage(MessageKind::Error, ScreenGrab::failedText());
+        return;
     }
     edited(m_editor.takeCapture(captured));
 }

@@ -38,6 +38,11 @@ void TCaptureForm::freezeScreen()
             window->repaint();
     }
     m_screenImage = ScreenGrab::wholeScreen(m_screen);
+    if (m_screenImage.isNull()) {
+        // Nothing to show or cut from: give up at once rather than offer a blank screen.
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
+    }
     if (m_screen)
         setGeometry(m_screen->geometry());
     update();

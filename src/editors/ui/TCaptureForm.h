@@ -20,6 +20,7 @@ public:
     // Covers `screen` (the primary screen when none is given).
     explicit TCaptureForm(QScreen *screen = nullptr, QWidget *parent = nullptr);
 
+    // The copy of the screen; null when the screen could not be read (the window then closes).
     const QImage &frozenScreen() const { return m_screenImage; }
     // The captured part; null until a drag of at least 1 x 1 pixel ended.
     const QImage &capturedImage() const { return m_captured; }
