@@ -28,8 +28,8 @@ QRect CaptureDrag::area(QPoint start, QPoint end)
 {
     const int left = std::min(start.x(), end.x());
     const int top = std::min(start.y(), end.y());
-    return QRect(left, top, std::max(start.x(), end.x()) - left,
-                 std::max(start.y(), end.y()) - top);
+    return QRect(
+        left, top, std::max(start.x(), end.x()) - left, std::max(start.y(), end.y()) - top);
 }
 
 QImage CaptureDrag::cut(const QImage &screen, QRect area)
@@ -38,8 +38,7 @@ QImage CaptureDrag::cut(const QImage &screen, QRect area)
         return {};
     const double scale = screen.devicePixelRatio();
     const QRect pixels(int(std::lround(area.x() * scale)), int(std::lround(area.y() * scale)),
-                       int(std::lround(area.width() * scale)),
-                       int(std::lround(area.height() * scale)));
+        int(std::lround(area.width() * scale)), int(std::lround(area.height() * scale)));
     // Outside the screen there is nothing to take; the part on it is kept.
     const QRect onScreen = pixels & QRect(QPoint(0, 0), screen.size());
     if (onScreen.isEmpty())

@@ -47,8 +47,8 @@ bool PictureEditor::zoom()
 
 bool PictureEditor::load()
 {
-    const QString name = Interaction::current().openFileName(tr("Load Image"), QString(),
-                                                             PictureFile::openFilter());
+    const QString name = Interaction::current().openFileName(
+        tr("Load Image"), QString(), PictureFile::openFilter());
     if (name.isEmpty())
         return false;
     QImage picture = PictureFile::load(name);
@@ -61,11 +61,12 @@ bool PictureEditor::load()
 void PictureEditor::save() const
 {
     if (isEmpty()) {
-        showMessage(MessageKind::Information, tr("The picture is empty: there is nothing to save."));
+        showMessage(
+            MessageKind::Information, tr("The picture is empty: there is nothing to save."));
         return;
     }
-    const QString name = Interaction::current().saveFileName(tr("Save Image"), QString(),
-                                                             PictureFile::saveFilter());
+    const QString name = Interaction::current().saveFileName(
+        tr("Save Image"), QString(), PictureFile::saveFilter());
     if (!name.isEmpty())
         PictureFile::save(m_picture, name);
 }

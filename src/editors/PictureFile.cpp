@@ -31,7 +31,7 @@ QImage PictureFile::load(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         showMessage(MessageKind::Error,
-                    tr("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+            tr("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
         return {};
     }
     // The format is taken from the contents, so a picture with the wrong extension still loads.
@@ -44,7 +44,7 @@ QImage PictureFile::load(const QString &fileName)
         picture = reader.read();
     if (picture.isNull()) {
         showMessage(MessageKind::Error,
-                    tr("\"%1\" is not a BMP, PNG or JPEG picture, or it is damaged.").arg(fileName));
+            tr("\"%1\" is not a BMP, PNG or JPEG picture, or it is damaged.").arg(fileName));
         return {};
     }
     return PictureBytes::normalized(picture);
@@ -57,7 +57,7 @@ bool PictureFile::save(const QImage &picture, const QString &fileName)
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
         || !file.commit()) {
         showMessage(MessageKind::Error,
-                    tr("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+            tr("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
         return false;
     }
     return true;

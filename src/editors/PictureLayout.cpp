@@ -5,8 +5,8 @@
 
 namespace zendrova {
 
-PictureLayout::Bar PictureLayout::bar(int controlWidth, bool autoZoom,
-                                      const std::array<QString, ButtonCount> &captions)
+PictureLayout::Bar PictureLayout::bar(
+    int controlWidth, bool autoZoom, const std::array<QString, ButtonCount> &captions)
 {
     const int count = autoZoom ? ButtonCount - 1 : ButtonCount;
     Bar result;
@@ -28,24 +28,24 @@ PictureLayout::Bar PictureLayout::bar(int controlWidth, bool autoZoom,
 
 QSize PictureLayout::scrollBox(QSize control, bool showButtons)
 {
-    return QSize(control.width(),
-                 std::max(0, control.height() - (showButtons ? kBarHeight : 0)));
+    return QSize(control.width(), std::max(0, control.height() - (showButtons ? kBarHeight : 0)));
 }
 
 QSize PictureLayout::displayArea(QSize scrollBox)
 {
     return QSize(std::max(0, scrollBox.width() - kAreaMargin),
-                 std::max(0, scrollBox.height() - kAreaMargin));
+        std::max(0, scrollBox.height() - kAreaMargin));
 }
 
-PictureLayout::Fit PictureLayout::fit(QSize picture, QSize area, bool scaled, bool autoZoom,
-                                      bool enlarge)
+PictureLayout::Fit PictureLayout::fit(
+    QSize picture, QSize area, bool scaled, bool autoZoom, bool enlarge)
 {
     Fit result;
     QSize image = picture;
     const bool fitsAsItIs = picture.width() <= area.width() && picture.height() <= area.height();
     if ((scaled || autoZoom) && !(autoZoom && !enlarge && fitsAsItIs)) {
-        const double ratio = picture.height() == 0 ? 0.0 : double(picture.width()) / picture.height();
+        const double ratio
+            = picture.height() == 0 ? 0.0 : double(picture.width()) / picture.height();
         int height = area.height();
         int width = int(std::lround(height * ratio));
         if (width > area.width()) {

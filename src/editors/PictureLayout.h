@@ -37,12 +37,13 @@ public:
 
     struct Fit
     {
-        QRect image;        // inside the display area
-        QSize scrollRange;  // empty when the picture is scaled
+        QRect image; // inside the display area
+        QSize scrollRange; // empty when the picture is scaled
     };
 
     // The bar's buttons for a control of this width; the Zoom button is left out with autoZoom.
-    static Bar bar(int controlWidth, bool autoZoom, const std::array<QString, ButtonCount> &captions);
+    static Bar bar(
+        int controlWidth, bool autoZoom, const std::array<QString, ButtonCount> &captions);
     // The scroll box fills the control above the bar.
     static QSize scrollBox(QSize control, bool showButtons);
     static QSize displayArea(QSize scrollBox);

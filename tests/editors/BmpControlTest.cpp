@@ -182,15 +182,17 @@ TEST_F(BmpControlTest, LoadFailuresAreReportedAndKeepThePicture)
     const QString text = writeFile("notes.bmp", "These are my notes, not a picture.");
     const QString broken = writeFile("Broken.bmp", PictureBytes::encode(picture).left(30));
     // A 1 x 1 GIF: a picture, but not one of the kinds a field takes.
-    const QString gif = writeFile("dot.gif", QByteArray::fromHex("474946383961010001008000"
-                                                                "00ffffff00000021f904010000"
-                                                                "00002c00000000010001000002"
-                                                                "024401003b"));
+    const QString gif = writeFile("dot.gif",
+        QByteArray::fromHex("474946383961010001008000"
+                            "00ffffff00000021f904010000"
+                            "00002c00000000010001000002"
+                            "024401003b"));
     const QString missing = path("missing.bmp");
     ScriptedInteraction user;
     for (const QString &name : { text, broken, gif }) {
         user.expectFileName(name);
-        user.expectMessage(QString("\"%1\" is not a BMP, PNG or JPEG picture, or it is damaged.").arg(name));
+        user.expectMessage(
+            QString("\"%1\" is not a BMP, PNG or JPEG picture, or it is damaged.").arg(name));
     }
     user.expectFileName(missing);
     user.expectMessage(QString("Cannot open file \"%1\". No such file or directory").arg(missing));
@@ -217,7 +219,8 @@ TEST_F(BmpControlTest, SaveWritesABitmapFile)
 
     const QString unwritable = path("no/such/folder/x.bmp");
     user.expectFileName(unwritable);
-    user.expectMessage(QString("Cannot create file \"%1\". No such file or directory").arg(unwritable));
+    user.expectMessage(
+        QString("Cannot create file \"%1\". No such file or directory").arg(unwritable));
     QTest::mouseClick(button("SaveBtn"), Qt::LeftButton);
 
     control.clear();
@@ -265,7 +268,7 @@ TEST_F(BmpControlTest, HelpEntryShowsTheControlsTopic)
     control.menuEntry(TBmpControl::HelpItem)->trigger();
     setHelpContext(&control, 41);
     control.menuEntry(TBmpControl::HelpItem)->trigger();
-    EXPECT_EQ(QList<int>{ 41 }, user.helpRequests());
+    EXPECT_EQ(QList<int> { 41 }, user.helpRequests());
 }
 
 TEST_F(BmpControlTest, CaptureSaysSoWhereTheScreenCannotBeRead)

@@ -14,8 +14,16 @@ namespace {
 QByteArray handMadeBitmap()
 {
     QByteArray bmp;
-    auto put32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); bmp.append(b, 4); };
-    auto put16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); bmp.append(b, 2); };
+    auto put32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        bmp.append(b, 4);
+    };
+    auto put16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        bmp.append(b, 2);
+    };
     const quint32 pixelBytes = 2 * 12;
     bmp.append("BM");
     put32(14 + 40 + pixelBytes);
@@ -33,8 +41,14 @@ QByteArray handMadeBitmap()
     put32(0);
     put32(0);
     // Bottom row: red, green, blue; top row: white, black, grey.
-    bmp.append(QByteArray::fromHex("0000ff" "00ff00" "ff0000" "000000"));
-    bmp.append(QByteArray::fromHex("ffffff" "000000" "808080" "000000"));
+    bmp.append(QByteArray::fromHex("0000ff"
+                                   "00ff00"
+                                   "ff0000"
+                                   "000000"));
+    bmp.append(QByteArray::fromHex("ffffff"
+                                   "000000"
+                                   "808080"
+                                   "000000"));
     return bmp;
 }
 
@@ -113,8 +127,8 @@ TEST(PictureBytes, DamagedDataIsRefusedWithoutACrash)
     qToLittleEndian<qint32>(2000000000, hugeSize.data() + 18);
     QByteArray badDepth = bmp;
     qToLittleEndian<quint16>(13, badDepth.data() + 28);
-    for (const QByteArray &data : { bmp.left(20), bmp.left(2), QByteArray("not a picture"),
-                                    hugeSize, badDepth }) {
+    for (const QByteArray &data :
+        { bmp.left(20), bmp.left(2), QByteArray("not a picture"), hugeSize, badDepth }) {
         bool ok = true;
         EXPECT_TRUE(PictureBytes::decode(data, &ok).isNull());
         EXPECT_FALSE(ok);

@@ -1,5 +1,5 @@
-#include "editors/CaptureDrag.h"
 #include "editors/PictureLayout.h"
+#include "editors/CaptureDrag.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ using Layout = PictureLayout;
 namespace {
 
 const std::array<QString, Layout::ButtonCount> kCaptions { "Clear", "Load", "Save", "Zoom",
-                                                           "Capture" };
+    "Capture" };
 
 QString captionsOf(const Layout::Bar &bar)
 {
@@ -127,8 +127,7 @@ TEST(CaptureDrag, ClickOrFlatDragCutsNothing)
     QImage screen(100, 100, QImage::Format_RGB32);
     screen.fill(Qt::red);
     for (const QRect &area : { CaptureDrag::area({ 5, 5 }, { 5, 5 }),
-                               CaptureDrag::area({ 5, 5 }, { 40, 5 }),
-                               CaptureDrag::area({ 5, 5 }, { 5, 40 }) }) {
+             CaptureDrag::area({ 5, 5 }, { 40, 5 }), CaptureDrag::area({ 5, 5 }, { 5, 40 }) }) {
         EXPECT_TRUE(area.width() == 0 || area.height() == 0);
         EXPECT_TRUE(CaptureDrag::cut(screen, area).isNull());
     }

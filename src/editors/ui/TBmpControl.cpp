@@ -92,7 +92,8 @@ void TBmpControl::buildMenu()
     m_entries[LoadItem] = m_menu->addAction(tr("Load"), this, &TBmpControl::loadPicture);
     m_entries[SaveItem] = m_menu->addAction(tr("Save"), this, &TBmpControl::savePicture);
     m_entries[ZoomItem] = m_menu->addAction(tr("Zoom"), this, &TBmpControl::zoom);
-    m_entries[CaptureItem] = m_menu->addAction(tr("Screen Capture"), this, &TBmpControl::captureScreen);
+    m_entries[CaptureItem]
+        = m_menu->addAction(tr("Screen Capture"), this, &TBmpControl::captureScreen);
     m_entries[CopyItem] = m_menu->addAction(tr("Copy"), this, &TBmpControl::copyPicture);
     m_entries[PasteItem] = m_menu->addAction(tr("Paste"), this, &TBmpControl::pastePicture);
     m_menu->addSeparator();
@@ -235,7 +236,8 @@ void TBmpControl::relayout()
     const QSize box = PictureLayout::scrollBox(size(), m_showButtons);
     m_scrollBox->setGeometry(QRect(QPoint(0, 0), box));
     m_panel->setVisible(m_showButtons);
-    m_panel->setGeometry(0, height() - PictureLayout::kBarHeight, width(), PictureLayout::kBarHeight);
+    m_panel->setGeometry(
+        0, height() - PictureLayout::kBarHeight, width(), PictureLayout::kBarHeight);
     const PictureLayout::Bar bar = PictureLayout::bar(width(), m_autoZoom, m_captions);
     for (int i = 0; i < PictureLayout::ButtonCount; ++i) {
         const PictureLayout::BarButton &place = bar.buttons[i];
@@ -256,10 +258,10 @@ void TBmpControl::showPicture()
 void TBmpControl::fitPicture()
 {
     const QSize area = PictureLayout::displayArea(m_scrollBox->size());
-    const PictureLayout::Fit fit = PictureLayout::fit(m_editor.picture().size(), area,
-                                                      m_editor.scaled(), m_autoZoom, m_enlarge);
-    const Qt::ScrollBarPolicy bars = fit.scrollRange.isEmpty() ? Qt::ScrollBarAlwaysOff
-                                                               : Qt::ScrollBarAsNeeded;
+    const PictureLayout::Fit fit = PictureLayout::fit(
+        m_editor.picture().size(), area, m_editor.scaled(), m_autoZoom, m_enlarge);
+    const Qt::ScrollBarPolicy bars
+        = fit.scrollRange.isEmpty() ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
     m_scrollBox->setHorizontalScrollBarPolicy(bars);
     m_scrollBox->setVerticalScrollBarPolicy(bars);
     m_image->setGeometry(fit.image);

@@ -24,8 +24,17 @@ class TBmpControl : public QFrame
     Q_PROPERTY(bool AutoZoom READ AutoZoom WRITE setAutoZoom)
     Q_PROPERTY(bool Enlarge READ Enlarge WRITE setEnlarge)
 public:
-    enum MenuEntry { ClearItem, LoadItem, SaveItem, ZoomItem, CaptureItem, CopyItem, PasteItem,
-                     HelpItem, MenuEntryCount };
+    enum MenuEntry {
+        ClearItem,
+        LoadItem,
+        SaveItem,
+        ZoomItem,
+        CaptureItem,
+        CopyItem,
+        PasteItem,
+        HelpItem,
+        MenuEntryCount
+    };
 
     explicit TBmpControl(QWidget *parent = nullptr);
 
