@@ -8,11 +8,11 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
   python3-dbfread python3-dbf ruby-dbf mscompress
-  fonts-dejavu-core
+  fonts-dejavu-core xvfb xauth
 )
 if [ "${1:-}" = "--extra" ]; then
   # Sanitizer, fuzzing and screenshot tooling for developers.
-  packages+=(clang libclang-rt-14-dev xvfb xauth)
+  packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()
