@@ -188,9 +188,13 @@ uint32_t MdxFile::allocate()
         return appendBlock();
     if (!blockInFile(page))
         throw IndexError("The index file " + path() + " is damaged: its free list points outside the file");
-    const auto &block = file_.block(page, header_.blockSize);
-    header_.freeListHead = get32(block.data());
+    header_.freeListHead = nextFree(page);
     return page;
+}
+
+uint32_t MdxFile::nextFree(uint32_t page)
+{
+    return get32(file_.block(page, header_.blockSize).data());
 }
 
 void MdxFile::release(uint32_t page)

@@ -56,6 +56,8 @@ public:
     // Appends at the end of the file, never reusing a free block (for builds that may be undone).
     uint32_t appendBlock();
     void release(uint32_t page);
+    // The free block after this one (0 at the end of the list).
+    uint32_t nextFree(uint32_t page);
     // Drops every block and the free list: the file keeps only its header pages.
     void resetToHeader();
     // Undo of a failed tag build: header pages and size as saved.
