@@ -153,7 +153,7 @@ TagHeader MdxFile::tagHeader(uint32_t page)
     if (!blockInFile(page))
         throw IndexError("The index file " + path() + " is damaged: a tag header is outside the file");
     const auto &block = file_.block(page, header_.blockSize);
-    return TagHeader::parse(block.data(), header_.blockSize, header_.totalPages, path());
+    return TagHeader::parse(block.data(), header_.blockSize, header_.totalPages, path(), !stale_);
 }
 
 void MdxFile::writeTagHeader(uint32_t page, const TagHeader &tag)

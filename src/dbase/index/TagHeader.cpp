@@ -34,7 +34,7 @@ TagHeader TagHeader::forKey(char keyType, int keyLength, bool descending, std::s
 }
 
 TagHeader TagHeader::parse(const uint8_t *block, uint32_t blockSize, uint32_t totalPages,
-                           const std::string &where)
+                           const std::string &where, bool checkRoot)
 {
     auto damaged = [&](const std::string &what) {
         return IndexError("The index file " + where + " is damaged: " + what);
@@ -66,7 +66,7 @@ TagHeader TagHeader::parse(const uint8_t *block, uint32_t blockSize, uint32_t to
     const int fit = keysPerNodeFor(blockSize, h.itemLength);
     if (h.keysPerNode < 3 || h.keysPerNode > fit)
         throw damaged(std::to_string(h.keysPerNode) + " keys per node");
-    if (h.rootPage < kFirstTagPage || h.rootPage + blockSize / kPageSize > totalPages)
+    if (checkRoot && (h.rootPage < kFirstTagPage || h.rootPage + blockSize / kPageSize > totalPages))
         throw damaged("root page " + std::to_string(h.rootPage) + " is outside the file");
     return h;
 }

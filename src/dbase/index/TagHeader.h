@@ -23,9 +23,10 @@ struct TagHeader
 
     static TagHeader forKey(char keyType, int keyLength, bool descending, std::string expression,
                             uint32_t blockSize);
-    // Checks every value a reader relies on; throws IndexError naming `where`.
+    // Checks every value a reader relies on; throws IndexError naming `where`. The root
+    // is not checked in a stale file, which is only read to learn its tags and rebuild them.
     static TagHeader parse(const uint8_t *block, uint32_t blockSize, uint32_t totalPages,
-                           const std::string &where);
+                           const std::string &where, bool checkRoot = true);
     void writeTo(uint8_t *block, uint32_t blockSize) const;
 };
 

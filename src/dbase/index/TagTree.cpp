@@ -273,20 +273,71 @@ void TagTree::removeChild(Path &path, int level)
         parent.cut(count - 1, parent.pointer(count - 1));
         setMax(path, level, newMax);
     }
-    if (parent.count() > 0) {
-        file_.writeNode(parent);
-        return;
-    }
-    // One child left: it takes the node's place.
-    const uint32_t only = parent.pointer(0);
+    file_.writeNode(parent);
+    if (parent.count() == 0)
+        fixLonely(path, level);
+}
+
+// An interior node left with a single child: give that child to a sibling, or take one
+// from a full sibling, so every leaf stays at the same depth.
+void TagTree::fixLonely(Path &path, int level)
+{
+    IndexNode lonely = node(path[level].page);
+    const uint32_t only = lonely.pointer(0);
     if (level == 0) {
         setRoot(only);
-    } else {
-        IndexNode grand = node(path[level - 1].page);
-        grand.setPointer(path[level - 1].index, only);
-        file_.writeNode(grand);
+        file_.release(lonely.page());
+        return;
     }
-    file_.release(parent.page());
+    IndexNode parent = node(path[level - 1].page);
+    const int j = path[level - 1].index;
+    if (j > 0) {
+        IndexNode left = node(parent.pointer(j - 1));
+        const std::string leftMax(parent.key(j - 1));
+        const int n = left.count();
+        if (n < header_.keysPerNode) {
+            left.insert(n, left.pointer(n), leftMax);
+            left.setPointer(n + 1, only);
+            file_.writeNode(left);
+            if (j < parent.count()) {
+                parent.setKey(j - 1, std::string(parent.key(j)));
+                parent.remove(j);
+            } else {
+                parent.cut(j - 1, parent.pointer(j - 1));
+            }
+        } else {
+            lonely.insert(0, left.pointer(n), leftMax);
+            const std::string newLeftMax(left.key(n - 1));
+            left.cut(n - 1, left.pointer(n - 1));
+            parent.setKey(j - 1, newLeftMax);
+            file_.writeNode(left);
+            file_.writeNode(lonely);
+            file_.writeNode(parent);
+            return;
+        }
+    } else {
+        IndexNode right = node(parent.pointer(1));
+        const std::string onlyMax(parent.key(0));
+        if (right.count() < header_.keysPerNode) {
+            right.insert(0, only, onlyMax);
+            file_.writeNode(right);
+            parent.remove(0);
+        } else {
+            lonely.insert(0, only, onlyMax);
+            lonely.setPointer(1, right.pointer(0));
+            const std::string lonelyMax(right.key(0));
+            right.remove(0);
+            parent.setKey(0, lonelyMax);
+            file_.writeNode(right);
+            file_.writeNode(lonely);
+            file_.writeNode(parent);
+            return;
+        }
+    }
+    file_.release(lonely.page());
+    file_.writeNode(parent);
+    if (parent.count() == 0)
+        fixLonely(path, level - 1);
 }
 
 void TagTree::setRoot(uint32_t page)

@@ -74,6 +74,7 @@ private:
     void setMax(const Path &path, int level, std::string_view key);
     void storeSplitting(Path &path, int level, IndexNode node);
     void removeChild(Path &path, int level);
+    void fixLonely(Path &path, int level);
     void setRoot(uint32_t page);
     void setHasKeys(bool hasKeys);
     void checkDepth(size_t depth) const;
