@@ -224,8 +224,10 @@ std::string Decimal::toFixed(int decimals) const
         all.insert(0, static_cast<size_t>(decimals) + 1 - all.size(), '0');
     std::string text = value.negative_ ? "-" : "";
     text += all.substr(0, all.size() - static_cast<size_t>(decimals));
-    if (decimals > 0)
-        text += "." + all.substr(all.size() - static_cast<size_t>(decimals));
+    if (decimals > 0) {
+        text += '.';
+        text.append(all, all.size() - static_cast<size_t>(decimals), std::string::npos);
+    }
     return text;
 }
 

@@ -235,7 +235,9 @@ private:
 
 KeyExpression KeyExpression::parse(std::string_view text, const std::vector<FieldInfo> &fields)
 {
-    const std::string quotedText = "\"" + std::string(text.substr(0, kMaxTextLength)) + "\"";
+    std::string quotedText(1, '"');
+    quotedText.append(text.substr(0, kMaxTextLength));
+    quotedText += '"';
     if (text.size() > kMaxTextLength)
         throw IndexError("Key expression " + quotedText + "... is longer than " +
                          std::to_string(kMaxTextLength) + " characters");

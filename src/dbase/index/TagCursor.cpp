@@ -37,6 +37,19 @@ bool TagCursor::inRange(TagTree &tree, const std::string &key) const
            (!end_ || tree.compareKeys(key, *end_) <= 0);
 }
 
+uint64_t TagCursor::entryBound() const
+{
+    const auto &header = index_.file().header();
+    // Items are at least 8 bytes and a block's first 8 bytes hold no item.
+    return uint64_t(header.totalPages / header.pagesPerBlock) * (header.blockSize / 8) + 1;
+}
+
+void TagCursor::countStep()
+{
+    if (++steps_ > entryBound())
+        throw IndexError("The index file " + index_.path() + " is damaged: a tag's tree loops");
+}
+
 bool TagCursor::land(TagTree &tree, TagTree::Path path, bool found)
 {
     if (found) {
@@ -68,6 +81,7 @@ bool TagCursor::move(Move step)
 
 bool TagCursor::first()
 {
+    steps_ = 0;
     return move([&](TagTree &tree) {
         TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
         if (land(tree, path, tree.settle(path)))
@@ -80,6 +94,7 @@ bool TagCursor::first()
 
 bool TagCursor::last()
 {
+    steps_ = 0;
     return move([&](TagTree &tree) {
         TagTree::Path path = end_ ? tree.lowerBound({*end_, std::nullopt, true}) : tree.last();
         // Past-the-end positions step back onto the last entry within the range.
@@ -96,6 +111,7 @@ bool TagCursor::next()
 {
     if (!current_)
         return eof_ ? false : first();
+    countStep();
     return move([&](TagTree &tree) {
         TagTree::Path path = path_;
         if (land(tree, path, tree.next(path)))
@@ -110,6 +126,7 @@ bool TagCursor::prior()
 {
     if (!current_)
         return last();
+    countStep();
     return move([&](TagTree &tree) {
         TagTree::Path path = path_;
         if (land(tree, path, tree.prior(path)))
@@ -131,6 +148,7 @@ int TagCursor::moveBy(int n)
 
 bool TagCursor::seekNearest(std::string_view key)
 {
+    steps_ = 0;
     return move([&](TagTree &tree) {
         TagTree::Path path = tree.lowerBound({key, std::nullopt, false});
         if (land(tree, path, tree.settle(path)))
@@ -143,6 +161,7 @@ bool TagCursor::seekNearest(std::string_view key)
 
 bool TagCursor::seek(std::string_view key)
 {
+    steps_ = 0;
     return move([&](TagTree &tree) {
         TagTree::Path path = tree.lowerBound({key, std::nullopt, false});
         if (!tree.settle(path) || tree.compareKeys(tree.entry(path).key, std::string(key)) != 0)
@@ -153,6 +172,7 @@ bool TagCursor::seek(std::string_view key)
 
 bool TagCursor::seekEntry(std::string_view key, uint32_t recNo)
 {
+    steps_ = 0;
     return move([&](TagTree &tree) {
         TagTree::Path path = tree.lowerBound({key, recNo, false});
         if (!tree.settle(path))
@@ -181,9 +201,7 @@ uint64_t TagCursor::count()
     Session s(index_, tagName_);
     TagTree &tree = s.tree;
     TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
-    // A sound tree holds fewer entries than its blocks can; more means a loop.
-    const auto &header = index_.file().header();
-    const uint64_t bound = uint64_t(header.totalPages) * 512 / 12 + 1;
+    const uint64_t bound = entryBound();
     uint64_t counted = 0;
     while (tree.settle(path)) {
         const IndexNode leaf = tree.node(path.back().page);

@@ -51,6 +51,10 @@ private:
     bool move(Move step);
     bool land(TagTree &tree, TagTree::Path path, bool found);
     bool inRange(TagTree &tree, const std::string &key) const;
+    // A sound tree holds no more entries than its blocks can; walking further means
+    // the tree's pages are shared or loop.
+    uint64_t entryBound() const;
+    void countStep();
 
     ProductionIndex &index_;
     std::string tagName_;
@@ -58,6 +62,7 @@ private:
     TagTree::Path path_;
     std::optional<IndexEntry> current_;
     uint64_t generation_ = 0;
+    uint64_t steps_ = 0;
     bool eof_ = true;
     bool bof_ = true;
 };
