@@ -4,6 +4,8 @@
 #include "dbase/index/IndexCheck.h"
 #include "dbase/index/IndexError.h"
 
+#include <numeric>
+
 using namespace dbase;
 using namespace dbase::test;
 
@@ -168,4 +170,27 @@ TEST_F(MdxFileFormat, DamagedFilesGiveAClearErrorAndNothingWorse)
     }
     std::ofstream(path(), std::ios::binary | std::ios::trunc) << good.substr(0, 3000);
     EXPECT_NE(readEverything().find("is damaged: it claims"), std::string::npos);
+}
+
+TEST_F(MdxFileFormat, AFileWrittenEarlierStillReads)
+{
+    // Cards60.mdx: 60 records, tags added in this order, IDX5 deleted before IDX6 was added.
+    std::filesystem::copy_file(ZENDROVA_TEST_DATA "/Cards60.mdx", path("CARDS60.MDX"));
+    const std::vector<FieldInfo> fields = {{"RECNO", 'N', 10, 0, 0},  {"FMARK", 'C', 1, 0, 10},
+                                           {"NAME", 'C', 50, 0, 11},  {"PPRICE", 'N', 12, 2, 61},
+                                           {"CUSTOM4", 'D', 8, 0, 73}, {"NOTES", 'M', 10, 0, 81}};
+    auto index = ProductionIndex::open(path("CARDS60.MDX"), fields);
+    EXPECT_FALSE(index->isStale());
+    std::vector<std::string> names;
+    for (const auto &tag : index->tags()) {
+        names.push_back(tag.name);
+        TagCursor cursor(*index, tag.name);
+        EXPECT_EQ(cursor.count(), 60u) << tag.name;
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"IDX0", "IDX1", "IDXF2", "IDX3", "IDX4", "IDX6"}));
+    EXPECT_TRUE(index->tags()[1].descending);
+    EXPECT_NE(index->file().header().freeListHead, 0u);
+    std::vector<uint32_t> recordOrder(60);
+    std::iota(recordOrder.begin(), recordOrder.end(), 1u);
+    EXPECT_EQ(walkTag(*index, "IDX0"), recordOrder);
 }
