@@ -194,7 +194,8 @@ private:
         for (char c : inner)
             if (c != ' ')
                 trimmed.push_back(c);
-        if (trimmed.empty())
+        // "{}" and "{  /  /    }" are the blank date.
+        if (trimmed.find_first_not_of('/') == std::string::npos)
             return date(0);
         const auto day = julian::fromLiteral(trimmed);
         if (!day)

@@ -43,28 +43,29 @@ uint64_t PageFile::size() const
     return static_cast<uint64_t>(st.st_size);
 }
 
-void PageFile::lock(bool exclusive)
+namespace {
+
+int setIndexLock(int fd, short type, int command)
 {
     struct flock fl{};
-    fl.l_type = static_cast<short>(exclusive ? F_WRLCK : F_RDLCK);
+    fl.l_type = type;
     fl.l_whence = SEEK_SET;
     fl.l_start = kIndexLockOffset;
     fl.l_len = 1;
-    while (::fcntl(fd_, F_OFD_SETLKW, &fl) != 0) {
+    return ::fcntl(fd, command, &fl);
+}
+
+} // namespace
+
+void PageFile::lock(bool exclusive)
+{
+    while (setIndexLock(fd_, exclusive ? F_WRLCK : F_RDLCK, F_OFD_SETLKW) != 0) {
         if (errno != EINTR)
             throw IndexError("Cannot lock the index file " + path_ + ": " + reason());
     }
 }
 
-void PageFile::unlock()
-{
-    struct flock fl{};
-    fl.l_type = F_UNLCK;
-    fl.l_whence = SEEK_SET;
-    fl.l_start = kIndexLockOffset;
-    fl.l_len = 1;
-    ::fcntl(fd_, F_OFD_SETLK, &fl);
-}
+void PageFile::unlock() { setIndexLock(fd_, F_UNLCK, F_OFD_SETLK); }
 
 void PageFile::read(uint64_t offset, uint8_t *data, size_t length) const
 {

@@ -92,6 +92,8 @@ TEST(KeyExpression, NumericAndDateKeysUseTheStoredForms)
     EXPECT_EQ(age.keyType(), 'N');
     EXPECT_EQ(age.keyLength(), 12);
     EXPECT_EQ(age.evaluate(CardRecord(mantle())), keys::encodeNumber(Decimal::fromInteger(419193)));
+    const auto blank = KeyExpression::parse("{  /  /    }", cardFields());
+    EXPECT_EQ(blank.evaluate(CardRecord(mantle())), keys::encodeDate(0));
     const auto bought = KeyExpression::parse("CUSTOM4+1", cardFields());
     EXPECT_EQ(bought.keyType(), 'D');
     EXPECT_EQ(bought.evaluate(CardRecord(mantle())), keys::encodeDate(2434119));
