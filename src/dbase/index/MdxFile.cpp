@@ -227,7 +227,8 @@ void MdxFile::restoreHeader(const std::vector<uint8_t> &saved)
     beginWrite();
     const bool marker = header_.beingModified;
     const uint32_t counter = header_.changeCounter;
-    header_ = MdxHeader::parse(saved.data(), static_cast<uint64_t>(header_.totalPages) * kPageSize + (1ull << 40), path());
+    // The saved bytes described this file a moment ago: no size limit to check them against.
+    header_ = MdxHeader::parse(saved.data(), UINT64_MAX, path());
     header_.beingModified = marker;
     header_.changeCounter = counter;
     slotsChanged_ = true;

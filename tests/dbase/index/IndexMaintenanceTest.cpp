@@ -251,6 +251,50 @@ TEST_F(IndexMaintenance, OtherHandlesSeeChangesAtOnce)
     expectMatchesTable("after changes through two handles");
 }
 
+TEST_F(IndexMaintenance, ProcessesWritingAtTheSameTimeKeepTheTreesSound)
+{
+    buildSixTags(200);
+    index_.reset();
+    // Each writer adds its own record numbers, one change at a time, interleaved with the other's.
+    std::vector<pid_t> writers;
+    for (uint32_t first : {1000u, 2000u}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            int failed = 0;
+            try {
+                auto index = openIndex();
+                RandomCards random(first);
+                for (uint32_t recNo = first; recNo < first + 300; ++recNo) {
+                    Card card = random.next();
+                    index->insertKey(recNo, CardRecord(card));
+                    if (recNo % 3 == 0)
+                        index->removeKey(recNo, CardRecord(card));
+                }
+            } catch (...) {
+                failed = 1;
+            }
+            _exit(failed);
+        }
+        writers.push_back(child);
+    }
+    for (pid_t writer : writers) {
+        int status = 0;
+        waitpid(writer, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (uint32_t first : {1000u, 2000u}) {
+        RandomCards random(first);
+        for (uint32_t recNo = first; recNo < first + 300; ++recNo) {
+            Card card = random.next();
+            if (recNo % 3 != 0)
+                table_[recNo] = card;
+        }
+    }
+    index_ = openIndex();
+    EXPECT_FALSE(index_->isStale());
+    expectMatchesTable("after two writing processes");
+}
+
 TEST_F(IndexMaintenance, AWriterKilledMidChangeLeavesTheIndexMarkedStale)
 {
     buildSixTags(300);
