@@ -34,6 +34,14 @@ const TagSpec kSixTags[] = {
     {"IDX5", "UPPER(SUBSTR(MLINE(NOTES, 1), 1, 49))", true},
 };
 
+uint32_t u32At(const std::string &bytes, size_t at)
+{
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = v << 8 | static_cast<uint8_t>(bytes[at + static_cast<size_t>(i)]);
+    return v;
+}
+
 // Live records by number; a scan visits them in physical (number) order.
 using Table = std::map<uint32_t, Card>;
 
@@ -141,6 +149,40 @@ TEST_F(IndexMaintenance, IncrementalChangesKeepEveryTagCorrect)
         }
     }
     expectMatchesTable("after removing nearly all");
+}
+
+TEST_F(IndexMaintenance, EmptiedNodesMergeOrBorrowSoLeavesStayAtOneDepth)
+{
+    // 100-byte keys: 9 per node, so a few dozen records give two full-ish interior nodes.
+    struct Case { uint32_t records, removeFrom, removeTo; const char *what; };
+    const Case cases[] = {
+        {99, 91, 99, "lonely node merges into its left sibling, the root shrinks"},
+        {108, 100, 108, "lonely node borrows from a full left sibling"},
+        {180, 1, 81, "lonely node borrows from a full right sibling"},
+        {180, 1, 180, "every key removed"},
+    };
+    for (const auto &c : cases) {
+        Table table;
+        for (uint32_t recNo = 1; recNo <= c.records; ++recNo) {
+            char descr[16];
+            std::snprintf(descr, sizeof descr, "%05u", recNo);
+            table[recNo].descr = descr;
+        }
+        index_ = createIndex();
+        index_->addTag("LONG", "UPPER(SUBSTR(DESCR, 1, 100))", false, scanOf(table));
+        for (uint32_t recNo = c.removeFrom; recNo <= c.removeTo; ++recNo) {
+            index_->removeKey(recNo, CardRecord(table[recNo]));
+            table.erase(recNo);
+        }
+        const auto result = checkIndex(*index_, scanOf(table));
+        for (const auto &problem : result.problems)
+            ADD_FAILURE() << c.what << ": " << problem;
+        std::vector<uint32_t> remaining;
+        for (const auto &entry : table)
+            remaining.push_back(entry.first);
+        EXPECT_EQ(walkTag(*index_, "LONG"), remaining) << c.what;
+    }
+    EXPECT_EQ(fileBytes()[u32At(fileBytes(), 544) * 512 + 246], 0) << "an emptied tag has no keys";
 }
 
 TEST_F(IndexMaintenance, RegenerateRebuildsAllTagsCompactly)
