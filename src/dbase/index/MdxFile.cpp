@@ -44,7 +44,7 @@ void MdxFile::acquire(bool exclusive)
 {
     if (depth_ > 0) {
         if (exclusive && !exclusive_)
-            throw std::logic_error("index write inside a read scope");
+            throw IndexError("Cannot change the index file " + path() + " while reading it");
         ++depth_;
         return;
     }
@@ -101,7 +101,7 @@ void MdxFile::refresh()
 void MdxFile::beginWrite()
 {
     if (depth_ == 0 || !exclusive_)
-        throw std::logic_error("index write without the index lock");
+        throw IndexError("Cannot change the index file " + path() + " without its lock");
     ++generation_;
     if (writing_)
         return;
@@ -146,6 +146,15 @@ void MdxFile::writeNode(const IndexNode &node)
 {
     beginWrite();
     file_.writeBlock(node.page(), node.data(), header_.blockSize);
+}
+
+void MdxFile::writeBlocks(uint32_t firstPage, const std::vector<uint8_t> &blocks)
+{
+    beginWrite();
+    file_.write(static_cast<uint64_t>(firstPage) * kPageSize, blocks.data(), blocks.size());
+    const auto count = static_cast<uint32_t>(blocks.size() / header_.blockSize);
+    for (uint32_t i = 0; i < count; ++i)
+        file_.forget(firstPage + i * header_.pagesPerBlock);
 }
 
 TagHeader MdxFile::tagHeader(uint32_t page)

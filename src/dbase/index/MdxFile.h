@@ -48,6 +48,8 @@ public:
     IndexNode node(uint32_t page, const TagHeader &tag);
     IndexNode newNode(uint32_t page, const TagHeader &tag) const;
     void writeNode(const IndexNode &node);
+    // Consecutive blocks from firstPage in one write, bypassing the cache (for bulk builds).
+    void writeBlocks(uint32_t firstPage, const std::vector<uint8_t> &blocks);
     TagHeader tagHeader(uint32_t page);
     void writeTagHeader(uint32_t page, const TagHeader &tag);
     void setSlots(std::vector<TagSlot> slots);

@@ -35,6 +35,7 @@ public:
     const std::vector<uint8_t> &block(uint32_t page, uint32_t blockSize);
     void writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize);
     void dropCache() { cache_.clear(); }
+    void forget(uint32_t page) { cache_.erase(page); }
 
 private:
     std::string path_;

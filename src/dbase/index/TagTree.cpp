@@ -355,14 +355,52 @@ void TagTree::setHasKeys(bool hasKeys)
 
 void TagTree::sort(std::vector<IndexEntry> &entries) const
 {
-    std::stable_sort(entries.begin(), entries.end(), [this](const IndexEntry &a, const IndexEntry &b) {
+    // Record numbers break ties, so the order is total and an unstable sort is enough.
+    std::sort(entries.begin(), entries.end(), [this](const IndexEntry &a, const IndexEntry &b) {
         const int c = compareKeys(a.key, b.key);
         return c != 0 ? c < 0 : a.recNo < b.recNo;
     });
 }
 
+namespace {
+
+// Collects the blocks of a build, which are appended one after another, into few large writes.
+class BlockWriter
+{
+public:
+    explicit BlockWriter(MdxFile &file) : file_(file) {}
+
+    void add(const IndexNode &node)
+    {
+        const uint32_t blockSize = file_.header().blockSize;
+        const uint32_t expected = first_ + static_cast<uint32_t>(pending_.size() / blockSize) *
+                                               file_.header().pagesPerBlock;
+        if (!pending_.empty() && (node.page() != expected || pending_.size() >= kFlushBytes))
+            flush();
+        if (pending_.empty())
+            first_ = node.page();
+        pending_.insert(pending_.end(), node.data(), node.data() + blockSize);
+    }
+
+    void flush()
+    {
+        if (!pending_.empty())
+            file_.writeBlocks(first_, pending_);
+        pending_.clear();
+    }
+
+private:
+    static constexpr size_t kFlushBytes = 4 << 20;
+    MdxFile &file_;
+    std::vector<uint8_t> pending_;
+    uint32_t first_ = 0;
+};
+
+} // namespace
+
 void TagTree::build(const std::vector<IndexEntry> &sorted)
 {
+    BlockWriter writer(file_);
     struct Built
     {
         uint32_t page;
@@ -376,7 +414,7 @@ void TagTree::build(const std::vector<IndexEntry> &sorted)
         const size_t end = std::min(sorted.size(), i + static_cast<size_t>(perLeaf));
         for (size_t j = i; j < end; ++j)
             leaf.insert(static_cast<int>(j - i), sorted[j].recNo, sorted[j].key);
-        file_.writeNode(leaf);
+        writer.add(leaf);
         level.push_back({leaf.page(), end > i ? sorted[end - 1].key : std::string()});
         if (sorted.empty())
             break;
@@ -394,12 +432,13 @@ void TagTree::build(const std::vector<IndexEntry> &sorted)
             for (size_t j = 0; j + 1 < take; ++j)
                 n.insert(static_cast<int>(j), level[i + j].page, level[i + j].maxKey);
             n.setPointer(static_cast<int>(take) - 1, level[i + take - 1].page);
-            file_.writeNode(n);
+            writer.add(n);
             upper.push_back({n.page(), level[i + take - 1].maxKey});
             i += take;
         }
         level = std::move(upper);
     }
+    writer.flush();
     header_.rootPage = level.front().page;
     header_.hasKeys = !sorted.empty();
     file_.writeTagHeader(headerPage_, header_);
