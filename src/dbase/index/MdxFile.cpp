@@ -3,7 +3,9 @@
 #include "dbase/index/IndexError.h"
 #include "dbase/index/MdxLayout.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace dbase {
 
@@ -11,21 +13,36 @@ using namespace mdx;
 
 MdxFile::MdxFile(const std::string &path, PageFile::Mode mode) : file_(path, mode) {}
 
+std::unique_ptr<MdxFile> MdxFile::createBeside(const std::string &path, const std::string &tableName)
+{
+    std::unique_ptr<MdxFile> file(new MdxFile(path + ".new", PageFile::Mode::CreateNew));
+    file->header_ = MdxHeader::fresh(tableName);
+    file->writeHeader(true);
+    file->file_.truncate(kHeaderBytes);
+    Scope scope(*file, false);
+    return file;
+}
+
+void MdxFile::replace(const std::string &path)
+{
+    if (std::rename(file_.path().c_str(), path.c_str()) != 0)
+        throw IndexError("Cannot replace the index file " + path + ": " + std::strerror(errno));
+    file_.setPath(path);
+}
+
+void MdxFile::discard() { std::remove(file_.path().c_str()); }
+
 std::unique_ptr<MdxFile> MdxFile::create(const std::string &path, const std::string &tableName)
 {
     // Built beside the target and renamed, so an old file stays whole until the new one is.
-    const std::string temporary = path + ".new";
-    {
-        std::unique_ptr<MdxFile> building(new MdxFile(temporary, PageFile::Mode::CreateNew));
-        building->header_ = MdxHeader::fresh(tableName);
-        building->writeHeader(true);
-        building->file_.truncate(kHeaderBytes);
+    auto file = createBeside(path, tableName);
+    try {
+        file->replace(path);
+    } catch (...) {
+        file->discard();
+        throw;
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw IndexError("Cannot create the index file " + path);
-    }
-    return open(path);
+    return file;
 }
 
 std::unique_ptr<MdxFile> MdxFile::open(const std::string &path)
@@ -175,9 +192,10 @@ void MdxFile::writeTagHeader(uint32_t page, const TagHeader &tag)
 
 void MdxFile::setSlots(std::vector<TagSlot> slots)
 {
+    // Written at once: blocks freed after this must no longer be named by a slot.
     beginWrite();
     header_.slots = std::move(slots);
-    slotsChanged_ = true;
+    writeHeader(true);
 }
 
 uint32_t MdxFile::appendBlock()
@@ -213,15 +231,6 @@ void MdxFile::release(uint32_t page)
     put32(block.data(), header_.freeListHead);
     file_.writeBlock(page, block.data(), header_.blockSize);
     header_.freeListHead = page;
-}
-
-void MdxFile::resetToHeader()
-{
-    beginWrite();
-    header_.totalPages = kFirstTagPage;
-    header_.freeListHead = 0;
-    sizeChanged_ = true;
-    file_.dropCache();
 }
 
 std::vector<uint8_t> MdxFile::saveHeader() const

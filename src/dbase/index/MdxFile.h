@@ -20,6 +20,12 @@ class MdxFile
 {
 public:
     static std::unique_ptr<MdxFile> create(const std::string &path, const std::string &tableName);
+    // An empty index at path + ".new", to be filled and then moved over path with replace().
+    static std::unique_ptr<MdxFile> createBeside(const std::string &path, const std::string &tableName);
+    // Renames this file to path, replacing what was there in one step.
+    void replace(const std::string &path);
+    // Removes a file made by createBeside that will not be used.
+    void discard();
     static std::unique_ptr<MdxFile> open(const std::string &path);
 
     class Scope
@@ -43,7 +49,6 @@ public:
     // The marker was found set at open, or a change failed part-way: tags need rebuilding.
     bool isStale() const { return stale_; }
     void markStale() { stale_ = true; }
-    void clearStale() { stale_ = false; }
 
     IndexNode node(uint32_t page, const TagHeader &tag);
     IndexNode newNode(uint32_t page, const TagHeader &tag) const;
@@ -60,8 +65,6 @@ public:
     void release(uint32_t page);
     // The free block after this one (0 at the end of the list).
     uint32_t nextFree(uint32_t page);
-    // Drops every block and the free list: the file keeps only its header pages.
-    void resetToHeader();
     // Undo of a failed tag build: header pages and size as saved.
     std::vector<uint8_t> saveHeader() const;
     void restoreHeader(const std::vector<uint8_t> &saved);

@@ -20,6 +20,7 @@ public:
     PageFile &operator=(const PageFile &) = delete;
 
     const std::string &path() const { return path_; }
+    void setPath(const std::string &path) { path_ = path; }
     uint64_t size() const;
 
     void lock(bool exclusive);

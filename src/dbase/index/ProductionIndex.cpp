@@ -158,13 +158,15 @@ void ProductionIndex::deleteTag(const std::string &name)
     MdxFile::Scope scope(*file_, true);
     const int i = requireTag(name);
     try {
-        tree(i).releaseAll();
-        file_->release(tag(i).slot.headerPage);
+        // The slot goes first, so a cut-off delete never leaves a slot naming a freed block.
+        Tag removed = std::move(tag(i));
         tags_.erase(tags_.begin() + i);
         std::vector<TagSlot> slots;
         for (const Tag &t : tags_)
             slots.push_back(t.slot);
         file_->setSlots(std::move(slots));
+        TagTree(*file_, removed.slot.headerPage, removed.header).releaseAll();
+        file_->release(removed.slot.headerPage);
     } catch (...) {
         file_->markStale();
         throw;
@@ -173,31 +175,42 @@ void ProductionIndex::deleteTag(const std::string &name)
 
 void ProductionIndex::regenerate(const ScanSource &scan)
 {
-    MdxFile::Scope scope(*file_, true);
-    syncTags();
-    std::vector<std::vector<IndexEntry>> entries(tags_.size());
-    scan([&](uint32_t recNo, const RecordView &record) {
-        for (size_t i = 0; i < tags_.size(); ++i)
-            entries[i].push_back({tags_[i].expression->evaluate(record), recNo});
-    });
-    // From here on the old trees are gone: a failure leaves the index marked stale.
-    file_->markStale();
-    file_->resetToHeader();
-    std::vector<TagSlot> slots;
-    for (size_t i = 0; i < tags_.size(); ++i) {
-        Tag &t = tags_[i];
-        t.slot.headerPage = file_->appendBlock();
-        t.header = TagHeader::forKey(t.header.keyType, t.header.keyLength, t.header.descending,
-                                     t.header.expression, file_->header().blockSize);
-        TagTree built(*file_, t.slot.headerPage, t.header);
-        built.sort(entries[i]);
-        built.build(entries[i]);
-        entries[i].clear();
-        entries[i].shrink_to_fit();
-        slots.push_back(t.slot);
+    std::unique_ptr<MdxFile> fresh;
+    {
+        // The old file is only read: a failure or a kill before the rename leaves it as it was.
+        MdxFile::Scope scope(*file_, true);
+        syncTags();
+        std::vector<std::vector<IndexEntry>> entries(tags_.size());
+        scan([&](uint32_t recNo, const RecordView &record) {
+            for (size_t i = 0; i < tags_.size(); ++i)
+                entries[i].push_back({tags_[i].expression->evaluate(record), recNo});
+        });
+        fresh = MdxFile::createBeside(path(), file_->header().tableName);
+        try {
+            MdxFile::Scope building(*fresh, true);
+            std::vector<TagSlot> slots;
+            for (size_t i = 0; i < tags_.size(); ++i) {
+                const Tag &old = tags_[i];
+                TagSlot slot{fresh->appendBlock(), old.slot.name, old.slot.keyType};
+                TagHeader header = TagHeader::forKey(old.header.keyType, old.header.keyLength,
+                                                     old.header.descending, old.header.expression,
+                                                     fresh->header().blockSize);
+                TagTree built(*fresh, slot.headerPage, header);
+                built.sort(entries[i]);
+                built.build(entries[i]);
+                entries[i] = {};
+                slots.push_back(slot);
+            }
+            fresh->setSlots(std::move(slots));
+        } catch (...) {
+            fresh->discard();
+            throw;
+        }
+        fresh->replace(path());
     }
-    file_->setSlots(std::move(slots));
-    file_->clearStale();
+    file_ = std::move(fresh);
+    MdxFile::Scope scope(*file_, false);
+    loadTags();
 }
 
 void ProductionIndex::removeOrFail(TagTree &tree, const std::string &key, uint32_t recNo,

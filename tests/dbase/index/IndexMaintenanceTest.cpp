@@ -355,6 +355,25 @@ TEST_F(IndexMaintenance, AWriterKilledMidChangeLeavesTheIndexMarkedStale)
     ASSERT_TRUE(WIFSIGNALED(status));
     index_ = openIndex();
     EXPECT_TRUE(index_->isStale());
+    ASSERT_EQ(index_->tags().size(), 6u) << "a stale file still tells which tags to rebuild";
+    index_.reset();
+
+    // A rebuild killed half-way leaves the stale file as it was, still listing its tags.
+    const std::string staleBytes = fileBytes();
+    const pid_t rebuilder = fork();
+    if (rebuilder == 0) {
+        auto index = openIndex();
+        index->regenerate([this](const RecordVisitor &visit) {
+            visit(1, CardRecord(table_.begin()->second));
+            raise(SIGKILL);
+        });
+        _exit(0);
+    }
+    waitpid(rebuilder, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_TRUE(fileBytes() == staleBytes);
+    index_ = openIndex();
+    EXPECT_TRUE(index_->isStale());
     index_->regenerate(scanOf(table_));
     EXPECT_FALSE(index_->isStale());
     EXPECT_EQ(fileBytes()[47], 0) << "the marker is cleared once the tags are rebuilt";
