@@ -67,31 +67,46 @@ void PageFile::lock(bool exclusive)
 
 void PageFile::unlock() { setIndexLock(fd_, F_UNLCK, F_OFD_SETLK); }
 
-void PageFile::read(uint64_t offset, uint8_t *data, size_t length) const
+namespace {
+
+// Repeats a positioned read or write until every byte moved or it stops; returns the bytes moved.
+template <typename Transfer>
+size_t transferAll(size_t length, Transfer transfer)
 {
     size_t done = 0;
+    errno = 0;
     while (done < length) {
-        const ssize_t n = ::pread(fd_, data + done, length - done, static_cast<off_t>(offset + done));
+        const ssize_t n = transfer(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            throw IndexError("The index file " + path_ + " is damaged: it ends before byte " +
-                             std::to_string(offset + length));
+            break;
         done += static_cast<size_t>(n);
     }
+    return done;
+}
+
+} // namespace
+
+void PageFile::read(uint64_t offset, uint8_t *data, size_t length) const
+{
+    const size_t done = transferAll(length, [&](size_t at) {
+        return ::pread(fd_, data + at, length - at, static_cast<off_t>(offset + at));
+    });
+    if (done < length && errno != 0)
+        throw IndexError("Cannot read the index file " + path_ + ": " + reason());
+    if (done < length)
+        throw IndexError("The index file " + path_ + " is damaged: it ends before byte " +
+                         std::to_string(offset + length));
 }
 
 void PageFile::write(uint64_t offset, const uint8_t *data, size_t length)
 {
-    size_t done = 0;
-    while (done < length) {
-        const ssize_t n = ::pwrite(fd_, data + done, length - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            throw IndexError("Cannot write the index file " + path_ + ": " + reason());
-        done += static_cast<size_t>(n);
-    }
+    const size_t done = transferAll(length, [&](size_t at) {
+        return ::pwrite(fd_, data + at, length - at, static_cast<off_t>(offset + at));
+    });
+    if (done < length)
+        throw IndexError("Cannot write the index file " + path_ + ": " + reason());
 }
 
 void PageFile::truncate(uint64_t length)

@@ -112,6 +112,12 @@ int ProductionIndex::requireTag(const std::string &name)
     return *found;
 }
 
+std::string ProductionIndex::keyOf(const std::string &tagName, const RecordView &record)
+{
+    MdxFile::Scope scope(*file_, false);
+    return tag(requireTag(tagName)).expression->evaluate(record);
+}
+
 void ProductionIndex::addTag(const std::string &name, const std::string &expressionText,
                              bool descending, const ScanSource &scan)
 {

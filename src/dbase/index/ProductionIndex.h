@@ -54,6 +54,9 @@ public:
     // Rebuilds every tag from one scan into a compacted file; clears a stale state.
     void regenerate(const ScanSource &scan);
 
+    // The key a tag gives for a record (e.g. a key buffer holding range ends), in stored form.
+    std::string keyOf(const std::string &tagName, const RecordView &record);
+
     // Keeps every tag in step with one record: added, removed, or changed from one form to another.
     void insertKey(uint32_t recNo, const RecordView &record);
     void removeKey(uint32_t recNo, const RecordView &record);
