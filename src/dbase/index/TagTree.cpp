@@ -1,5 +1,6 @@
 #include "dbase/index/TagTree.h"
 
+#include "dbase/index/BlockWriter.h"
 #include "dbase/index/IndexError.h"
 #include "dbase/index/KeyEncoding.h"
 #include "dbase/index/MdxLayout.h"
@@ -361,42 +362,6 @@ void TagTree::sort(std::vector<IndexEntry> &entries) const
         return c != 0 ? c < 0 : a.recNo < b.recNo;
     });
 }
-
-namespace {
-
-// Collects the blocks of a build, which are appended one after another, into few large writes.
-class BlockWriter
-{
-public:
-    explicit BlockWriter(MdxFile &file) : file_(file) {}
-
-    void add(const IndexNode &node)
-    {
-        const uint32_t blockSize = file_.header().blockSize;
-        const uint32_t expected = first_ + static_cast<uint32_t>(pending_.size() / blockSize) *
-                                               file_.header().pagesPerBlock;
-        if (!pending_.empty() && (node.page() != expected || pending_.size() >= kFlushBytes))
-            flush();
-        if (pending_.empty())
-            first_ = node.page();
-        pending_.insert(pending_.end(), node.data(), node.data() + blockSize);
-    }
-
-    void flush()
-    {
-        if (!pending_.empty())
-            file_.writeBlocks(first_, pending_);
-        pending_.clear();
-    }
-
-private:
-    static constexpr size_t kFlushBytes = 4 << 20;
-    MdxFile &file_;
-    std::vector<uint8_t> pending_;
-    uint32_t first_ = 0;
-};
-
-} // namespace
 
 void TagTree::build(const std::vector<IndexEntry> &sorted)
 {
