@@ -1,0 +1,139 @@
+#include "dbase/index/PageFile.h"
+
+#include "dbase/index/IndexError.h"
+#include "dbase/index/MdxLayout.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dbase {
+
+namespace {
+
+constexpr off_t kIndexLockOffset = 0xEFFFFFFEll;
+// More blocks than this and the cache starts over: bounded memory for huge files.
+constexpr size_t kMaxCachedBlocks = 1 << 16;
+
+std::string reason() { return std::strerror(errno); }
+
+} // namespace
+
+PageFile::PageFile(const std::string &path, Mode mode) : path_(path)
+{
+    const int flags = O_RDWR | O_CLOEXEC | (mode == Mode::CreateNew ? O_CREAT | O_TRUNC : 0);
+    fd_ = ::open(path.c_str(), flags, 0644);
+    if (fd_ < 0)
+        throw IndexError("Cannot open the index file " + path + ": " + reason());
+}
+
+PageFile::~PageFile()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+uint64_t PageFile::size() const
+{
+    struct stat st{};
+    if (::fstat(fd_, &st) != 0)
+        throw IndexError("Cannot read the size of the index file " + path_ + ": " + reason());
+    return static_cast<uint64_t>(st.st_size);
+}
+
+namespace {
+
+int setIndexLock(int fd, short type, int command)
+{
+    struct flock fl{};
+    fl.l_type = type;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = kIndexLockOffset;
+    fl.l_len = 1;
+    return ::fcntl(fd, command, &fl);
+}
+
+} // namespace
+
+void PageFile::lock(bool exclusive)
+{
+    while (setIndexLock(fd_, exclusive ? F_WRLCK : F_RDLCK, F_OFD_SETLKW) != 0) {
+        if (errno != EINTR)
+            throw IndexError("Cannot lock the index file " + path_ + ": " + reason());
+    }
+}
+
+void PageFile::unlock() { setIndexLock(fd_, F_UNLCK, F_OFD_SETLK); }
+
+namespace {
+
+// Repeats a positioned read or write until every byte moved or it stops; returns the bytes moved.
+template <typename Transfer>
+size_t transferAll(size_t length, Transfer transfer)
+{
+    size_t done = 0;
+    errno = 0;
+    while (done < length) {
+        const ssize_t n = transfer(done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    return done;
+}
+
+} // namespace
+
+void PageFile::read(uint64_t offset, uint8_t *data, size_t length) const
+{
+    const size_t done = transferAll(length, [&](size_t at) {
+        return ::pread(fd_, data + at, length - at, static_cast<off_t>(offset + at));
+    });
+    if (done < length && errno != 0)
+        throw IndexError("Cannot read the index file " + path_ + ": " + reason());
+    if (done < length)
+        throw IndexError("The index file " + path_ + " is damaged: it ends before byte " +
+                         std::to_string(offset + length));
+}
+
+void PageFile::write(uint64_t offset, const uint8_t *data, size_t length)
+{
+    const size_t done = transferAll(length, [&](size_t at) {
+        return ::pwrite(fd_, data + at, length - at, static_cast<off_t>(offset + at));
+    });
+    if (done < length)
+        throw IndexError("Cannot write the index file " + path_ + ": " + reason());
+}
+
+void PageFile::truncate(uint64_t length)
+{
+    if (::ftruncate(fd_, static_cast<off_t>(length)) != 0)
+        throw IndexError("Cannot write the index file " + path_ + ": " + reason());
+}
+
+void PageFile::sync() { ::fdatasync(fd_); }
+
+const std::vector<uint8_t> &PageFile::block(uint32_t page, uint32_t blockSize)
+{
+    auto found = cache_.find(page);
+    if (found != cache_.end() && found->second.size() == blockSize)
+        return found->second;
+    if (cache_.size() >= kMaxCachedBlocks)
+        cache_.clear();
+    std::vector<uint8_t> data(blockSize);
+    read(static_cast<uint64_t>(page) * mdx::kPageSize, data.data(), blockSize);
+    return cache_[page] = std::move(data);
+}
+
+void PageFile::writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize)
+{
+    write(static_cast<uint64_t>(page) * mdx::kPageSize, data, blockSize);
+    auto &cached = cache_[page];
+    cached.assign(data, data + blockSize);
+}
+
+} // namespace dbase

@@ -1,0 +1,220 @@
+#include "dbase/index/TagCursor.h"
+
+#include "dbase/index/IndexError.h"
+
+namespace dbase {
+
+// The lock and the tag's tree for the length of one cursor call.
+struct TagCursor::Session
+{
+    MdxFile::Scope scope;
+    TagTree tree;
+
+    Session(ProductionIndex &index, const std::string &tagName)
+        : scope(index.file(), false), tree(treeOf(index, tagName))
+    {
+    }
+
+    static TagTree treeOf(ProductionIndex &index, const std::string &tagName)
+    {
+        index.syncTags();
+        const auto found = index.findTag(tagName);
+        if (!found)
+            throw IndexError("The index file " + index.path() + " has no tag " + tagName);
+        return index.tree(*found);
+    }
+};
+
+TagCursor::TagCursor(ProductionIndex &index, const std::string &tagName)
+    : index_(index), tagName_(tagName)
+{
+    Session check(index_, tagName_);
+}
+
+bool TagCursor::inRange(TagTree &tree, const std::string &key) const
+{
+    return (!start_ || tree.compareKeys(key, *start_) >= 0) &&
+           (!end_ || tree.compareKeys(key, *end_) <= 0);
+}
+
+uint64_t TagCursor::entryBound() const
+{
+    const auto &header = index_.file().header();
+    // Items are at least 8 bytes and a block's first 8 bytes hold no item.
+    return uint64_t(header.totalPages / header.pagesPerBlock) * (header.blockSize / 8) + 1;
+}
+
+void TagCursor::countStep()
+{
+    if (++steps_ > entryBound())
+        throw IndexError("The index file " + index_.path() + " is damaged: a tag's tree loops");
+}
+
+bool TagCursor::land(TagTree &tree, TagTree::Path path, bool found)
+{
+    if (found) {
+        IndexEntry entry = tree.entry(path);
+        if (inRange(tree, entry.key)) {
+            path_ = std::move(path);
+            current_ = std::move(entry);
+            generation_ = index_.file().generation();
+            eof_ = bof_ = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+template <typename Move>
+bool TagCursor::move(Move step)
+{
+    Session s(index_, tagName_);
+    if (current_ && generation_ != index_.file().generation()) {
+        // The tree changed under us: find our entry (or the one after it) again.
+        path_ = s.tree.lowerBound({current_->key, current_->recNo, false});
+        if (!s.tree.settle(path_))
+            path_ = s.tree.last();
+        generation_ = index_.file().generation();
+    }
+    return step(s.tree);
+}
+
+bool TagCursor::first()
+{
+    steps_ = 0;
+    return move([&](TagTree &tree) {
+        TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
+        if (land(tree, path, tree.settle(path)))
+            return true;
+        current_.reset();
+        eof_ = bof_ = true;
+        return false;
+    });
+}
+
+bool TagCursor::last()
+{
+    steps_ = 0;
+    return move([&](TagTree &tree) {
+        TagTree::Path path = end_ ? tree.lowerBound({*end_, std::nullopt, true}) : tree.last();
+        // Past-the-end positions step back onto the last entry within the range.
+        bool found = end_ ? tree.prior(path) : tree.settle(path);
+        if (land(tree, path, found))
+            return true;
+        current_.reset();
+        eof_ = bof_ = true;
+        return false;
+    });
+}
+
+bool TagCursor::next()
+{
+    if (!current_)
+        return eof_ ? false : first();
+    countStep();
+    return move([&](TagTree &tree) {
+        TagTree::Path path = path_;
+        if (land(tree, path, tree.next(path)))
+            return true;
+        current_.reset();
+        eof_ = true;
+        return false;
+    });
+}
+
+bool TagCursor::prior()
+{
+    if (!current_)
+        return last();
+    countStep();
+    return move([&](TagTree &tree) {
+        TagTree::Path path = path_;
+        if (land(tree, path, tree.prior(path)))
+            return true;
+        bof_ = true;
+        return false;
+    });
+}
+
+int TagCursor::moveBy(int n)
+{
+    int moved = 0;
+    while (moved < n && next())
+        ++moved;
+    while (moved > n && prior())
+        --moved;
+    return moved;
+}
+
+bool TagCursor::seekNearest(std::string_view key)
+{
+    steps_ = 0;
+    return move([&](TagTree &tree) {
+        TagTree::Path path = tree.lowerBound({key, std::nullopt, false});
+        if (land(tree, path, tree.settle(path)))
+            return true;
+        current_.reset();
+        eof_ = true;
+        return false;
+    });
+}
+
+bool TagCursor::seek(std::string_view key)
+{
+    steps_ = 0;
+    return move([&](TagTree &tree) {
+        TagTree::Path path = tree.lowerBound({key, std::nullopt, false});
+        if (!tree.settle(path) || tree.compareKeys(tree.entry(path).key, std::string(key)) != 0)
+            return false;
+        return land(tree, path, true);
+    });
+}
+
+bool TagCursor::seekEntry(std::string_view key, uint32_t recNo)
+{
+    steps_ = 0;
+    return move([&](TagTree &tree) {
+        TagTree::Path path = tree.lowerBound({key, recNo, false});
+        if (!tree.settle(path))
+            return false;
+        const IndexEntry e = tree.entry(path);
+        return e.recNo == recNo && e.key == key && land(tree, path, true);
+    });
+}
+
+void TagCursor::setRange(std::string start, std::string end)
+{
+    start_ = std::move(start);
+    end_ = std::move(end);
+    current_.reset();
+    eof_ = bof_ = true;
+}
+
+void TagCursor::clearRange()
+{
+    start_.reset();
+    end_.reset();
+}
+
+uint64_t TagCursor::count()
+{
+    Session s(index_, tagName_);
+    TagTree &tree = s.tree;
+    TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
+    const uint64_t bound = entryBound();
+    uint64_t counted = 0;
+    while (tree.settle(path)) {
+        const IndexNode leaf = tree.node(path.back().page);
+        int i = path.back().index;
+        for (; i < leaf.count(); ++i) {
+            if (end_ && tree.compareKeys(leaf.key(i), *end_) > 0)
+                return counted;
+            if (++counted > bound)
+                throw IndexError("The index file " + index_.path() + " is damaged: a tag's tree loops");
+        }
+        path.back().index = i;
+    }
+    return counted;
+}
+
+} // namespace dbase
