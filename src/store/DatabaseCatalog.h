@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace zendrova {
+
+class StoreTable;
+
+// The rows of "master.dbf", one per database of the folder, found by the
+// record table's file name (compared without regard to case).
+class DatabaseCatalog
+{
+public:
+    static constexpr int kFileNameColumn = 0;
+    static constexpr int kDatabaseNameColumn = 1;
+    static constexpr int kDescriptionColumn = 2;
+    static constexpr int kRecordCounterColumn = 3;
+
+    explicit DatabaseCatalog(StoreTable &catalog)
+        : m_catalog(catalog)
+    { }
+
+    // Positions on the table's row, appending one (database name = file name,
+    // record counter 1) when there is none.
+    void ensureCatalogRow(const QString &tableFile);
+    QString databaseName(const QString &tableFile);
+    double recordCounter(const QString &tableFile);
+    void setRecordCounter(double count, const QString &tableFile);
+    // Counts one more record: the counter, truncated to a whole number, goes
+    // up by one and is posted; returns the new value.
+    double takeRecordNumber(const QString &tableFile);
+
+private:
+    bool findRow(const QString &tableFile);
+    // Sets the row's counter to change(counter) under the row's lock.
+    double updateCounter(const QString &tableFile, const std::function<double(double)> &change);
+
+    StoreTable &m_catalog;
+};
+
+} // namespace zendrova

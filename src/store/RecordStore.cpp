@@ -1,0 +1,204 @@
+#include "store/RecordStore.h"
+
+#include "shell/AppState.h"
+#include "shell/Interaction.h"
+#include "store/DatabaseCatalog.h"
+#include "store/RecordTableSort.h"
+#include "store/TableOpening.h"
+#include "store/TableTemplates.h"
+
+namespace zendrova {
+
+namespace {
+
+void call(const std::function<void()> &hook)
+{
+    if (hook)
+        hook();
+}
+
+} // namespace
+
+QString RecordStore::catalogFailureText()
+{
+    return tr("Could not Open the Master.dbf file!");
+}
+
+QString RecordStore::copyTableFailureText()
+{
+    return tr("Could not Open the Copy/Paste file!");
+}
+
+QString RecordStore::newDatabaseText()
+{
+    return tr("Could not Open the database! A new database will be created.");
+}
+
+QString RecordStore::newDatabaseFailureText()
+{
+    return tr("Could not Open the new database!");
+}
+
+RecordStore::RecordStore(AppState &state)
+    : m_state(state)
+{
+    // The first open of a run does not complain about a tag it cannot add.
+    m_sort.quiet = true;
+}
+
+RecordStore::~RecordStore() = default;
+
+void RecordStore::createOpenTables()
+{
+    m_recordTable = std::make_unique<StoreTable>();
+    m_copyTable = std::make_unique<StoreTable>();
+    m_catalog = std::make_unique<StoreTable>();
+    m_sortTarget = std::make_unique<RecordTableSort>(
+        *m_recordTable, m_sort.descriptor.sort, m_state.programFolder);
+    m_recordTable->engine().setAfterInsert([this](dbase::Table &) {
+        assignRecordNumber(*m_recordTable);
+    });
+}
+
+bool RecordStore::openDatabase()
+{
+    if (!tablesCreated())
+        createOpenTables();
+    if (!openCatalog())
+        return false;
+    openCopyTable();
+    if (!openRecordTable())
+        return false;
+    try {
+        ensureCatalogRow(m_state.currentTableFile);
+    } catch (const dbase::Error &) {
+        // Another user holds the catalog; the row is made by the next open.
+    }
+    m_sort.quiet = false;
+    return true;
+}
+
+bool RecordStore::openCatalog()
+{
+    const QString &folder = m_state.databaseFolder;
+    m_catalog->setIndexName(kCatalogIndex);
+    if (TableOpening::openByName(*m_catalog, folder, kCatalogFile, false, m_state.programFolder))
+        return true;
+    TableTemplates::createCatalog(m_state.programFolder, folder);
+    m_catalog->setFolder(folder);
+    m_catalog->setFileName(kCatalogFile);
+    m_catalog->setExclusive(false);
+    try {
+        m_catalog->open();
+        return true;
+    } catch (const dbase::Error &) {
+        showMessage(MessageKind::Error, catalogFailureText());
+        return false;
+    }
+}
+
+void RecordStore::openCopyTable()
+{
+    const QString &folder = m_state.databaseFolder;
+    StoreTable &table = *m_copyTable;
+    try {
+        if (!TableOpening::openByName(table, folder, kCopyFile, false, m_state.programFolder)) {
+            TableTemplates::createFromTemplate(m_state.programFolder, folder, kCopyFile, false);
+            table.setFolder(folder);
+            table.setFileName(kCopyFile);
+            table.setExclusive(false);
+            table.open();
+        }
+        // The copy buffer is the table's one record.
+        if (table.recordCount() == 0) {
+            table.engine().append();
+            table.engine().post();
+        }
+    } catch (const dbase::Error &) {
+        table.close();
+        showMessage(MessageKind::Error, copyTableFailureText());
+    }
+}
+
+bool RecordStore::openRecordTable()
+{
+    StoreTable &table = *m_recordTable;
+    table.setIndexName(QString());
+    if (TableOpening::openByName(table, m_state.databaseFolder, m_state.currentTableFile, false,
+            m_state.programFolder)) {
+        m_sortTarget->refreshIndexDefinitions();
+        m_sort.readSortFile(m_state.databaseFolder, m_state.currentTableFile);
+        applySort();
+        call(loadSavedFilter);
+    } else if (!createRecordTable()) {
+        return false;
+    }
+    table.readNumericDecimals();
+    return true;
+}
+
+bool RecordStore::createRecordTable()
+{
+    StoreTable &table = *m_recordTable;
+    showMessage(MessageKind::Warning, newDatabaseText());
+    const QString &folder = m_state.databaseFolder;
+    // A table that exists but would not open is kept, as repair keeps the
+    // table it replaces, before the fresh one takes its name.
+    if (!TableTemplates::keepAside(folder, m_state.currentTableFile)) {
+        showMessage(MessageKind::Error, newDatabaseFailureText());
+        return false;
+    }
+    TableTemplates::createFromTemplate(
+        m_state.programFolder, folder, m_state.currentTableFile, true);
+    table.setFolder(folder);
+    table.setFileName(m_state.currentTableFile);
+    table.setExclusive(false);
+    table.setIndexName(QString());
+    m_sort.descriptor.reset();
+    if (!TableOpening::ensureOpen(table, m_state.programFolder)) {
+        showMessage(MessageKind::Error, newDatabaseFailureText());
+        return false;
+    }
+    m_sortTarget->refreshIndexDefinitions();
+    call(clearFilter);
+    applySort();
+    return true;
+}
+
+void RecordStore::applySort()
+{
+    m_sort.applySort(*m_sortTarget);
+}
+
+void RecordStore::closeAll()
+{
+    if (!tablesCreated())
+        return;
+    m_copyTable->close();
+    m_recordTable->close();
+    m_catalog->close();
+}
+
+void RecordStore::ensureCatalogRow(const QString &tableFile)
+{
+    DatabaseCatalog(*m_catalog).ensureCatalogRow(tableFile);
+}
+
+void RecordStore::setRecordCounter(double count, const QString &tableFile)
+{
+    DatabaseCatalog(*m_catalog).setRecordCounter(count, tableFile);
+}
+
+void RecordStore::assignRecordNumber(StoreTable &recordTable)
+{
+    const double number = DatabaseCatalog(*m_catalog).takeRecordNumber(m_state.currentTableFile);
+    if (recordTable.isNull(FieldModel::kRecordNumberPosition))
+        recordTable.setNumber(FieldModel::kRecordNumberPosition, number);
+}
+
+QString RecordStore::databaseName()
+{
+    return DatabaseCatalog(*m_catalog).databaseName(m_state.currentTableFile);
+}
+
+} // namespace zendrova

@@ -1,0 +1,98 @@
+#include "store/StoreTable.h"
+
+#include "dbase/Cp1252.h"
+#include "shell/FileLookup.h"
+
+#include <QFile>
+
+namespace zendrova {
+
+std::string toEnginePath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString fromCp1252(const std::string &text)
+{
+    return QString::fromStdString(dbase::cp1252ToUtf8(text));
+}
+
+std::string toCp1252(const QString &text)
+{
+    return dbase::utf8ToCp1252(text.toStdString());
+}
+
+std::string StoreTable::enginePath() const
+{
+    return toEnginePath(joinPath(m_folder, m_fileName));
+}
+
+void StoreTable::open()
+{
+    m_table.setFolder(toEnginePath(m_folder));
+    m_table.setFileName(toEnginePath(m_fileName));
+    m_table.setExclusive(m_exclusive);
+    m_table.setIndexName(toCp1252(m_indexName));
+    try {
+        m_table.open();
+    } catch (const dbase::Error &) {
+        ++m_failedOpens;
+        throw;
+    }
+    m_fields = FieldModel(m_table.fields());
+    readNumericDecimals();
+}
+
+void StoreTable::close()
+{
+    if (m_table.isOpen())
+        m_table.close();
+}
+
+void StoreTable::readNumericDecimals()
+{
+    if (!m_table.isOpen())
+        return;
+    m_decimals.assign(m_table.fields().size(), 0);
+    for (size_t i = 0; i < m_table.fields().size(); ++i) {
+        const dbase::FieldInfo &field = m_table.fields()[i];
+        if (fieldKindOf(field.type) == FieldKind::Numeric)
+            m_decimals[i] = field.decimals;
+    }
+}
+
+int StoreTable::numericDecimals(int position) const
+{
+    return position >= 0 && position < int(m_decimals.size()) ? m_decimals[position] : 0;
+}
+
+QString StoreTable::text(int position) const
+{
+    return fromCp1252(m_table.asString(position));
+}
+
+void StoreTable::setText(int position, const QString &value)
+{
+    m_table.setString(position, toCp1252(value));
+}
+
+int StoreTable::recordCount()
+{
+    return m_table.isOpen() ? int(m_table.recordCount()) : 0;
+}
+
+bool StoreTable::gotoRecord(int n)
+{
+    if (!m_table.isOpen())
+        return false;
+    if (n <= recordCount()) {
+        m_table.first();
+        m_table.moveBy(n);
+    } else {
+        m_table.last();
+        m_table.next();
+    }
+    return true;
+}
+
+} // namespace zendrova

@@ -1,0 +1,77 @@
+#include "store/TableOpening.h"
+
+#include "dbase/szdd/Szdd.h"
+#include "shell/FileLookup.h"
+#include "shell/Interaction.h"
+#include "store/StoreTable.h"
+
+#include <QFileInfo>
+
+namespace zendrova {
+
+namespace {
+
+bool tryOpen(StoreTable &table)
+{
+    try {
+        table.open();
+        return true;
+    } catch (const dbase::Error &) {
+        return false;
+    }
+}
+
+// Puts the program's index template where the table's own index should be.
+bool restoreProductionIndex(const StoreTable &table, const QString &programFolder)
+{
+    const QString target = TableOpening::indexPathOf(table);
+    if (!findFileCaseInsensitive(table.folder(), QFileInfo(target).fileName()).isEmpty())
+        return false;
+    const QString source = findFileCaseInsensitive(programFolder, TableOpening::kIndexTemplate);
+    if (source.isEmpty())
+        return false;
+    return dbase::copyFileExpanding(toEnginePath(source), toEnginePath(target));
+}
+
+} // namespace
+
+QString TableOpening::cannotOpenText(const QString &fileName)
+{
+    return tr("Cannot open the file: ") + fileName + QStringLiteral("\r") + tr("Retry?");
+}
+
+QString TableOpening::indexPathOf(const StoreTable &table)
+{
+    return joinPath(table.folder(), QFileInfo(table.fileName()).completeBaseName() + ".MDX");
+}
+
+bool TableOpening::ensureOpen(StoreTable &table, const QString &programFolder)
+{
+    if (table.isOpen())
+        return true;
+    if (tryOpen(table))
+        return true;
+    // Without an index to put back a second try would fail the same way.
+    return restoreProductionIndex(table, programFolder) && tryOpen(table);
+}
+
+bool TableOpening::openByName(StoreTable &table, const QString &folder, const QString &fileName,
+    bool exclusive, const QString &programFolder)
+{
+    if (findFileCaseInsensitive(folder, fileName).isEmpty())
+        return false;
+    table.close();
+    table.setFolder(folder);
+    table.setFileName(fileName);
+    table.setExclusive(exclusive);
+    for (int failures = 0;; ++failures) {
+        if (ensureOpen(table, programFolder))
+            return true;
+        if (failures < kSilentRetries)
+            continue;
+        if (exclusive || !askYesNo(MessageKind::Warning, cannotOpenText(fileName)))
+            return false;
+    }
+}
+
+} // namespace zendrova
