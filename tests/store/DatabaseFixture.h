@@ -1,0 +1,54 @@
+#pragma once
+
+#include "shell/AppState.h"
+#include "store/RecordStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zendrova::test {
+
+// A program folder holding copies of the built template tables, and a state
+// whose database folder is the (still empty) public folder.
+class DatabaseFixture
+{
+public:
+    DatabaseFixture()
+        : programFolder(dir.path() + QStringLiteral("/program"))
+        , state(programFolder)
+    {
+        QDir().mkpath(programFolder);
+        const QDir templates(QStringLiteral(ZENDROVA_BIN_DIR));
+        const QStringList filters { QStringLiteral("*.dbf"), QStringLiteral("*.dbt"),
+            QStringLiteral("*.mdx"), QStringLiteral("*.MDX") };
+        for (const QString &name : templates.entryList(filters, QDir::Files))
+            QFile::copy(templates.filePath(name), programFolder + QLatin1Char('/') + name);
+        state.userFolder = state.databaseFolder = state.publicFolder();
+        QDir().mkpath(state.databaseFolder);
+    }
+
+    QString databaseFile(const QString &name) const
+    {
+        return state.databaseFolder + QLatin1Char('/') + name;
+    }
+
+    static QByteArray bytesOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Opens the current database expecting no message.
+    void openQuietly(RecordStore &store)
+    {
+        ASSERT_TRUE(store.openDatabase());
+    }
+
+    QTemporaryDir dir;
+    QString programFolder;
+    AppState state;
+};
+
+} // namespace zendrova::test

@@ -1,0 +1,160 @@
+#include "DatabaseFixture.h"
+#include "support/ScriptedInteraction.h"
+
+#include "store/DatabaseCatalog.h"
+#include "store/RecordStore.h"
+#include "store/TableOpening.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace zendrova::test {
+namespace {
+
+class OpenDatabaseTest : public ::testing::Test
+{
+protected:
+    DatabaseFixture fixture;
+    ScriptedInteraction user;
+    RecordStore store { fixture.state };
+};
+
+TEST_F(OpenDatabaseTest, EmptyFolderGetsCatalogCopyTableAndFreshRecordTable)
+{
+    fixture.state.currentTableFile = QStringLiteral("data_7.dbf");
+    user.expectMessage(RecordStore::newDatabaseText());
+
+    ASSERT_TRUE(store.openDatabase());
+
+    EXPECT_TRUE(user.allConsumed());
+    EXPECT_TRUE(QFile::exists(fixture.databaseFile(QStringLiteral("master.dbf"))));
+    EXPECT_TRUE(QFile::exists(fixture.databaseFile(QStringLiteral("data_7.dbf"))));
+    EXPECT_TRUE(store.recordTable().isOpen());
+    EXPECT_EQ(store.recordTable().recordCount(), 0);
+    // The copy buffer: one blank record.
+    EXPECT_EQ(store.copyTable().recordCount(), 1);
+
+    StoreTable &catalog = store.catalog();
+    ASSERT_EQ(catalog.recordCount(), 1);
+    catalog.engine().first();
+    EXPECT_EQ(catalog.text(DatabaseCatalog::kFileNameColumn), QStringLiteral("data_7.dbf"));
+    EXPECT_EQ(catalog.text(DatabaseCatalog::kDatabaseNameColumn), QStringLiteral("data_7.dbf"));
+    EXPECT_EQ(catalog.number(DatabaseCatalog::kRecordCounterColumn), 1.0);
+    EXPECT_EQ(catalog.indexName(), RecordStore::kCatalogIndex);
+
+    // Position sets and decimals of the open record table.
+    EXPECT_TRUE(store.fields().isTextLike(2));
+    EXPECT_TRUE(store.fields().isMemo(21));
+    EXPECT_TRUE(store.fields().isPicture(10));
+    EXPECT_TRUE(store.fields().isPicture(22));
+    EXPECT_FALSE(store.fields().isTextLike(9));
+    EXPECT_EQ(store.recordTable().numericDecimals(11), 2);
+    EXPECT_EQ(store.recordTable().numericDecimals(9), 0);
+}
+
+TEST_F(OpenDatabaseTest, SecondOpenFindsEverythingAndAddsNoRow)
+{
+    user.expectMessage(RecordStore::newDatabaseText());
+    ASSERT_TRUE(store.openDatabase());
+    store.closeAll();
+    EXPECT_FALSE(store.recordTable().isOpen() || store.catalog().isOpen()
+        || store.copyTable().isOpen());
+
+    RecordStore again(fixture.state);
+    ASSERT_TRUE(again.openDatabase());
+    EXPECT_EQ(again.catalog().recordCount(), 1);
+    EXPECT_EQ(again.copyTable().recordCount(), 1);
+    EXPECT_EQ(again.databaseName(), QStringLiteral("data.dbf"));
+    EXPECT_EQ(user.shownMessages().size(), 1);
+}
+
+TEST_F(OpenDatabaseTest, InsertedRecordsAreNumberedFromTheCatalogCounter)
+{
+    user.expectMessage(RecordStore::newDatabaseText());
+    ASSERT_TRUE(store.openDatabase());
+    dbase::Table &records = store.recordTable().engine();
+
+    records.append();
+    records.post();
+    EXPECT_EQ(store.recordTable().number(0), 2.0);
+    records.append();
+    records.post();
+    EXPECT_EQ(store.recordTable().number(0), 3.0);
+
+    store.closeAll();
+    RecordStore again(fixture.state);
+    ASSERT_TRUE(again.openDatabase());
+    EXPECT_EQ(DatabaseCatalog(again.catalog()).recordCounter(QStringLiteral("data.dbf")), 3.0);
+    // A counter set by a copy is where numbering goes on.
+    again.setRecordCounter(41, QStringLiteral("data.dbf"));
+    again.recordTable().engine().append();
+    EXPECT_EQ(again.recordTable().number(0), 42.0);
+    again.recordTable().engine().cancel();
+}
+
+TEST_F(OpenDatabaseTest, GotoRecordCountsFromZeroAndStopsAtTheEnd)
+{
+    user.expectMessage(RecordStore::newDatabaseText());
+    ASSERT_TRUE(store.openDatabase());
+    StoreTable &records = store.recordTable();
+    for (int i = 0; i < 3; ++i) {
+        records.engine().append();
+        records.engine().post();
+    }
+    ASSERT_TRUE(records.gotoRecord(1));
+    EXPECT_EQ(records.number(0), 3.0);
+    ASSERT_TRUE(records.gotoRecord(7));
+    EXPECT_TRUE(records.engine().eof());
+    records.close();
+    EXPECT_FALSE(records.gotoRecord(0));
+}
+
+// A missing template makes a step fail with its own message.
+struct FailureCase
+{
+    const char *missingTemplate;
+    QStringList messages;
+    bool opened;
+};
+
+class OpenDatabaseFailureTest : public OpenDatabaseTest,
+                                public ::testing::WithParamInterface<FailureCase>
+{ };
+
+TEST_P(OpenDatabaseFailureTest, ShowsItsMessages)
+{
+    ASSERT_TRUE(QFile::remove(fixture.programFolder + '/' + GetParam().missingTemplate));
+    for (const QString &text : GetParam().messages)
+        user.expectMessage(text);
+    EXPECT_EQ(store.openDatabase(), GetParam().opened);
+    EXPECT_EQ(user.shownMessages(), GetParam().messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, OpenDatabaseFailureTest,
+    ::testing::Values(FailureCase { "master.dbf", { RecordStore::catalogFailureText() }, false },
+        // The copy/paste table is made from the record template too.
+        FailureCase { "data.dbf",
+            { RecordStore::copyTableFailureText(), RecordStore::newDatabaseText(),
+                RecordStore::newDatabaseFailureText() },
+            false }));
+
+TEST_F(OpenDatabaseTest, UnreadableTableIsKeptAsideBeforeAFreshOneReplacesIt)
+{
+    const QByteArray garbage("this is not a table");
+    {
+        QFile file(fixture.databaseFile(QStringLiteral("data.dbf")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    // The shared open keeps failing: the user gives up.
+    user.expectMessage(TableOpening::cannotOpenText(QStringLiteral("data.dbf")), Answer::No);
+    user.expectMessage(RecordStore::newDatabaseText());
+
+    ASSERT_TRUE(store.openDatabase());
+    EXPECT_EQ(DatabaseFixture::bytesOf(fixture.databaseFile(QStringLiteral("TEMP$$$.DBF"))),
+        garbage);
+    EXPECT_EQ(store.recordTable().recordCount(), 0);
+}
+
+} // namespace
+} // namespace zendrova::test
