@@ -241,7 +241,15 @@ TEST(HelpTopicsPages, EveryContextHasItsOwnPageReachableFromTheContents)
 // The whole run in windows: splash, main window, closing it.
 struct ProgramRunTest : ::testing::Test
 {
-    void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
+    void SetUp() override
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        // The main window opens the database: the program folder needs its templates.
+        const QDir templates(QStringLiteral(ZENDROVA_BIN_DIR));
+        for (const QString &name : templates.entryList({ QStringLiteral("*.dbf"),
+                 QStringLiteral("*.dbt"), QStringLiteral("*.mdx"), QStringLiteral("*.MDX") }))
+            QFile::copy(templates.filePath(name), installation.path(name));
+    }
     void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
 
     // Closes the main window once the loop has shown it, noting what was up.
@@ -261,16 +269,20 @@ struct ProgramRunTest : ::testing::Test
     InstallationFixture installation;
     QString mainWindowTitle;
     bool splashStillUp = true;
+    // The first run finds no record table in the public folder.
+    const QString newDatabaseText
+        = QStringLiteral("Could not Open the database! A new database will be created.");
 };
 
 TEST_F(ProgramRunTest, ClosingTheMainWindowEndsTheRunCleanly)
 {
     test::ScriptedInteraction dialogs;
+    dialogs.expectMessage(newDatabaseText);
     ProgramWindows windows(installation.state);
     closeMainWindowSoon();
     EXPECT_EQ(windows.run(), 0);
 
-    EXPECT_EQ(mainWindowTitle, QStringLiteral("Zendrova"));
+    EXPECT_EQ(mainWindowTitle, QStringLiteral("Zendrova - Database: data.dbf"));
     EXPECT_FALSE(splashStillUp);
     EXPECT_EQ(windows.sequence().phase(), StartupSequence::Phase::Ended);
     EXPECT_EQ(test::fileBytes(installation.path(QStringLiteral("DATA/shut.dat"))),
@@ -282,13 +294,14 @@ TEST_F(ProgramRunTest, AfterACrashTheWarningComesOnceTheWindowIsUp)
 {
     test::writeBytes(installation.path(QStringLiteral("DATA/shut.dat")), ShutdownMarker::kRunning);
     test::ScriptedInteraction dialogs;
+    dialogs.expectMessage(newDatabaseText);
     dialogs.expectMessage(QStringLiteral(
         "Zendrova was not Closed normally!\rIt is STRONGLY recommended that you Restore the last "
         "used database from your backup. For more information click on Help."));
     ProgramWindows windows(installation.state);
     closeMainWindowSoon();
     EXPECT_EQ(windows.run(), 0);
-    EXPECT_EQ(dialogs.shownMessages().size(), 1);
+    EXPECT_EQ(dialogs.shownMessages().size(), 2);
     EXPECT_EQ(test::fileBytes(installation.path(QStringLiteral("DATA/shut.dat"))),
         ShutdownMarker::kClean);
 }

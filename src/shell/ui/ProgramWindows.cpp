@@ -1,11 +1,12 @@
 #include "shell/ui/ProgramWindows.h"
 
+#include "mainwin/ui/TForm3.h"
 #include "shell/AppState.h"
 #include "shell/ui/TAboutBox.h"
 #include "shell/ui/TMainDlg.h"
+#include "store/RecordStore.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QTimer>
 
 namespace zendrova {
@@ -47,25 +48,26 @@ StartupHooks ProgramWindows::hooks()
         }
     };
     h.beep = [] { QApplication::beep(); };
+    // The main window writes its own files as it is destroyed.
+    h.closeSharedTables = [this] {
+        if (m_store)
+            m_store->closeAll();
+    };
     // Still to plug in as their parts arrive: the user's template lists and
-    // report definitions, the reminders and tips, the main window's files,
-    // and closing the shared tables.
+    // report definitions, the reminders and tips.
     return h;
 }
 
 void ProgramWindows::createMainWindow()
 {
-    // Stand-in until the real main window exists: TForm3 is created here. It
-    // opens the current database when it is created and writes its own files
-    // (placement, sort file, header, filter) when it is destroyed.
-    auto *window = new QMainWindow;
-    window->setObjectName(QStringLiteral("Form3"));
-    window->setWindowTitle(m_state.productName);
+    m_store = std::make_unique<RecordStore>(m_state);
+    auto *window = new TForm3(m_state, *m_store);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(800, 600);
-    QObject::connect(window, &QObject::destroyed, [this] { mainWindowDestroyed(); });
+    QObject::connect(window, &TForm3::destroying, [this] { mainWindowDestroyed(); });
     m_mainWindow = window;
-    window->show();
+    // A window whose database did not open closes itself without being shown.
+    if (window->databaseOpened())
+        window->show();
 }
 
 void ProgramWindows::mainWindowDestroyed()

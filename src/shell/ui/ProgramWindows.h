@@ -5,12 +5,12 @@
 #include <QPointer>
 #include <memory>
 
-class QMainWindow;
-
 namespace zendrova {
 
 class AppState;
+class RecordStore;
 class TAboutBox;
+class TForm3;
 class TMainDlg;
 
 // The windows of one run around the start-up sequence: the splash, the owner
@@ -34,7 +34,9 @@ private:
     AppState &m_state;
     std::unique_ptr<TAboutBox> m_splash;
     std::unique_ptr<TMainDlg> m_owner;
-    QPointer<QMainWindow> m_mainWindow;
+    // The shared tables outlive the main window: the owner window closes them.
+    std::unique_ptr<RecordStore> m_store;
+    QPointer<TForm3> m_mainWindow;
     StartupSequence m_sequence;
 };
 

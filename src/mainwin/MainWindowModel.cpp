@@ -1,0 +1,51 @@
+#include "mainwin/MainWindowModel.h"
+
+#include "shell/AppState.h"
+#include "shell/WindowPlacementFile.h"
+#include "store/RecordStore.h"
+
+#include <algorithm>
+
+namespace zendrova {
+
+QString MainWindowModel::captionFor(
+    const QString &productName, const QString &databaseName, bool readOnlyMode)
+{
+    QString caption = productName + tr(" - Database: ") + databaseName;
+    if (readOnlyMode)
+        caption += tr(" [Read Only Mode]");
+    return caption;
+}
+
+bool MainWindowModel::openCurrentDatabase()
+{
+    if (!m_store.openDatabase())
+        return false;
+    QString name;
+    try {
+        name = m_store.databaseName();
+    } catch (const dbase::Error &) {
+        // Another user holds the catalog row: the file name stands in.
+        name = m_state.currentTableFile;
+    }
+    m_caption = captionFor(m_state.productName, name, m_state.isReadOnlyMode());
+    return true;
+}
+
+std::optional<WindowPlacement> MainWindowModel::savedPlacement() const
+{
+    auto placement = WindowPlacementFile::read(m_state.userFolder);
+    if (!placement || !placement->isUsable())
+        return std::nullopt;
+    placement->cardPageWidth = std::max(placement->cardPageWidth, kMinimumCardPageWidth);
+    return placement;
+}
+
+void MainWindowModel::writeFiles(const WindowPlacement &placement)
+{
+    WindowPlacementFile::write(m_state.userFolder, placement);
+    if (m_store.tablesCreated())
+        m_store.sortOrder().writeSortFile(m_state.databaseFolder, m_state.currentTableFile);
+}
+
+} // namespace zendrova
