@@ -1,10 +1,33 @@
 #include "store/DatabaseCatalog.h"
 
 #include "store/StoreTable.h"
+#include "store/TableIndex.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zendrova {
+
+void DatabaseCatalog::ensureIndex(const QString &folder, const QString &fileName, const QString &tag)
+{
+    StoreTable catalog;
+    catalog.setFolder(folder);
+    catalog.setFileName(fileName);
+    try {
+        catalog.open();
+        const IndexDefinitions tags = TableIndex::definitions(catalog.engine());
+        const bool present = std::any_of(tags.begin(), tags.end(),
+            [&](const IndexDefinition &definition) { return definition.name == tag; });
+        if (present)
+            return;
+        catalog.close();
+        catalog.setExclusive(true);
+        catalog.open();
+        TableIndex::add(catalog.engine(), tag, catalog.fieldModel().name(kFileNameColumn), {});
+    } catch (const dbase::Error &) {
+        // Missing or in use: the open that follows reports it.
+    }
+}
 
 bool DatabaseCatalog::findRow(const QString &tableFile)
 {

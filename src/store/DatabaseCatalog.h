@@ -21,6 +21,11 @@ public:
         : m_catalog(catalog)
     { }
 
+    // Gives the catalog file of the folder its tag "IDX0" on the file-name
+    // column when it has none (a catalog made without its index). Does nothing
+    // when the catalog is missing or in use.
+    static void ensureIndex(const QString &folder, const QString &fileName, const QString &tag);
+
     // Positions on the table's row, appending one (database name = file name,
     // record counter 1) when there is none.
     void ensureCatalogRow(const QString &tableFile);

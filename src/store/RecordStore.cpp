@@ -81,10 +81,12 @@ bool RecordStore::openDatabase()
 bool RecordStore::openCatalog()
 {
     const QString &folder = m_state.databaseFolder;
+    DatabaseCatalog::ensureIndex(folder, kCatalogFile, kCatalogIndex);
     m_catalog->setIndexName(kCatalogIndex);
     if (TableOpening::openByName(*m_catalog, folder, kCatalogFile, false, m_state.programFolder))
         return true;
     TableTemplates::createCatalog(m_state.programFolder, folder);
+    DatabaseCatalog::ensureIndex(folder, kCatalogFile, kCatalogIndex);
     m_catalog->setFolder(folder);
     m_catalog->setFileName(kCatalogFile);
     m_catalog->setExclusive(false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dbase/Table.h"
+#include "store/EngineTable.h"
 #include "store/FieldModel.h"
 
 #include <QString>

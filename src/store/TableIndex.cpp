@@ -1,33 +1,69 @@
 #include "store/TableIndex.h"
 
-#include "dbase/Table.h"
+#include "store/EngineTable.h"
+#include "store/StoreTable.h"
 
 namespace zendrova {
 
-// Until the engine reads production indexes the table has no tags: sorts fall
-// back to physical order and adding a tag fails like a refused exclusive use.
+namespace {
 
-IndexDefinitions TableIndex::definitions(dbase::Table &)
+// A tag on one field by its bare name is not an expression tag.
+bool isFieldName(const dbase::Table &table, const std::string &expression)
 {
-    return {};
+    return table.fieldIndex(expression) >= 0;
 }
 
-void TableIndex::select(dbase::Table &, const QString &name)
+void setEnd(dbase::KeyBuffer &buffer, const QString &mark, const QString &value,
+    int primaryPosition)
 {
-    if (!name.isEmpty())
-        throw dbase::Error(dbase::ErrorKind::NotFound, "No index tag " + name.toStdString());
+    if (!mark.isEmpty())
+        buffer.setString(FieldModel::kFilterMarkPosition, toCp1252(mark));
+    if (!value.isEmpty())
+        buffer.setString(primaryPosition, toCp1252(value));
 }
 
-void TableIndex::add(dbase::Table &, const QString &name, const QString &, const IndexOptions &)
+} // namespace
+
+IndexDefinitions TableIndex::definitions(dbase::Table &table)
 {
-    throw dbase::Error(dbase::ErrorKind::Usage, "Cannot add index tag " + name.toStdString());
+    IndexDefinitions definitions;
+    for (const dbase::TagInfo &tag : table.indexDefinitions()) {
+        definitions.append({ fromCp1252(tag.name), fromCp1252(tag.expression),
+            { !isFieldName(table, tag.expression), tag.descending } });
+    }
+    return definitions;
 }
 
-void TableIndex::deleteAll(dbase::Table &) { }
-
-void TableIndex::setRange(dbase::Table &table, const LetterRange &, int)
+void TableIndex::select(dbase::Table &table, const QString &name)
 {
-    table.first();
+    table.selectIndex(toCp1252(name));
+}
+
+void TableIndex::add(dbase::Table &table, const QString &name, const QString &expression,
+    const IndexOptions &options)
+{
+    table.addIndex(toCp1252(name), toCp1252(expression), options.descending);
+}
+
+void TableIndex::deleteAll(dbase::Table &table)
+{
+    const auto tags = table.indexDefinitions();
+    for (auto tag = tags.rbegin(); tag != tags.rend(); ++tag)
+        table.deleteIndex(tag->name);
+}
+
+void TableIndex::setRange(dbase::Table &table, const LetterRange &range, int primaryPosition)
+{
+    if (range.kind == LetterRange::Kind::None) {
+        table.cancelRange();
+        table.first();
+        return;
+    }
+    dbase::KeyBuffer start = table.keyBuffer();
+    dbase::KeyBuffer end = table.keyBuffer();
+    setEnd(start, range.startMark, range.startValue, primaryPosition);
+    setEnd(end, range.endMark, range.endValue, primaryPosition);
+    table.setRange(start, end);
 }
 
 } // namespace zendrova

@@ -1,6 +1,6 @@
 #include "store/TableTemplates.h"
 
-#include "dbase/TableFamily.h"
+#include "store/EngineTable.h"
 #include "shell/FileLookup.h"
 #include "store/StoreTable.h"
 #include "store/TableIndex.h"

@@ -1,7 +1,7 @@
 #include "DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
-#include "dbase/Table.h"
+#include "store/EngineTable.h"
 #include "store/StoreTable.h"
 #include "store/TableOpening.h"
 

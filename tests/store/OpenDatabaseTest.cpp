@@ -2,8 +2,13 @@
 #include "support/ScriptedInteraction.h"
 
 #include "store/DatabaseCatalog.h"
+#include "store/LetterTabs.h"
+#include "store/RecordTableSort.h"
+#include "store/SortFile.h"
 #include "store/RecordStore.h"
 #include "store/TableOpening.h"
+
+#include "shell/FileLookup.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -107,6 +112,77 @@ TEST_F(OpenDatabaseTest, GotoRecordCountsFromZeroAndStopsAtTheEnd)
     EXPECT_TRUE(records.engine().eof());
     records.close();
     EXPECT_FALSE(records.gotoRecord(0));
+}
+
+// A database of three cards, closed again, sorted by card name in its sort file.
+class SortedDatabaseTest : public OpenDatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        user.expectMessage(RecordStore::newDatabaseText());
+        ASSERT_TRUE(store.openDatabase());
+        for (const char *name : { "baker", "Adams", "Mays" }) {
+            store.recordTable().engine().append();
+            store.recordTable().setText(2, QString::fromLatin1(name));
+            store.recordTable().engine().post();
+        }
+        store.closeAll();
+        ASSERT_TRUE(SortFile::write(fixture.state.databaseFolder, QStringLiteral("data.dbf"),
+            SortBytes { 2, false, 0, false }));
+    }
+
+    QStringList namesInOrder(StoreTable &table)
+    {
+        QStringList names;
+        for (table.engine().first(); !table.engine().eof(); table.engine().next())
+            names << table.text(2);
+        return names;
+    }
+
+    const QStringList byName { "Adams", "baker", "Mays" };
+};
+
+TEST_F(SortedDatabaseTest, TheSortFileIsAppliedAtOpenAndTheLetterTabsRangeIt)
+{
+    RecordStore again(fixture.state);
+    ASSERT_TRUE(again.openDatabase());
+    // Entry Order made IDX0 on the first open; the name sort adds IDX1.
+    EXPECT_EQ(again.recordTable().indexName(), QStringLiteral("IDX1"));
+    EXPECT_EQ(namesInOrder(again.recordTable()), byName);
+
+    LetterTabs tabs { again.sortOrder().descriptor.sort, again.fields(), FilterScope::AllRecords,
+        true, true };
+    LetterCounts counts;
+    tabs.letterCounts(again.sortTarget(), counts);
+    EXPECT_EQ(counts.count('A'), 1);
+    EXPECT_EQ(counts.count('B'), 1);
+    EXPECT_EQ(counts.count('M'), 1);
+    EXPECT_EQ(counts.count('C'), 0);
+    ASSERT_TRUE(tabs.letterRange(again.sortTarget(), 'M'));
+    EXPECT_EQ(namesInOrder(again.recordTable()), QStringList { "Mays" });
+    EXPECT_EQ(user.shownMessages().size(), 1);
+}
+
+TEST_F(SortedDatabaseTest, AMissingIndexIsReplacedByTheProgramsTemplateIndex)
+{
+    {
+        RecordStore sorted(fixture.state);
+        ASSERT_TRUE(sorted.openDatabase());
+        sorted.closeAll();
+    }
+    const QString index = findFileCaseInsensitive(fixture.state.databaseFolder, "data.mdx");
+    ASSERT_FALSE(index.isEmpty());
+    // The program's index template: the same tags, as shipped beside "data.dbf".
+    ASSERT_TRUE(QFile::copy(index, fixture.programFolder + "/DATA.MDX"));
+    ASSERT_TRUE(QFile::remove(index));
+
+    RecordStore again(fixture.state);
+    ASSERT_TRUE(again.openDatabase());
+    EXPECT_TRUE(QFile::exists(fixture.databaseFile(QStringLiteral("data.MDX"))));
+    EXPECT_EQ(again.recordTable().indexName(), QStringLiteral("IDX1"));
+    EXPECT_EQ(namesInOrder(again.recordTable()), byName);
+    EXPECT_EQ(user.shownMessages().size(), 1);
 }
 
 // A missing template makes a step fail with its own message.
