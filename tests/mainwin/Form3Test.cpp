@@ -1,0 +1,87 @@
+#include "../store/DatabaseFixture.h"
+#include "support/ScriptedInteraction.h"
+
+#include "mainwin/ui/TForm3.h"
+#include "shell/WindowPlacementFile.h"
+#include "store/RecordStore.h"
+
+#include <QPointer>
+#include <gtest/gtest.h>
+
+namespace zendrova::test {
+namespace {
+
+class Form3Test : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The database exists already; the windows below open it without a word.
+        user.expectMessage(RecordStore::newDatabaseText());
+        RecordStore first(fixture.state);
+        ASSERT_TRUE(first.openDatabase());
+        first.closeAll();
+    }
+
+    DatabaseFixture fixture;
+    ScriptedInteraction user;
+};
+
+TEST_F(Form3Test, CaptionNamesTheDatabaseAndMarksReadOnlyMode)
+{
+    {
+        RecordStore store(fixture.state);
+        TForm3 form(fixture.state, store);
+        EXPECT_EQ(form.objectName(), QStringLiteral("Form3"));
+        EXPECT_TRUE(form.databaseOpened());
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Zendrova - Database: data.dbf"));
+    }
+    // A user whose public access is read only, in the public folder.
+    fixture.state.accessLevel = AccessLevel::ReadOnly;
+    RecordStore store(fixture.state);
+    TForm3 form(fixture.state, store);
+    EXPECT_EQ(form.windowTitle(),
+        QStringLiteral("Zendrova - Database: data.dbf [Read Only Mode]"));
+}
+
+TEST_F(Form3Test, PlacementIsWrittenWhenTheWindowGoesAndRestoredNextTime)
+{
+    const WindowPlacement wanted { 40, 30, 640, 480, 200 };
+    {
+        RecordStore store(fixture.state);
+        auto *form = new TForm3(fixture.state, store);
+        form->move(wanted.left, wanted.top);
+        form->resize(wanted.width, wanted.height);
+        delete form;
+    }
+    const auto written = WindowPlacementFile::read(fixture.state.userFolder);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->width, 640);
+    EXPECT_EQ(written->height, 480);
+
+    RecordStore store(fixture.state);
+    // A narrow card page comes back at 230 pixels.
+    ASSERT_TRUE(WindowPlacementFile::write(fixture.state.userFolder, wanted));
+    TForm3 form(fixture.state, store);
+    EXPECT_EQ(form.placement(), (WindowPlacement { 40, 30, 640, 480, 230 }));
+}
+
+TEST_F(Form3Test, AFailedOpenClosesTheWindowAfterItsMessage)
+{
+    QFile::remove(fixture.databaseFile(QStringLiteral("master.dbf")));
+    QFile::remove(fixture.programFolder + QStringLiteral("/master.dbf"));
+    user.expectMessage(RecordStore::catalogFailureText());
+    RecordStore store(fixture.state);
+    auto *form = new TForm3(fixture.state, store);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<TForm3> watch(form);
+    form->show();
+    EXPECT_FALSE(form->databaseOpened());
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watch.isNull());
+    EXPECT_TRUE(user.allConsumed());
+}
+
+} // namespace
+} // namespace zendrova::test
