@@ -130,6 +130,7 @@ DbfHeader DbfHeader::parse(const std::string &bytes, uint64_t fileSize, const st
         f.type = char(std::toupper(static_cast<unsigned char>(d[11])));
         f.length = uint8_t(d[16]);
         f.decimals = uint8_t(d[17]);
+        f.tagged = d[31] != 0;
         f.offset = offset;
         if (!knownType(f.type))
             damaged(path, "field " + f.name + " has an unknown type");
@@ -194,6 +195,7 @@ std::string DbfHeader::serialize() const
         d[16] = char(f.length);
         d[17] = char(f.decimals);
         d[20] = 1;
+        d[31] = f.tagged ? 1 : 0;
         at += kDescriptorSize;
     }
     if (at < out.size())

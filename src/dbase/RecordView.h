@@ -15,6 +15,7 @@ struct FieldInfo
     uint8_t length = 0;    // bytes in the record
     uint8_t decimals = 0;  // numeric fields
     uint32_t offset = 0;   // from the start of the record, after the deletion byte
+    bool tagged = false;   // descriptor byte 31: a production index tag's key is this field
 };
 
 // Read access to one record as stored: what index keys are computed from.

@@ -7,11 +7,14 @@
 #include "dbase/PathNames.h"
 #include "dbase/TableFamily.h"
 #include "dbase/TableObserver.h"
+#include "dbase/TagOrder.h"
+#include "dbase/index/IndexCheck.h"
 
 #include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
@@ -46,31 +49,35 @@ FieldKind kindOfType(char type)
     }
 }
 
-// The current record or the record as it was before the edit.
+// The record buffer being edited (its memos as changed), or the bytes of a
+// record as stored (its memos as in the memo file).
 class Table::BufferView : public RecordView
 {
 public:
-    BufferView(const Table &table, bool current) : m_table(table), m_current(current) {}
+    BufferView(const Table &table, const std::string &bytes, bool current)
+        : m_table(table), m_bytes(bytes), m_current(current)
+    {
+    }
     const std::vector<FieldInfo> &fields() const override { return m_table.fields(); }
     std::string_view raw(int field) const override
     {
         const FieldInfo &f = m_table.fieldInfo(field);
-        const std::string &bytes = m_current ? m_table.m_buffer : m_table.m_original;
-        return std::string_view(bytes).substr(1 + f.offset, f.length);
+        return std::string_view(m_bytes).substr(1 + f.offset, f.length);
     }
     std::string memo(int field) const override
     {
         if (!isMemoKind(m_table.fieldKind(field)))
             return {};
-        return m_current ? m_table.asBlob(field) : m_table.storedMemo(m_table.m_original, field);
+        return m_current ? m_table.asBlob(field) : m_table.storedMemo(m_bytes, field);
     }
 
 private:
     const Table &m_table;
+    const std::string &m_bytes;
     bool m_current;
 };
 
-Table::Table() : m_currentView(std::make_unique<BufferView>(*this, true)) {}
+Table::Table() : m_currentView(std::make_unique<BufferView>(*this, m_buffer, true)) {}
 
 Table::~Table()
 {
@@ -135,24 +142,32 @@ void Table::open()
             m_memo = std::make_unique<MemoFile>(*memoPath, MemoFile::formatFor(m_header.version),
                                                 m_dbf.isReadOnly());
         }
+        m_order = std::make_unique<PhysicalOrder>(static_cast<PhysicalRecords &>(*this));
+        m_buffer.assign(m_header.recordLength, ' ');
+        m_original = m_buffer;
+        m_memoValues.assign(m_header.fields.size(), std::nullopt);
+        m_memoChanged.assign(m_header.fields.size(), false);
+        m_state = State::Browse;
+        m_written = false;
+        m_liveCount.reset();
+        openIndex();
+        if (!m_indexName.empty())
+            m_order = makeTagOrder(m_indexName);
+        first();
     } catch (...) {
         releaseAll();
         throw;
     }
-    m_order = std::make_unique<PhysicalOrder>(static_cast<PhysicalRecords &>(*this));
-    m_buffer.assign(m_header.recordLength, ' ');
-    m_original = m_buffer;
-    m_memoValues.assign(m_header.fields.size(), std::nullopt);
-    m_memoChanged.assign(m_header.fields.size(), false);
-    m_state = State::Browse;
-    m_written = false;
-    m_liveCount.reset();
-    first();
 }
 
 void Table::releaseAll()
 {
     m_countStale = false;
+    m_tagOrder = nullptr;
+    m_order.reset();
+    m_hasRange = false;
+    m_indexSession.reset();
+    m_index.reset();
     m_memo.reset();
     m_dbf.close(); // closing the descriptor drops its OFD locks
     m_state = State::Inactive;
@@ -182,6 +197,7 @@ void Table::close()
 void Table::flush()
 {
     requireOpen();
+    endIndexSession();
     writeStaleCount();
     if (!m_written)
         return;
@@ -204,6 +220,15 @@ void Table::setCursorOrder(std::unique_ptr<CursorOrder> order)
 {
     requireOpen();
     checkBrowseMode();
+    m_indexName.clear();
+    useOrder(std::move(order));
+}
+
+void Table::useOrder(std::unique_ptr<CursorOrder> order)
+{
+    m_tagOrder = nullptr;
+    m_hasRange = false;
+    m_liveCount.reset();
     m_order = order ? std::move(order) : std::make_unique<PhysicalOrder>(static_cast<PhysicalRecords &>(*this));
     first();
 }
@@ -409,7 +434,8 @@ void Table::gotoBookmark(Bookmark bookmark)
 uint64_t Table::recordCount()
 {
     requireOpen();
-    if (!m_exclusive)
+    // A tag's count walks its range; only the physical count is worth keeping.
+    if (!m_exclusive || m_tagOrder)
         return m_order->count();
     if (!m_liveCount)
         m_liveCount = m_order->count();
@@ -641,6 +667,8 @@ void Table::commit(Change change)
     const bool shared = !m_exclusive;
     bool headerLocked = false;
     bool memoLocked = false;
+    bool indexChanging = false;
+    std::optional<ProductionIndex::Batch> sharedSession;
     try {
         if (change == Change::Insert && shared) {
             acquireShortLock(m_dbf, kHeader, "Table " + m_path);
@@ -648,12 +676,28 @@ void Table::commit(Change change)
             refreshCount();
         }
         const uint32_t recno = change == Change::Insert ? m_count + 1 : m_recno;
+        BufferView before(*this, m_original, false);
         if (m_observer) {
-            BufferView before(*this, false);
             switch (change) {
             case Change::Insert: m_observer->beforeInsert(recno, *m_currentView); break;
             case Change::Update: m_observer->beforeUpdate(recno, before, *m_currentView); break;
             case Change::Delete: m_observer->beforeDelete(recno, before); break;
+            }
+        }
+        if (maintainsIndex()) {
+            // The marker stays set until the record is written too: a stop in between
+            // leaves the index marked stale, to be rebuilt from the records.
+            if (m_exclusive) {
+                if (!m_indexSession)
+                    m_indexSession.emplace(*m_index);
+            } else {
+                sharedSession.emplace(*m_index);
+            }
+            indexChanging = true;
+            switch (change) {
+            case Change::Insert: m_index->insertKey(recno, *m_currentView); break;
+            case Change::Update: m_index->updateKey(recno, before, *m_currentView); break;
+            case Change::Delete: m_index->removeKey(recno, before); break;
             }
         }
         std::vector<uint32_t> toRelease;
@@ -704,6 +748,10 @@ void Table::commit(Change change)
             m_memo->release(block);
         m_recno = recno;
     } catch (...) {
+        // The tags may hold a change the record file does not.
+        if (indexChanging)
+            m_index->file().markStale();
+        sharedSession.reset();
         if (memoLocked)
             m_memo->unlock();
         if (headerLocked)
@@ -946,6 +994,345 @@ const RecordView &Table::currentRecord() const
 {
     requireOpen();
     return *m_currentView;
+}
+
+} // namespace dbase
+
+namespace dbase {
+
+// ---- production index -------------------------------------------------------
+
+namespace {
+
+std::string upperCase(std::string text)
+{
+    for (char &c : text)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string trimmed(const std::string &text)
+{
+    return std::string(codec::trim(text));
+}
+
+} // namespace
+
+void Table::openIndex()
+{
+    const std::string wanted = siblingPath(m_path, ".mdx");
+    const auto found = findFileNoCase(wanted);
+    if (!found) {
+        if (m_header.productionIndex)
+            fail(ErrorKind::NotFound, "Index file " + wanted + " of table " + m_path + " does not exist");
+        return;
+    }
+    m_index = ProductionIndex::open(*found, m_header.fields);
+    if (m_index->isStale())
+        rebuildStaleIndex();
+    if (m_exclusive && !m_dbf.isReadOnly())
+        syncIndexFlags();
+}
+
+void Table::rebuildStaleIndex()
+{
+    if (m_dbf.isReadOnly())
+        return;
+    if (m_exclusive) {
+        m_index->regenerate(scanSource());
+        return;
+    }
+    // Rebuilding replaces the file, which only works while no one else has it open.
+    if (!m_dbf.tryLock(locks::kTableStart, locks::kTableLength, true))
+        return;
+    try {
+        m_index->regenerate(scanSource());
+    } catch (...) {
+        m_dbf.tryLock(locks::kSharedMarker, 1, false);
+        m_dbf.unlock(locks::kSharedMarker + 1, locks::kTableLength - 1);
+        throw;
+    }
+    m_dbf.tryLock(locks::kSharedMarker, 1, false);
+    m_dbf.unlock(locks::kSharedMarker + 1, locks::kTableLength - 1);
+}
+
+bool Table::maintainsIndex() const
+{
+    return m_index && !m_index->isStale();
+}
+
+void Table::endIndexSession()
+{
+    m_indexSession.reset();
+}
+
+std::string Table::indexPath() const
+{
+    return m_index ? m_index->path() : std::string();
+}
+
+std::vector<TagInfo> Table::indexDefinitions()
+{
+    requireOpen();
+    return m_index ? m_index->tags() : std::vector<TagInfo>();
+}
+
+void Table::setIndexName(const std::string &name)
+{
+    if (isOpen())
+        selectIndex(name);
+    else
+        m_indexName = name;
+}
+
+std::string Table::keyOfRecord(const std::string &tag, uint32_t recno)
+{
+    if (recno == m_recno)
+        return m_index->keyOf(tag, BufferView(*this, m_original, false));
+    const std::string bytes(recordBytes(recno), m_header.recordLength);
+    return m_index->keyOf(tag, BufferView(*this, bytes, false));
+}
+
+std::unique_ptr<TagOrder> Table::makeTagOrder(const std::string &name)
+{
+    if (!m_index)
+        fail(ErrorKind::NotFound, "Table " + m_path + " has no index, so it has no tag " + name);
+    if (!m_index->findTag(name))
+        fail(ErrorKind::NotFound, "The index file " + m_index->path() + " has no tag " + upperCase(name));
+    if (m_index->isStale())
+        fail(ErrorKind::Corrupt, "The index file " + m_index->path()
+                                     + " is out of date; it is rebuilt when the table is next opened exclusively");
+    auto order = std::make_unique<TagOrder>(*m_index, upperCase(name), [this, tag = upperCase(name)](uint32_t recno) {
+        return keyOfRecord(tag, recno);
+    });
+    m_tagOrder = order.get();
+    m_liveCount.reset();
+    return order;
+}
+
+void Table::selectIndex(const std::string &name)
+{
+    requireOpen();
+    checkBrowseMode();
+    if (name.empty()) {
+        m_indexName.clear();
+        useOrder(nullptr);
+        return;
+    }
+    auto order = makeTagOrder(name);
+    m_tagOrder = nullptr;
+    m_hasRange = false;
+    m_order = std::move(order);
+    m_tagOrder = static_cast<TagOrder *>(m_order.get());
+    m_indexName = upperCase(name);
+    first();
+}
+
+void Table::requireExclusive(const std::string &what) const
+{
+    requireWritable();
+    if (!m_exclusive)
+        fail(ErrorKind::Usage, what + " of table " + m_path + " needs exclusive use of the table");
+}
+
+void Table::scanRecords(const RecordVisitor &visit)
+{
+    std::string bytes;
+    for (uint32_t recno = 1; recno <= m_count; ++recno) {
+        const char *record = recordBytes(recno);
+        if (record[0] == kDeleted)
+            continue;
+        bytes.assign(record, m_header.recordLength);
+        visit(recno, BufferView(*this, bytes, false));
+    }
+}
+
+ScanSource Table::scanSource()
+{
+    return [this](const RecordVisitor &visit) { scanRecords(visit); };
+}
+
+std::vector<bool> Table::taggedFields()
+{
+    std::vector<bool> tagged(m_header.fields.size(), false);
+    if (!m_index)
+        return tagged;
+    for (const TagInfo &tag : m_index->tags()) {
+        const int pos = fieldIndex(trimmed(tag.expression));
+        if (pos >= 0)
+            tagged[size_t(pos)] = true;
+    }
+    return tagged;
+}
+
+// Other dBASE readers trust byte 28 and the descriptors' byte 31: keep them as the tags are.
+void Table::syncIndexFlags()
+{
+    const uint8_t production = m_index ? 1 : 0;
+    if (m_header.productionIndex != production) {
+        const char flag = char(production);
+        m_dbf.write(28, &flag, 1);
+        m_header.productionIndex = production;
+        m_written = true;
+    }
+    const std::vector<bool> tagged = taggedFields();
+    for (size_t i = 0; i < tagged.size(); ++i) {
+        FieldInfo &f = m_header.fields[i];
+        if (f.tagged == tagged[i])
+            continue;
+        const char flag = tagged[i] ? 1 : 0;
+        m_dbf.write(DbfHeader::kFixedSize + i * DbfHeader::kDescriptorSize + 31, &flag, 1);
+        f.tagged = tagged[i];
+        m_written = true;
+    }
+}
+
+void Table::addIndex(const std::string &name, const std::string &expression, bool descending)
+{
+    requireExclusive("Adding index tag " + name);
+    checkBrowseMode();
+    endIndexSession();
+    // Refused expressions fail before any file is made.
+    KeyExpression::parse(expression, m_header.fields);
+    const bool created = !m_index;
+    if (created) {
+        const std::string stem = fileNameOf(m_path).substr(0, fileNameOf(m_path).find_last_of('.'));
+        m_index = ProductionIndex::create(siblingPath(m_path, ".mdx"), stem, m_header.fields);
+    }
+    try {
+        m_index->addTag(name, expression, descending, scanSource());
+    } catch (...) {
+        if (created) {
+            const std::string path = m_index->path();
+            m_index.reset();
+            std::remove(path.c_str());
+        }
+        throw;
+    }
+    syncIndexFlags();
+    flush();
+}
+
+void Table::deleteIndex(const std::string &name)
+{
+    requireExclusive("Deleting index tag " + name);
+    checkBrowseMode();
+    endIndexSession();
+    if (!m_index)
+        fail(ErrorKind::NotFound, "Table " + m_path + " has no index, so it has no tag " + name);
+    const bool selected = m_tagOrder && m_tagOrder->tagName() == upperCase(name);
+    m_index->deleteTag(name);
+    if (selected) {
+        m_indexName.clear();
+        useOrder(nullptr);
+    }
+    syncIndexFlags();
+    flush();
+}
+
+void Table::regenerateIndexes()
+{
+    requireExclusive("Rebuilding the indexes");
+    checkBrowseMode();
+    endIndexSession();
+    if (!m_index)
+        return;
+    m_index->regenerate(scanSource());
+    // The cursor's tree belonged to the old file.
+    if (m_tagOrder)
+        selectIndex(m_indexName);
+    syncIndexFlags();
+    flush();
+}
+
+KeyBuffer Table::keyBuffer() const
+{
+    requireOpen();
+    return KeyBuffer(m_header.fields);
+}
+
+void Table::requireSelectedTag() const
+{
+    requireOpen();
+    if (!m_tagOrder)
+        fail(ErrorKind::Usage, "Table " + m_path + " has no index tag selected");
+}
+
+// Character keys lose their trailing blanks so that they compare as prefixes.
+std::string Table::rangeKey(const KeyBuffer &buffer)
+{
+    const std::string &tag = m_tagOrder->tagName();
+    std::string key = m_index->keyOf(tag, buffer);
+    const auto i = m_index->findTag(tag);
+    if (i && m_index->tags()[size_t(*i)].keyType == 'C')
+        key = std::string(codec::trimRight(key));
+    return key;
+}
+
+void Table::setRange(const KeyBuffer &start, const KeyBuffer &end)
+{
+    requireSelectedTag();
+    checkBrowseMode();
+    m_tagOrder->cursor().setRange(rangeKey(start), rangeKey(end));
+    m_hasRange = true;
+    first();
+}
+
+void Table::cancelRange()
+{
+    requireOpen();
+    if (!m_tagOrder)
+        return;
+    m_tagOrder->cursor().clearRange();
+    m_hasRange = false;
+}
+
+bool Table::findKey(const KeyBuffer &key, bool nearest)
+{
+    requireSelectedTag();
+    return findStoredKey(rangeKey(key), nearest);
+}
+
+bool Table::findStoredKey(std::string key, bool nearest)
+{
+    requireSelectedTag();
+    checkBrowseMode();
+    if (m_index->isStale())
+        fail(ErrorKind::Corrupt, "The index file " + m_index->path() + " is out of date");
+    TagCursor &cursor = m_tagOrder->cursor();
+    const bool found = nearest ? cursor.seekNearest(key) : cursor.seek(key);
+    if (!found)
+        return false;
+    moveTo(cursor.recNo());
+    m_bof = m_eof = false;
+    return true;
+}
+
+std::vector<std::string> Table::checkIndexes()
+{
+    requireOpen();
+    checkBrowseMode();
+    std::vector<std::string> problems;
+    if (!m_index) {
+        if (m_header.productionIndex)
+            problems.push_back("Table " + m_path + " has its production index flag set but no index file");
+        return problems;
+    }
+    if (m_index->isStale())
+        problems.push_back("The index file " + m_index->path() + " is marked as being changed (out of date)");
+    problems = [&] {
+        auto result = checkIndex(*m_index, scanSource()).problems;
+        result.insert(result.begin(), problems.begin(), problems.end());
+        return result;
+    }();
+    if (!m_header.productionIndex)
+        problems.push_back("Table " + m_path + " has an index file but its production index flag is not set");
+    const std::vector<bool> tagged = taggedFields();
+    for (size_t i = 0; i < tagged.size(); ++i)
+        if (m_header.fields[i].tagged != tagged[i])
+            problems.push_back("The tag flag of field " + m_header.fields[i].name + " of " + m_path
+                               + " disagrees with the index");
+    return problems;
 }
 
 } // namespace dbase

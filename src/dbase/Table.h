@@ -5,7 +5,9 @@
 #include "dbase/Error.h"
 #include "dbase/FieldCodec.h"
 #include "dbase/File.h"
+#include "dbase/KeyBuffer.h"
 #include "dbase/RecordView.h"
+#include "dbase/index/ProductionIndex.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,15 +21,28 @@ namespace dbase {
 
 class MemoFile;
 class TableObserver;
+class TagOrder;
 
 // How the program treats a field, decided from its dBASE type.
 enum class FieldKind { Text, Numeric, Date, Logical, Memo, Picture };
 FieldKind kindOfType(char type);
 
-// One dBASE table (.DBF with its .DBT) as the program uses it: a cursor over
-// the live records, a record buffer, and the append/edit/post/cancel/delete
-// cycle. Shared opens lock the record being edited; an exclusive open keeps
-// every other table object and process out.
+// One dBASE table (.DBF with its .DBT and its production index .MDX) as the
+// program uses it: a cursor over the live records in physical or tag order, a
+// record buffer, and the append/edit/post/cancel/delete cycle. Shared opens
+// lock the record being edited; an exclusive open keeps every other table
+// object and process out.
+//
+// The production index opens with the table when the header's flag is set or
+// the file exists (a missing file with the flag set is NotFound naming the
+// .MDX). Every record change keeps every tag in step; a deleted record leaves
+// every tag, so tag order, ranges and counts only see live records.
+//
+// An index left stale (a process died while changing it) is rebuilt at open
+// when the open is exclusive, or when a shared open finds nobody else using the
+// table. Otherwise the table opens in physical order: selecting a tag, ranges,
+// finds and tag order raise Corrupt until an exclusive open rebuilds it, and
+// record changes go on without touching the tags (which stay marked stale).
 class Table : private PhysicalRecords
 {
 public:
@@ -50,8 +65,8 @@ public:
     const std::string &fileName() const { return m_fileName; }
     void setExclusive(bool exclusive) { m_exclusive = exclusive; }
     bool exclusive() const { return m_exclusive; }
-    // Stored now; selects the production index tag once the index is attached.
-    void setIndexName(const std::string &name) { m_indexName = name; }
+    // The tag selected at open ("" = physical order); on an open table the same as selectIndex.
+    void setIndexName(const std::string &name);
     const std::string &indexName() const { return m_indexName; }
 
     // Opens folder/fileName (name matched without regard to case).
@@ -133,6 +148,44 @@ public:
     // Replaces the walking order (nullptr: physical order).
     void setCursorOrder(std::unique_ptr<CursorOrder> order);
 
+    // ---- production index ----
+    bool hasIndex() const { return m_index != nullptr; }
+    // "" when the table has none.
+    std::string indexPath() const;
+    // Tag-table order; empty without an index.
+    std::vector<TagInfo> indexDefinitions();
+    // "" = physical order. Cancels any range and moves to the first record.
+    // Unknown name: NotFound; stale index: Corrupt.
+    void selectIndex(const std::string &name);
+
+    // Need an exclusive open (else Usage). addIndex creates the .MDX when the table has
+    // none; a bad name or expression, a key over 100 characters or a 48th tag fail with
+    // kind Value and leave the index as it was. The header's production flag and the
+    // field descriptors' tag flags follow the tags.
+    void addIndex(const std::string &name, const std::string &expression, bool descending);
+    void deleteIndex(const std::string &name);
+    // Rebuilds every tag into a fresh file; cancels any range and moves to the first record.
+    void regenerateIndexes();
+
+    // A blank record of this table's layout for range ends and find keys.
+    KeyBuffer keyBuffer() const;
+    // On the selected tag (else Usage); both ends included, given in the tag's order
+    // (for a descending tag start is the larger). Character keys compare over their
+    // length without trailing blanks, so "2M" covers every key starting with "2M".
+    // Applies at once and moves to the first record of the range.
+    void setRange(const KeyBuffer &start, const KeyBuffer &end);
+    void cancelRange();
+    bool hasRange() const { return m_hasRange; }
+    // Exact: the first record whose key starts with the buffer's key (trailing blanks
+    // ignored); nearest: the first key at or after it. False (record unchanged) when
+    // there is none.
+    bool findKey(const KeyBuffer &key, bool nearest = false);
+    // The same with a key in the tag's stored form.
+    bool findStoredKey(std::string key, bool nearest = false);
+    // Every problem of the index: tag trees, keys against the records, header flags.
+    // Empty when sound (or when the table has no index).
+    std::vector<std::string> checkIndexes();
+
 private:
     class BufferView;
     enum class Change { Insert, Update, Delete };
@@ -162,6 +215,22 @@ private:
     void writeHeaderCount();
     void writeStaleCount();
     void adoptUncountedRecords();
+    void openIndex();
+    void rebuildStaleIndex();
+    void requireExclusive(const std::string &what) const;
+    void requireSelectedTag() const;
+    void useOrder(std::unique_ptr<CursorOrder> order);
+    std::unique_ptr<TagOrder> makeTagOrder(const std::string &name);
+    std::string keyOfRecord(const std::string &tag, uint32_t recno);
+    std::string rangeKey(const KeyBuffer &buffer);
+    void scanRecords(const RecordVisitor &visit);
+    ScanSource scanSource();
+    void syncIndexFlags();
+    std::vector<bool> taggedFields();
+    bool maintainsIndex() const;
+    // Exclusive use holds the index's write lock and being-modified marker from the
+    // first change to the next flush: one marker cycle for many posts.
+    void endIndexSession();
 
     std::string m_folder;
     std::string m_fileName;
@@ -202,6 +271,11 @@ private:
     Hook m_beforePost;
     TableObserver *m_observer = nullptr;
     std::unique_ptr<BufferView> m_currentView;
+
+    std::unique_ptr<ProductionIndex> m_index;
+    std::optional<ProductionIndex::Batch> m_indexSession;
+    TagOrder *m_tagOrder = nullptr; // the order in m_order when a tag is selected
+    bool m_hasRange = false;
 };
 
 } // namespace dbase

@@ -7,6 +7,8 @@
 #include "dbase/LockOffsets.h"
 #include "dbase/MemoFile.h"
 #include "dbase/PathNames.h"
+#include "dbase/Table.h"
+#include "dbase/index/ProductionIndex.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -98,6 +100,24 @@ File openExclusive(const std::string &dbfPath)
     return file;
 }
 
+// Before the records are rewritten: the tags are marked out of date on disk, so a
+// stop before they are rebuilt leaves them to be rebuilt at the next open.
+void markIndexStale(const TableFamily::Files &files, const DbfHeader &header)
+{
+    if (files.mdx)
+        ProductionIndex::open(*files.mdx, header.fields)->markStale();
+}
+
+// After: an exclusive open rebuilds tags marked out of date, beside the old file.
+void rebuildIndex(const TableFamily::Files &files)
+{
+    if (!files.mdx)
+        return;
+    Table table;
+    table.open(files.dbf, true);
+    table.close();
+}
+
 TableFamily::Files requireFamily(const std::string &dbfPath)
 {
     auto files = TableFamily::find(dbfPath);
@@ -176,6 +196,7 @@ void TableFamily::empty(const std::string &dbfPath)
     const Files files = requireFamily(dbfPath);
     File lock = openExclusive(files.dbf);
     DbfHeader header = DbfHeader::read(lock);
+    markIndexStale(files, header);
     header.recordCount = 0;
     header.setToday();
     const std::string temp = files.dbf + kTempSuffix;
@@ -195,6 +216,8 @@ void TableFamily::empty(const std::string &dbfPath)
         renameFile(memoTemp, *files.dbt);
     }
     syncFolder(files.dbf);
+    lock.close();
+    rebuildIndex(files);
 }
 
 uint32_t TableFamily::pack(const std::string &dbfPath)
@@ -205,6 +228,7 @@ uint32_t TableFamily::pack(const std::string &dbfPath)
     const uint64_t size = in.size();
     const uint64_t whole = (size - header.headerLength) / header.recordLength;
     const uint32_t count = uint32_t(std::min<uint64_t>(header.recordCount, whole));
+    markIndexStale(files, header);
 
     // The memo file keeps every live value where it is; only the blocks of
     // deleted records go back to its free list. So the new table file fits
@@ -267,6 +291,9 @@ uint32_t TableFamily::pack(const std::string &dbfPath)
     }
     renameFile(temp, files.dbf);
     syncFolder(files.dbf);
+    in.close();
+    out.close();
+    rebuildIndex(files);
     return live;
 }
 

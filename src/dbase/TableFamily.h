@@ -29,10 +29,11 @@ public:
     static void rename(const std::string &from, const std::string &to);
     // Deletes every member; a missing family is no error.
     static void remove(const std::string &dbfPath);
-    // Drops every record (the index is left for its owner to rebuild).
+    // Drops every record; the index keeps its tags, now empty.
     static void empty(const std::string &dbfPath);
     // Removes deleted records and frees their memo blocks; the other records
-    // keep their order. Returns the number of records kept.
+    // keep their order and the index's tags are rebuilt for them. Returns the
+    // number of records kept.
     static uint32_t pack(const std::string &dbfPath);
     // Sets byte 28 of the .DBF to whether an .MDX lies beside it.
     static void syncProductionFlag(const std::string &dbfPath);

@@ -13,8 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kIndexBytes = "dummy production index";
-
 std::vector<std::string> names(const std::string &path)
 {
     Table t;
@@ -53,9 +51,8 @@ protected:
         t.first();
         t.next();
         t.deleteRecord();
+        t.addIndex("NAMES", "UPPER(NAME)", true);
         t.close();
-        writeFile(dir.path("cards.mdx"), kIndexBytes);
-        TableFamily::syncProductionFlag(source);
     }
     TempDir dir;
     std::string source = dir.path("cards.dbf");
@@ -68,8 +65,9 @@ TEST_F(TableFamilyTest, CopyOverwritesTheWholeFamilyAndKeepsTheFlagTrue)
     Table::create(target, {field("OTHER", 'C', 5), field("M", 'M', 10)});
     TableFamily::copy(source, target);
     EXPECT_EQ(names(target), liveNames);
-    EXPECT_EQ(readFile(dir.path("copy.mdx")), kIndexBytes);
+    EXPECT_EQ(readFile(dir.path("copy.mdx")), readFile(dir.path("cards.mdx")));
     EXPECT_EQ(productionFlag(target), 1);
+    expectSound(target);
     EXPECT_EQ(readFile(dir.path("copy.dbt")), readFile(dir.path("cards.dbt")));
 
     // A family without an index replaces one with an index: no stale .MDX, flag 0.
@@ -85,6 +83,7 @@ TEST_F(TableFamilyTest, RenameMovesAllThreeFilesAndRefusesATakenName)
     TableFamily::rename(source, dir.path("moved.dbf"));
     EXPECT_EQ(folderListing(dir.root()), (std::vector<std::string> {"moved.dbf", "moved.dbt", "moved.mdx"}));
     EXPECT_EQ(names(dir.path("moved.dbf")), liveNames);
+    expectSound(dir.path("moved.dbf"));
 
     Table::create(dir.path("taken.dbf"), sampleFields());
     try {
@@ -119,6 +118,9 @@ TEST_F(TableFamilyTest, PackDropsDeletedRecordsKeepsMemosAndReusesTheirBlocks)
     EXPECT_EQ(fs::file_size(dir.path("cards.dbt")), dbtSize);
     EXPECT_EQ(names(source).back(), "new/nnn1900");
     EXPECT_EQ(productionFlag(source), 1);
+    // The tag was rebuilt for the new record numbers.
+    EXPECT_EQ(namesInTag(source, "NAMES"), (std::vector<std::string> {"new", "keep2", "keep1"}));
+    expectSound(source);
 }
 
 TEST_F(TableFamilyTest, EmptyLeavesTheFieldsAndNoRecords)
@@ -132,6 +134,8 @@ TEST_F(TableFamilyTest, EmptyLeavesTheFieldsAndNoRecords)
     t.close();
     EXPECT_EQ(names(source), (std::vector<std::string> {"after/mem4"}));
     EXPECT_EQ(fs::file_size(dir.path("cards.dbt")), 2 * 512u);
+    EXPECT_EQ(namesInTag(source, "NAMES"), (std::vector<std::string> {"after"}));
+    expectSound(source);
 }
 
 TEST_F(TableFamilyTest, PackAndEmptyNeedExclusiveUse)
@@ -148,6 +152,7 @@ TEST_F(TableFamilyTest, PackAndEmptyNeedExclusiveUse)
     }
     user.close();
     EXPECT_EQ(names(source), liveNames);
+    expectSound(source);
 }
 
 TEST_F(TableFamilyTest, FamilyFromWindowsOpensWhateverTheCase)

@@ -1,5 +1,7 @@
 #include "TestTables.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -71,6 +73,29 @@ std::string run(const std::string &command, int *status)
     if (status)
         *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
     return output;
+}
+
+} // namespace dbase::test
+
+namespace dbase::test {
+
+void expectSound(const std::string &dbfPath)
+{
+    Table t;
+    t.open(dbfPath, false);
+    const std::vector<std::string> problems = t.checkIndexes();
+    EXPECT_TRUE(problems.empty()) << dbfPath << ": " << (problems.empty() ? "" : problems.front());
+}
+
+std::vector<std::string> namesInTag(const std::string &dbfPath, const std::string &tag)
+{
+    Table t;
+    t.setIndexName(tag);
+    t.open(dbfPath, false);
+    std::vector<std::string> out;
+    for (t.first(); !t.eof(); t.next())
+        out.push_back(t.asString(0));
+    return out;
 }
 
 } // namespace dbase::test

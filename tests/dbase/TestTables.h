@@ -37,6 +37,11 @@ enum SamplePos { kName, kPrice, kQty, kBorn, kOk, kNotes, kPic };
 void appendSample(Table &table, const std::string &name, double price, const std::string &notes = {},
                   const std::string &picture = {});
 
+// Opens the table and expects its index (tags, keys, header flags) to be sound.
+void expectSound(const std::string &dbfPath);
+// The NAME field of the live records in the order of one tag.
+std::vector<std::string> namesInTag(const std::string &dbfPath, const std::string &tag);
+
 std::string readFile(const std::string &path);
 void writeFile(const std::string &path, const std::string &bytes);
 // Runs a shell command; returns its standard output (and its exit code through status).

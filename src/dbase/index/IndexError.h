@@ -1,16 +1,21 @@
 #pragma once
 
-#include <stdexcept>
+#include "dbase/Error.h"
+
 #include <string>
 
 namespace dbase {
 
-// The one error the index code throws: a damaged or unusable .MDX file, a key
-// expression that cannot be used, or a tag operation the file cannot take.
-class IndexError : public std::runtime_error
+// What the index code throws: a dBASE Error, so callers of the table catch one type.
+// A damaged or unusable .MDX file is Corrupt; a tag or key expression the engine
+// refuses (bad text, too long, too many tags) is Value.
+class IndexError : public Error
 {
 public:
-    explicit IndexError(const std::string &message) : std::runtime_error(message) {}
+    explicit IndexError(const std::string &message, ErrorKind kind = ErrorKind::Corrupt)
+        : Error(kind, message)
+    {
+    }
 };
 
 } // namespace dbase

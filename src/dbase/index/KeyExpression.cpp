@@ -241,13 +241,13 @@ KeyExpression KeyExpression::parse(std::string_view text, const std::vector<Fiel
     quotedText += '"';
     if (text.size() > kMaxTextLength)
         throw IndexError("Key expression " + quotedText + "... is longer than " +
-                         std::to_string(kMaxTextLength) + " characters");
+                         std::to_string(kMaxTextLength) + " characters", ErrorKind::Value);
     KeyExpression result;
     result.text_ = std::string(text);
     try {
         result.root_ = Parser(text, fields).parseAll();
     } catch (const std::runtime_error &e) {
-        throw IndexError("Invalid key expression " + quotedText + ": " + e.what());
+        throw IndexError("Invalid key expression " + quotedText + ": " + e.what(), ErrorKind::Value);
     }
     switch (result.root_->kind) {
     case KeyKind::Character:
@@ -256,9 +256,9 @@ KeyExpression KeyExpression::parse(std::string_view text, const std::vector<Fiel
         if (result.keyLength_ > keys::kMaxCharacterLength)
             throw IndexError("Key expression " + quotedText + " gives keys of " +
                              std::to_string(result.keyLength_) + " characters; at most " +
-                             std::to_string(keys::kMaxCharacterLength) + " are allowed");
+                             std::to_string(keys::kMaxCharacterLength) + " are allowed", ErrorKind::Value);
         if (result.keyLength_ == 0)
-            throw IndexError("Key expression " + quotedText + " gives empty keys");
+            throw IndexError("Key expression " + quotedText + " gives empty keys", ErrorKind::Value);
         break;
     case KeyKind::Number:
         result.keyType_ = 'N';
@@ -270,7 +270,7 @@ KeyExpression KeyExpression::parse(std::string_view text, const std::vector<Fiel
         break;
     case KeyKind::Memo:
         throw IndexError("Invalid key expression " + quotedText +
-                         ": a memo field needs MLINE to be part of a key");
+                         ": a memo field needs MLINE to be part of a key", ErrorKind::Value);
     }
     return result;
 }

@@ -110,9 +110,19 @@ void MdxFile::refresh()
     std::vector<uint8_t> bytes(kHeaderBytes);
     file_.read(0, bytes.data(), bytes.size());
     header_ = MdxHeader::parse(bytes.data(), file_.size(), file_.path());
+    // Whoever set the marker held the lock we now hold: it died part-way through a change.
+    if (header_.beingModified)
+        stale_ = true;
     file_.dropCache();
     ++generation_;
     ++reloads_;
+}
+
+void MdxFile::markStaleOnDisk()
+{
+    Scope scope(*this, true);
+    stale_ = true;
+    beginWrite();
 }
 
 void MdxFile::beginWrite()

@@ -49,6 +49,8 @@ public:
     // The marker was found set at open, or a change failed part-way: tags need rebuilding.
     bool isStale() const { return stale_; }
     void markStale() { stale_ = true; }
+    // Sets the being-modified marker in the file and leaves it set until a regeneration.
+    void markStaleOnDisk();
 
     IndexNode node(uint32_t page, const TagHeader &tag);
     IndexNode newNode(uint32_t page, const TagHeader &tag) const;

@@ -108,7 +108,7 @@ int ProductionIndex::requireTag(const std::string &name)
 {
     const auto found = findTag(name);
     if (!found)
-        throw IndexError("The index file " + path() + " has no tag " + upper(name));
+        throw IndexError("The index file " + path() + " has no tag " + upper(name), ErrorKind::NotFound);
     return *found;
 }
 
@@ -124,15 +124,15 @@ void ProductionIndex::addTag(const std::string &name, const std::string &express
     const std::string tagName = upper(name);
     if (!isTagName(tagName))
         throw IndexError("\"" + name + "\" is not a valid tag name for " + path() +
-                         ": use 1 to 10 letters, digits or _, starting with a letter");
+                         ": use 1 to 10 letters, digits or _, starting with a letter", ErrorKind::Value);
     const KeyExpression expression = KeyExpression::parse(expressionText, fields_);
     MdxFile::Scope scope(*file_, true);
     syncTags();
     if (findTag(tagName))
-        throw IndexError("The index file " + path() + " already has a tag " + tagName);
+        throw IndexError("The index file " + path() + " already has a tag " + tagName, ErrorKind::Value);
     if (tagCount() >= kMaxTags)
         throw IndexError("The index file " + path() + " already holds " + std::to_string(kMaxTags) +
-                         " tags, the most it can hold; tag " + tagName + " was not added");
+                         " tags, the most it can hold; tag " + tagName + " was not added", ErrorKind::Value);
 
     std::vector<IndexEntry> entries;
     scan([&](uint32_t recNo, const RecordView &record) {
@@ -157,6 +157,11 @@ void ProductionIndex::addTag(const std::string &name, const std::string &express
         loadTags();
         throw;
     }
+}
+
+void ProductionIndex::markStale()
+{
+    file_->markStaleOnDisk();
 }
 
 void ProductionIndex::deleteTag(const std::string &name)

@@ -41,6 +41,9 @@ public:
     const std::string &path() const { return file_->path(); }
     // A change was cut off (crash, failed write): the tags must be regenerated before use.
     bool isStale() const { return file_->isStale(); }
+    // Records on disk that the tags no longer match the table (before a pack or an empty
+    // rewrites it); cleared by regenerate().
+    void markStale();
 
     std::vector<TagInfo> tags();
     std::optional<int> findTag(const std::string &name);

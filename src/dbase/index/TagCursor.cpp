@@ -72,11 +72,20 @@ bool TagCursor::move(Move step)
     if (current_ && generation_ != index_.file().generation()) {
         // The tree changed under us: find our entry (or the one after it) again.
         path_ = s.tree.lowerBound({current_->key, current_->recNo, false});
-        if (!s.tree.settle(path_))
+        if (!s.tree.settle(path_)) {
             path_ = s.tree.last();
+            lost_ = false; // past the end: the last entry is the one before ours
+        } else {
+            const IndexEntry found = s.tree.entry(path_);
+            // Our entry is gone (its record was deleted or its key changed): the path now
+            // holds the entry that followed it.
+            lost_ = found.recNo != current_->recNo || found.key != current_->key;
+        }
         generation_ = index_.file().generation();
     }
-    return step(s.tree);
+    const bool result = step(s.tree);
+    lost_ = false;
+    return result;
 }
 
 bool TagCursor::first()
@@ -114,7 +123,7 @@ bool TagCursor::next()
     countStep();
     return move([&](TagTree &tree) {
         TagTree::Path path = path_;
-        if (land(tree, path, tree.next(path)))
+        if (land(tree, path, lost_ ? true : tree.next(path)))
             return true;
         current_.reset();
         eof_ = true;

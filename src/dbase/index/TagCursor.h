@@ -62,6 +62,8 @@ private:
     TagTree::Path path_;
     std::optional<IndexEntry> current_;
     uint64_t generation_ = 0;
+    bool lost_ = false; // set by move() when the current entry left the tree
+
     uint64_t steps_ = 0;
     bool eof_ = true;
     bool bof_ = true;

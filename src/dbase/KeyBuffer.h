@@ -1,0 +1,40 @@
+#pragma once
+
+#include "dbase/FieldCodec.h"
+#include "dbase/RecordView.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dbase {
+
+// A blank record of a table's layout whose fields can be set: index tags evaluate
+// their key expressions on it to give range ends and keys to find. Memo fields read
+// as empty.
+class KeyBuffer : public RecordView
+{
+public:
+    explicit KeyBuffer(std::vector<FieldInfo> fields);
+
+    // Windows-1252 bytes, padded with blanks or cut to the field's width.
+    void setString(int pos, std::string_view value);
+    // Out-of-range values and wrong field types raise Error kind Value / Usage.
+    void setNumber(int pos, double value);
+    void setDate(int pos, std::optional<Date> value);
+    void clear();
+
+    const std::vector<FieldInfo> &fields() const override { return m_fields; }
+    std::string_view raw(int pos) const override;
+    std::string memo(int) const override { return {}; }
+
+private:
+    const FieldInfo &field(int pos) const;
+    void put(int pos, std::string_view bytes);
+
+    std::vector<FieldInfo> m_fields;
+    std::string m_bytes;
+};
+
+} // namespace dbase

@@ -1,0 +1,65 @@
+#include "dbase/TagOrder.h"
+
+#include "dbase/Error.h"
+
+namespace dbase {
+
+TagOrder::TagOrder(ProductionIndex &index, const std::string &tagName, KeyOfRecord keyOf)
+    : m_index(index), m_tagName(tagName), m_keyOf(std::move(keyOf)), m_cursor(index, tagName)
+{
+}
+
+void TagOrder::requireSound() const
+{
+    if (m_index.isStale())
+        throw Error(ErrorKind::Corrupt, "The index file " + m_index.path()
+                                            + " is out of date; it is rebuilt when the table is next opened exclusively");
+}
+
+uint32_t TagOrder::first()
+{
+    requireSound();
+    return m_cursor.first() ? m_cursor.recNo() : 0;
+}
+
+uint32_t TagOrder::last()
+{
+    requireSound();
+    return m_cursor.last() ? m_cursor.recNo() : 0;
+}
+
+bool TagOrder::syncTo(uint32_t recno)
+{
+    const std::string key = m_keyOf(recno);
+    if (m_cursor.positioned() && m_cursor.recNo() == recno && m_cursor.key() == key)
+        return true;
+    if (m_cursor.seekEntry(key, recno))
+        return true;
+    m_cursor.seekNearest(key);
+    return false;
+}
+
+uint32_t TagOrder::next(uint32_t recno)
+{
+    requireSound();
+    if (syncTo(recno))
+        return m_cursor.next() ? m_cursor.recNo() : 0;
+    // Off the tag: the entry after the record's place is the next one.
+    return m_cursor.positioned() ? m_cursor.recNo() : 0;
+}
+
+uint32_t TagOrder::prior(uint32_t recno)
+{
+    requireSound();
+    if (!syncTo(recno) && !m_cursor.positioned())
+        return m_cursor.last() ? m_cursor.recNo() : 0;
+    return m_cursor.prior() ? m_cursor.recNo() : 0;
+}
+
+uint64_t TagOrder::count()
+{
+    requireSound();
+    return m_cursor.count();
+}
+
+} // namespace dbase
