@@ -1,6 +1,7 @@
-#include "store/ListEditor.h"
-
+// The engine's headers come before Qt's, whose keywords they would trip over.
+#include "dbase/Table.h"
 #include "dbase/TableFamily.h"
+#include "store/ListEditor.h"
 #include "shell/Interaction.h"
 #include "store/WaitCursor.h"
 
@@ -72,7 +73,7 @@ bool ListEditor::hasRow() const
     return m_shown && m_currentRow >= 0 && m_currentRow < m_rows.size();
 }
 
-void ListEditor::reloadRows(dbase::Table::Bookmark select)
+void ListEditor::reloadRows(uint32_t select)
 {
     const int previousRow = m_currentRow;
     m_rows.clear();
@@ -102,7 +103,7 @@ void ListEditor::editItem()
     if (!text)
         return;
     dbase::Table &table = m_shown->table();
-    const dbase::Table::Bookmark row = m_bookmarks[m_currentRow];
+    const uint32_t row = m_bookmarks[m_currentRow];
     try {
         table.gotoBookmark(row);
         table.edit();
@@ -126,7 +127,7 @@ void ListEditor::newItem()
     const auto text = Interaction::current().inputText(tr("Add New Item"), tr("New List Item:"), QString());
     if (!text)
         return;
-    dbase::Table::Bookmark added = 0;
+    uint32_t added = 0;
     try {
         m_shown->appendRow(*text);
         added = m_shown->table().bookmark();

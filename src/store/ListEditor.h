@@ -62,7 +62,7 @@ public:
     void close();
 
 private:
-    void reloadRows(dbase::Table::Bookmark select);
+    void reloadRows(uint32_t select);
     bool hasRow() const;
     // The message to show when the list could not be filled, else empty.
     QString fillList(const ListEntry &entry, dbase::Table &records);
@@ -72,7 +72,7 @@ private:
     int m_currentList = -1;
     std::unique_ptr<LookupList> m_shown;
     QStringList m_rows;
-    QList<dbase::Table::Bookmark> m_bookmarks;
+    QList<uint32_t> m_bookmarks; // record numbers of the rows
     int m_currentRow = -1;
 };
 

@@ -1,7 +1,8 @@
-#include "store/LookupList.h"
-
 #include "dbase/Cp1252.h"
+#include "dbase/KeyBuffer.h"
+#include "dbase/Table.h"
 #include "dbase/TableFamily.h"
+#include "store/LookupList.h"
 #include "dbase/szdd/Szdd.h"
 
 #include <QDir>
@@ -24,7 +25,15 @@ std::string_view withoutTrailingBlanks(std::string_view text)
 LookupList::LookupList(const QString &folder, const QString &fileName)
     : m_folder(folder)
     , m_fileName(fileName)
+    , m_table(std::make_unique<dbase::Table>())
 {
+}
+
+LookupList::~LookupList() = default;
+
+bool LookupList::isOpen() const
+{
+    return m_table->isOpen();
 }
 
 QString LookupList::path() const
@@ -34,20 +43,57 @@ QString LookupList::path() const
 
 void LookupList::open()
 {
-    m_table.setFolder(m_folder.toStdString());
-    m_table.setFileName(m_fileName.toStdString());
-    m_table.setExclusive(false);
-    m_table.setIndexName(kItemTag);
-    m_table.open();
-    m_width = m_table.fieldInfo(kItemPosition).length;
+    try {
+        openWith(kItemTag, false);
+    } catch (const dbase::Error &error) {
+        if (error.kind() != dbase::ErrorKind::NotFound || !dbase::TableFamily::exists(path().toStdString()))
+            throw;
+        // The list lost its index or never had one: give it the tag when nobody
+        // else uses it, else read it in file order for now.
+        restoreTag();
+        try {
+            openWith(kItemTag, false);
+        } catch (const dbase::Error &) {
+            openWith({}, false);
+        }
+    }
+    m_width = m_table->fieldInfo(kItemPosition).length;
+}
+
+void LookupList::openWith(const std::string &tag, bool exclusive)
+{
+    m_table->setFolder(m_folder.toStdString());
+    m_table->setFileName(m_fileName.toStdString());
+    m_table->setExclusive(exclusive);
+    m_table->setIndexName(tag);
+    m_table->open();
+}
+
+void LookupList::restoreTag() noexcept
+{
+    try {
+        dbase::TableFamily::syncProductionFlag(path().toStdString());
+        openWith({}, true);
+        const bool hasTag = m_table->hasIndex() && [this] {
+            for (const dbase::TagInfo &tag : m_table->indexDefinitions())
+                if (tag.name == kItemTag)
+                    return true;
+            return false;
+        }();
+        if (!hasTag)
+            m_table->addIndex(kItemTag, m_table->fieldInfo(kItemPosition).name, false);
+    } catch (const dbase::Error &) {
+        // In use or damaged: the caller opens what it can.
+    }
+    close();
 }
 
 void LookupList::close() noexcept
 {
     try {
-        if (m_table.state() == dbase::Table::State::Insert || m_table.state() == dbase::Table::State::Edit)
-            m_table.cancel();
-        m_table.close();
+        if (m_table->state() == dbase::Table::State::Insert || m_table->state() == dbase::Table::State::Edit)
+            m_table->cancel();
+        m_table->close();
     } catch (const dbase::Error &) {
         // The list was only read or its change already failed and was reported.
     }
@@ -58,7 +104,7 @@ QStringList LookupList::readItems()
     open();
     QStringList items;
     try {
-        for (m_table.first(); !m_table.eof(); m_table.next())
+        for (m_table->first(); !m_table->eof(); m_table->next())
             items << currentItem();
     } catch (...) {
         close();
@@ -87,12 +133,12 @@ void LookupList::appendRow(const QString &text)
 
 void LookupList::appendRow(std::string_view cp1252Text)
 {
-    m_table.append();
+    m_table->append();
     try {
-        m_table.setString(kItemPosition, cp1252Text);
-        m_table.post();
+        m_table->setString(kItemPosition, cp1252Text);
+        m_table->post();
     } catch (...) {
-        m_table.cancel();
+        m_table->cancel();
         throw;
     }
 }
@@ -102,15 +148,22 @@ bool LookupList::hasItem(std::string_view cp1252Text)
     // Compared as stored: cut to the column, trailing blanks ignored.
     std::string_view wanted = cp1252Text.substr(0, size_t(m_width));
     wanted = withoutTrailingBlanks(wanted);
-    for (m_table.first(); !m_table.eof(); m_table.next())
-        if (m_table.asString(kItemPosition) == wanted)
+    if (m_table->indexName() == kItemTag) {
+        // The tag finds keys that start with the text; the first of them is the
+        // text itself when the list holds it.
+        dbase::KeyBuffer key = m_table->keyBuffer();
+        key.setString(kItemPosition, wanted);
+        return m_table->findKey(key, true) && !m_table->eof() && m_table->asString(kItemPosition) == wanted;
+    }
+    for (m_table->first(); !m_table->eof(); m_table->next())
+        if (m_table->asString(kItemPosition) == wanted)
             return true;
     return false;
 }
 
 QString LookupList::currentItem() const
 {
-    return itemText(m_table.asString(kItemPosition));
+    return itemText(m_table->asString(kItemPosition));
 }
 
 QString LookupList::stored(const QString &text) const

@@ -1,10 +1,15 @@
 #pragma once
 
-#include "dbase/Table.h"
-
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
+
+namespace dbase {
+class Table;
+}
 
 namespace zendrova {
 
@@ -18,16 +23,17 @@ public:
     static inline const std::string kItemTag = "IDX";
 
     LookupList(const QString &folder, const QString &fileName);
+    ~LookupList();
 
     const QString &fileName() const { return m_fileName; }
     QString path() const;
-    dbase::Table &table() { return m_table; }
+    dbase::Table &table() { return *m_table; }
 
     // Opens the list shared, in item order, on its first row.
     void open();
     // Never throws: a failed close leaves nothing worth reporting to the caller.
     void close() noexcept;
-    bool isOpen() const { return m_table.isOpen(); }
+    bool isOpen() const;
 
     // Every item in list order; the table is open only meanwhile.
     QStringList readItems();
@@ -56,9 +62,14 @@ public:
     static bool createFromTemplate(const QString &programFolder, const QString &target);
 
 private:
+    void openWith(const std::string &tag, bool exclusive);
+    // Adds the item tag to a list without it (needs exclusive use; quiet when refused).
+    void restoreTag() noexcept;
+
     QString m_folder;
     QString m_fileName;
-    dbase::Table m_table;
+    // Held by pointer: the engine's headers do not mix with Qt's keywords.
+    std::unique_ptr<dbase::Table> m_table;
     int m_width = 0;
 };
 

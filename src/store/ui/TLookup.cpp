@@ -1,5 +1,6 @@
 #include "store/ui/TLookup.h"
 
+#include "dbase/Error.h"
 #include "dbase/TableFamily.h"
 #include "shell/AppState.h"
 #include "shell/Interaction.h"
