@@ -42,12 +42,7 @@ ListEditor::~ListEditor()
 
 bool ListEditor::selectList(int index)
 {
-    if (m_shown)
-        m_shown->close();
-    m_shown.reset();
-    m_rows.clear();
-    m_bookmarks.clear();
-    m_currentRow = -1;
+    releaseShown();
     m_currentList = index;
     if (index < 0 || index >= m_lists.size())
         return false;
@@ -61,6 +56,16 @@ bool ListEditor::selectList(int index)
     m_shown = std::move(list);
     reloadRows(0);
     return true;
+}
+
+void ListEditor::releaseShown()
+{
+    if (m_shown)
+        m_shown->close();
+    m_shown.reset();
+    m_rows.clear();
+    m_bookmarks.clear();
+    m_currentRow = -1;
 }
 
 void ListEditor::setCurrentRow(int row)
@@ -158,9 +163,7 @@ void ListEditor::updateLists()
     if (m_lists.isEmpty())
         return;
     WaitCursor wait;
-    if (m_shown)
-        m_shown->close();
-    m_shown.reset();
+    releaseShown();
     dbase::Table records;
     try {
         records.open(QDir(m_setup.databaseFolder).filePath(m_setup.recordTable).toStdString(), false);
@@ -202,12 +205,7 @@ QString ListEditor::fillList(const ListEntry &entry, dbase::Table &records)
 
 void ListEditor::close()
 {
-    if (m_shown)
-        m_shown->close();
-    m_shown.reset();
-    m_rows.clear();
-    m_bookmarks.clear();
-    m_currentRow = -1;
+    releaseShown();
     WaitCursor wait;
     for (const ListEntry &entry : std::as_const(m_lists)) {
         const std::string path = QDir(m_setup.databaseFolder).filePath(entry.fileName).toStdString();

@@ -62,6 +62,7 @@ public:
     void close();
 
 private:
+    void releaseShown();
     void reloadRows(uint32_t select);
     bool hasRow() const;
     // The message to show when the list could not be filled, else empty.
