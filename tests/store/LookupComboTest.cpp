@@ -95,6 +95,18 @@ TEST_F(LookupComboTest, TypingCompletesFromTheListWithTheRestSelected)
     EXPECT_EQ(combo->lineEdit()->selectedText(), "etball");
 }
 
+TEST_F(LookupComboTest, EnteringPutsTheCaretAtTheStart)
+{
+    folder.writeList("list1.dbf", {"Baseball"});
+    TLookup *combo = addCombo("list1.dbf");
+    showWindow();
+    combo->setEditText("Baseball");
+    leave();
+    combo->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
+    EXPECT_FALSE(combo->lineEdit()->hasSelectedText());
+}
+
 TEST_F(LookupComboTest, NoCompletionForOtherCaseOrWithTheOptionOff)
 {
     folder.writeList("list1.dbf", {"Baseball", "Basketball"});
