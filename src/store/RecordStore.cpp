@@ -142,6 +142,12 @@ bool RecordStore::openRecordTable()
 bool RecordStore::createRecordTable()
 {
     StoreTable &table = *m_recordTable;
+    // A table another user holds is theirs, not damaged: replacing it would
+    // lose their work, so the database stays closed instead.
+    if (table.lastOpenError() == dbase::ErrorKind::Locked) {
+        showMessage(MessageKind::Error, newDatabaseFailureText());
+        return false;
+    }
     showMessage(MessageKind::Warning, newDatabaseText());
     const QString &folder = m_state.databaseFolder;
     // A table that exists but would not open is kept, as repair keeps the

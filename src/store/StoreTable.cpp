@@ -33,10 +33,12 @@ void StoreTable::open()
     m_table.setFileName(toEnginePath(m_fileName));
     m_table.setExclusive(m_exclusive);
     m_table.setIndexName(toCp1252(m_indexName));
+    m_lastOpenError.reset();
     try {
         m_table.open();
-    } catch (const dbase::Error &) {
+    } catch (const dbase::Error &error) {
         ++m_failedOpens;
+        m_lastOpenError = error.kind();
         throw;
     }
     m_fields = FieldModel(m_table.fields());

@@ -4,6 +4,8 @@
 #include "store/FieldModel.h"
 
 #include <QString>
+
+#include <optional>
 #include <vector>
 
 namespace zendrova {
@@ -38,6 +40,8 @@ public:
     // Posts a pending change; closing a closed table does nothing.
     void close();
     bool isOpen() const { return m_table.isOpen(); }
+    // Why the last open failed (nothing when it succeeded or was not tried).
+    std::optional<dbase::ErrorKind> lastOpenError() const { return m_lastOpenError; }
     // How many opens the engine refused since this object was made.
     int failedOpens() const { return m_failedOpens; }
 
@@ -69,6 +73,7 @@ private:
     bool m_exclusive = false;
     QString m_indexName;
     int m_failedOpens = 0;
+    std::optional<dbase::ErrorKind> m_lastOpenError;
     FieldModel m_fields;
     std::vector<int> m_decimals;
     dbase::Table m_table;

@@ -232,5 +232,24 @@ TEST_F(OpenDatabaseTest, UnreadableTableIsKeptAsideBeforeAFreshOneReplacesIt)
     EXPECT_EQ(store.recordTable().recordCount(), 0);
 }
 
+TEST_F(OpenDatabaseTest, ATableHeldByAnotherUserIsNeverReplaced)
+{
+    user.expectMessage(RecordStore::newDatabaseText());
+    ASSERT_TRUE(store.openDatabase());
+    store.closeAll();
+    const QString path = fixture.databaseFile(QStringLiteral("data.dbf"));
+    const QByteArray before = DatabaseFixture::bytesOf(path);
+    dbase::Table holder;
+    holder.open(toEnginePath(path), true);
+
+    user.expectMessage(TableOpening::cannotOpenText(QStringLiteral("data.dbf")), Answer::No);
+    user.expectMessage(RecordStore::newDatabaseFailureText());
+    RecordStore second { fixture.state };
+    EXPECT_FALSE(second.openDatabase());
+    holder.close();
+    EXPECT_EQ(DatabaseFixture::bytesOf(path), before);
+    EXPECT_FALSE(QFile::exists(fixture.databaseFile(QStringLiteral("TEMP$$$.DBF"))));
+}
+
 } // namespace
 } // namespace zendrova::test
