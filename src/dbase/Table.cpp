@@ -336,8 +336,11 @@ void Table::setEmpty()
 
 void Table::moveTo(uint32_t recno)
 {
-    const char *bytes = recordBytes(recno);
-    m_buffer.assign(bytes, m_header.recordLength);
+    // In shared use a tag leads to records others may have just changed: read them afresh.
+    if (m_tagOrder && !m_exclusive)
+        readRecordFresh(recno, m_buffer);
+    else
+        m_buffer.assign(recordBytes(recno), m_header.recordLength);
     m_original = m_buffer;
     m_recno = recno;
     std::fill(m_memoValues.begin(), m_memoValues.end(), std::nullopt);
