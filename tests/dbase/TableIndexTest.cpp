@@ -493,4 +493,39 @@ TEST_F(TableIndexTest, ForeignReaderStillReadsATableWithItsProductionFlagSet)
     EXPECT_EQ(out, "mantle\nAaron\nMays\nzimmer\nMaris\nbench\n");
 }
 
+TEST_F(TableIndexTest, DbtoolListsChecksAndSeeks)
+{
+    {
+        Table t;
+        t.open(path, true);
+        t.addIndex("NAMES", "UPPER(CARDNAME)", false);
+        t.addIndex("PRICES", "PRICE", true);
+    }
+    const std::string tool = DBTOOL_PATH;
+    int rc = -1;
+    EXPECT_EQ(run(tool + " tags " + path, &rc),
+              "NAMES\tUPPER(CARDNAME)\tascending\tC(20)\nPRICES\tPRICE\tdescending\tN(12)\n");
+    EXPECT_EQ(run(tool + " seek " + path + " NAMES MAR", &rc).substr(0, 10), "5\t0\tMaris\t");
+    EXPECT_EQ(rc, 0);
+    EXPECT_EQ(run(tool + " seek " + path + " PRICES 120.5", &rc).substr(0, 11), "1\t2\tmantle\t");
+    run(tool + " seek " + path + " NAMES NOBODY", &rc);
+    EXPECT_EQ(rc, 1);
+    run(tool + " check " + path, &rc);
+    EXPECT_EQ(rc, 0);
+
+    // A record changed behind the index's back is found out.
+    std::string bytes = readFile(path);
+    const size_t at = bytes.find("Aaron");
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, 5, "Zorro");
+    writeFile(path, bytes);
+    const std::string out = run(tool + " check " + path, &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("NAMES"), std::string::npos) << out;
+    // Rebuilding makes it sound again.
+    Table t;
+    t.open(path, true);
+    t.regenerateIndexes();
+}
+
 } // namespace
