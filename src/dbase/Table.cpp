@@ -1048,15 +1048,17 @@ void Table::rebuildStaleIndex()
     // Rebuilding replaces the file, which only works while no one else has it open.
     if (!m_dbf.tryLock(locks::kTableStart, locks::kTableLength, true))
         return;
+    const auto backToShared = [this] {
+        m_dbf.tryLock(locks::kSharedMarker, 1, false);
+        m_dbf.unlock(locks::kSharedMarker + 1, locks::kTableLength - 1);
+    };
     try {
         m_index->regenerate(scanSource());
     } catch (...) {
-        m_dbf.tryLock(locks::kSharedMarker, 1, false);
-        m_dbf.unlock(locks::kSharedMarker + 1, locks::kTableLength - 1);
+        backToShared();
         throw;
     }
-    m_dbf.tryLock(locks::kSharedMarker, 1, false);
-    m_dbf.unlock(locks::kSharedMarker + 1, locks::kTableLength - 1);
+    backToShared();
 }
 
 bool Table::maintainsIndex() const
