@@ -4,6 +4,8 @@
 #include "dbase/PathNames.h"
 #include "dbase/Table.h"
 
+#include <cstdio>
+
 namespace dbase::layout {
 
 namespace {
@@ -59,11 +61,36 @@ std::vector<FieldInfo> lookupListFields()
     return {field("ITEM", 'C', kLookupWidth)};
 }
 
+namespace {
+
+struct TemplateTag
+{
+    const char *name;
+    const char *expression;
+};
+
+// Creates an empty table with its production index holding these ascending tags.
+void writeTemplate(const std::string &path, std::vector<FieldInfo> fields, const std::vector<TemplateTag> &tags)
+{
+    Table::create(path, std::move(fields));
+    Table table;
+    table.open(path, true);
+    for (const TemplateTag &tag : tags)
+        table.addIndex(tag.name, tag.expression, false);
+    table.close();
+}
+
+} // namespace
+
 void writeTemplateTables(const std::string &folder)
 {
-    Table::create(joinPath(folder, "data.dbf"), cardTableFields());
-    Table::create(joinPath(folder, "master.dbf"), catalogFields());
-    Table::create(joinPath(folder, "list.dbf"), lookupListFields());
+    // IDX0 is the key of Entry Order, so that sort reuses it; IDX1 sorts by card name.
+    writeTemplate(joinPath(folder, "data.dbf"), cardTableFields(),
+                  {{"IDX0", "STR(RECNUM, 20, 4)"}, {"IDX1", "UPPER(CARDNAME)"}});
+    // The index keeps its customary upper-case name; tables find it whatever the case.
+    std::rename(joinPath(folder, "data.mdx").c_str(), joinPath(folder, "DATA.MDX").c_str());
+    writeTemplate(joinPath(folder, "master.dbf"), catalogFields(), {{"IDX0", "FILENAME"}});
+    writeTemplate(joinPath(folder, "list.dbf"), lookupListFields(), {{"IDX", "ITEM"}});
 }
 
 } // namespace dbase::layout

@@ -21,7 +21,9 @@ std::vector<FieldInfo> catalogFields();
 // "list.dbf": one lookup value.
 std::vector<FieldInfo> lookupListFields();
 
-// Writes "data.dbf" (with its memo file), "master.dbf" and "list.dbf" into folder.
+// Writes "data.dbf" (with its memo file and "DATA.MDX": tags IDX0 entry order, IDX1
+// card name), "master.dbf" (tag IDX0 on the file name) and "list.dbf" (tag IDX on
+// its item) into folder.
 void writeTemplateTables(const std::string &folder);
 
 } // namespace layout

@@ -336,8 +336,11 @@ void Table::setEmpty()
 
 void Table::moveTo(uint32_t recno)
 {
-    const char *bytes = recordBytes(recno);
-    m_buffer.assign(bytes, m_header.recordLength);
+    // In shared use a tag leads to records others may have just changed: read them afresh.
+    if (m_tagOrder && !m_exclusive)
+        readRecordFresh(recno, m_buffer);
+    else
+        m_buffer.assign(recordBytes(recno), m_header.recordLength);
     m_original = m_buffer;
     m_recno = recno;
     std::fill(m_memoValues.begin(), m_memoValues.end(), std::nullopt);
@@ -1045,15 +1048,17 @@ void Table::rebuildStaleIndex()
     // Rebuilding replaces the file, which only works while no one else has it open.
     if (!m_dbf.tryLock(locks::kTableStart, locks::kTableLength, true))
         return;
+    const auto backToShared = [this] {
+        m_dbf.tryLock(locks::kSharedMarker, 1, false);
+        m_dbf.unlock(locks::kSharedMarker + 1, locks::kTableLength - 1);
+    };
     try {
         m_index->regenerate(scanSource());
     } catch (...) {
-        m_dbf.tryLock(locks::kSharedMarker, 1, false);
-        m_dbf.unlock(locks::kSharedMarker + 1, locks::kTableLength - 1);
+        backToShared();
         throw;
     }
-    m_dbf.tryLock(locks::kSharedMarker, 1, false);
-    m_dbf.unlock(locks::kSharedMarker + 1, locks::kTableLength - 1);
+    backToShared();
 }
 
 bool Table::maintainsIndex() const

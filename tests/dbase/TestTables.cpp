@@ -87,14 +87,14 @@ void expectSound(const std::string &dbfPath)
     EXPECT_TRUE(problems.empty()) << dbfPath << ": " << (problems.empty() ? "" : problems.front());
 }
 
-std::vector<std::string> namesInTag(const std::string &dbfPath, const std::string &tag)
+std::vector<std::string> namesInTag(const std::string &dbfPath, const std::string &tag, int pos)
 {
     Table t;
     t.setIndexName(tag);
     t.open(dbfPath, false);
     std::vector<std::string> out;
     for (t.first(); !t.eof(); t.next())
-        out.push_back(t.asString(0));
+        out.push_back(t.asString(pos));
     return out;
 }
 

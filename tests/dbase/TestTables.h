@@ -39,8 +39,8 @@ void appendSample(Table &table, const std::string &name, double price, const std
 
 // Opens the table and expects its index (tags, keys, header flags) to be sound.
 void expectSound(const std::string &dbfPath);
-// The NAME field of the live records in the order of one tag.
-std::vector<std::string> namesInTag(const std::string &dbfPath, const std::string &tag);
+// One field (NAME of sampleFields() by default) of the live records in the order of one tag.
+std::vector<std::string> namesInTag(const std::string &dbfPath, const std::string &tag, int pos = 0);
 
 std::string readFile(const std::string &path);
 void writeFile(const std::string &path, const std::string &bytes);
