@@ -23,14 +23,14 @@ namespace {
 constexpr int kCards = 100000;
 constexpr int kEdits = 10000;
 
-struct TagSpec
+struct SampleTag
 {
     const char *name, *expression;
     bool descending;
 };
 
 // The six sort tags of a busy record table, and the SQLite indexes that order alike.
-const TagSpec kTags[] = {
+const SampleTag kTags[] = {
     {"IDX0", "STR(RECNO, 20, 4)", false},
     {"IDX1", "UPPER(NAME)", false},
     {"IDX2", "STR(999999999999999999-PPRICE, 20, 4)", false},

@@ -1,10 +1,6 @@
 #pragma once
 
-// The engine's table for code that also includes Qt: the engine names a member
-// "slots", which Qt defines as a keyword macro.
-#pragma push_macro("slots")
-#undef slots
+// The engine's table, key buffer and family operations, as the store uses them.
 #include "dbase/KeyBuffer.h"
 #include "dbase/Table.h"
 #include "dbase/TableFamily.h"
-#pragma pop_macro("slots")

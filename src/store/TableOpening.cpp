@@ -1,5 +1,7 @@
 #include "store/TableOpening.h"
 
+#include "store/EngineTable.h"
+
 #include "dbase/szdd/Szdd.h"
 #include "shell/FileLookup.h"
 #include "shell/Interaction.h"
@@ -30,7 +32,19 @@ bool restoreProductionIndex(const StoreTable &table, const QString &programFolde
     const QString source = findFileCaseInsensitive(programFolder, TableOpening::kIndexTemplate);
     if (source.isEmpty())
         return false;
-    return dbase::copyFileExpanding(toEnginePath(source), toEnginePath(target));
+    if (!dbase::copyFileExpanding(toEnginePath(source), toEnginePath(target)))
+        return false;
+    // The template's tags hold none of this table's records: rebuild them from
+    // the table so no order or range shows a partial list.
+    try {
+        dbase::Table engine;
+        engine.open(table.enginePath(), true);
+        engine.regenerateIndexes();
+        engine.close();
+    } catch (const dbase::Error &) {
+        // The retry below then reports whatever keeps the table shut.
+    }
+    return true;
 }
 
 } // namespace

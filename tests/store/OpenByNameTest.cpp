@@ -5,6 +5,8 @@
 #include "store/StoreTable.h"
 #include "store/TableOpening.h"
 
+#include "dbase/TableFamily.h"
+
 #include <gtest/gtest.h>
 
 namespace zendrova::test {
@@ -15,9 +17,8 @@ class OpenByNameTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QFile::copy(fixture.programFolder + "/data.dbf", fixture.databaseFile(kName)));
-        ASSERT_TRUE(QFile::copy(fixture.programFolder + "/data.dbt",
-            fixture.databaseFile(QStringLiteral("cards.dbt"))));
+        dbase::TableFamily::copy(toEnginePath(fixture.programFolder + "/data.dbf"),
+            toEnginePath(fixture.databaseFile(kName)));
         // Another user holds the table exclusively.
         holder.open(toEnginePath(fixture.databaseFile(kName)), true);
     }

@@ -200,11 +200,11 @@ void MdxFile::writeTagHeader(uint32_t page, const TagHeader &tag)
     file_.writeBlock(page, block.data(), header_.blockSize);
 }
 
-void MdxFile::setSlots(std::vector<TagSlot> slots)
+void MdxFile::setSlots(std::vector<TagSlot> tagSlots)
 {
     // Written at once: blocks freed after this must no longer be named by a slot.
     beginWrite();
-    header_.slots = std::move(slots);
+    header_.tagSlots = std::move(tagSlots);
     writeHeader(true);
 }
 

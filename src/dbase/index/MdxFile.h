@@ -59,7 +59,7 @@ public:
     void writeBlocks(uint32_t firstPage, const std::vector<uint8_t> &blocks);
     TagHeader tagHeader(uint32_t page);
     void writeTagHeader(uint32_t page, const TagHeader &tag);
-    void setSlots(std::vector<TagSlot> slots);
+    void setSlots(std::vector<TagSlot> tagSlots);
 
     uint32_t allocate();
     // Appends at the end of the file, never reusing a free block (for builds that may be undone).

@@ -24,14 +24,14 @@ void putDate(uint8_t *p)
 }
 
 // Slots hold a binary search tree of tag names rooted at slot 1 (links 1-based, 0 none).
-void writeNameTree(uint8_t *bytes, const std::vector<TagSlot> &slots)
+void writeNameTree(uint8_t *bytes, const std::vector<TagSlot> &tagSlots)
 {
     auto slot = [&](size_t i) { return bytes + kTagTableOffset + i * kSlotLength; };
-    for (size_t i = 1; i < slots.size(); ++i) {
+    for (size_t i = 1; i < tagSlots.size(); ++i) {
         size_t at = 0;
         for (;;) {
             uint8_t *node = slot(at);
-            const bool left = slots[i].name < slots[at].name;
+            const bool left = tagSlots[i].name < tagSlots[at].name;
             uint8_t &link = node[left ? kSlotLeft : kSlotRight];
             if (link == 0) {
                 link = static_cast<uint8_t>(i + 1);
@@ -100,7 +100,7 @@ MdxHeader MdxHeader::parse(const uint8_t *bytes, uint64_t fileSize, const std::s
             throw damaged("tag " + std::to_string(i + 1) + " points outside the file");
         if (s.name.empty())
             throw damaged("tag " + std::to_string(i + 1) + " has no name");
-        h.slots.push_back(std::move(s));
+        h.tagSlots.push_back(std::move(s));
     }
     return h;
 }
@@ -116,21 +116,21 @@ void MdxHeader::writeTo(uint8_t *bytes) const
     bytes[kProductionFlag] = 1;
     bytes[kSlotCount] = kSlotsWritten;
     bytes[kSlotLengthAt] = kSlotLength;
-    put16(bytes + kTagsInUse, static_cast<uint32_t>(slots.size()));
+    put16(bytes + kTagsInUse, static_cast<uint32_t>(tagSlots.size()));
     put32(bytes + kTotalPages, totalPages);
     put32(bytes + kFreeListHead, freeListHead);
     bytes[kBeingModified] = beingModified ? 1 : 0;
     put32(bytes + kChangeCounter, changeCounter);
     std::memset(bytes + kTagTableOffset, 0, kMaxTags * kSlotLength);
-    for (size_t i = 0; i < slots.size(); ++i) {
+    for (size_t i = 0; i < tagSlots.size(); ++i) {
         uint8_t *slot = bytes + kTagTableOffset + i * kSlotLength;
-        put32(slot + kSlotHeaderPage, slots[i].headerPage);
-        std::memcpy(slot + kSlotName, slots[i].name.data(), std::min<size_t>(slots[i].name.size(), kTagNameLength));
+        put32(slot + kSlotHeaderPage, tagSlots[i].headerPage);
+        std::memcpy(slot + kSlotName, tagSlots[i].name.data(), std::min<size_t>(tagSlots[i].name.size(), kTagNameLength));
         slot[kSlotMarker] = 0x10;
         slot[kSlotMarker2] = 0x02;
-        slot[kSlotKeyType] = static_cast<uint8_t>(slots[i].keyType);
+        slot[kSlotKeyType] = static_cast<uint8_t>(tagSlots[i].keyType);
     }
-    writeNameTree(bytes, slots);
+    writeNameTree(bytes, tagSlots);
 }
 
 } // namespace dbase

@@ -26,7 +26,7 @@ struct MdxHeader
     uint32_t freeListHead = 0;
     uint32_t changeCounter = 0;
     bool beingModified = false;
-    std::vector<TagSlot> slots;
+    std::vector<TagSlot> tagSlots;
     std::array<uint8_t, 2048> raw{};
 
     static MdxHeader fresh(const std::string &tableName);
@@ -34,7 +34,7 @@ struct MdxHeader
     static MdxHeader parse(const uint8_t *bytes, uint64_t fileSize, const std::string &path);
     // Reads only the first page (counter, marker, sizes): what changes with every edit.
     void parseFirstPage(const uint8_t *page);
-    // All four header pages, the tag name search tree rebuilt from the slots.
+    // All four header pages, the tag name search tree rebuilt from the tagSlots.
     void writeTo(uint8_t *bytes) const;
 };
 

@@ -14,7 +14,7 @@ constexpr uint32_t kHeaderBytes = kFirstTagPage * kPageSize;
 constexpr uint32_t kTagTableOffset = 544;
 constexpr uint32_t kSlotLength = 32;
 constexpr uint32_t kSlotsWritten = 48;
-constexpr uint32_t kMaxTags = 47;          // slots that end before page 4
+constexpr uint32_t kMaxTags = 47;          // tagSlots that end before page 4
 constexpr int kMaxDepth = 32;              // far beyond any real tree; deeper means a damaged file
 
 // File header.

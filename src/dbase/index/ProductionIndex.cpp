@@ -52,7 +52,7 @@ std::unique_ptr<ProductionIndex> ProductionIndex::open(const std::string &path,
 void ProductionIndex::loadTags()
 {
     std::vector<Tag> loaded;
-    for (const TagSlot &slot : file_->header().slots) {
+    for (const TagSlot &slot : file_->header().tagSlots) {
         Tag tag{slot, file_->tagHeader(slot.headerPage), std::nullopt};
         try {
             tag.expression = KeyExpression::parse(tag.header.expression, fields_);
@@ -148,9 +148,9 @@ void ProductionIndex::addTag(const std::string &name, const std::string &express
         TagTree built(*file_, tag.slot.headerPage, tag.header);
         built.sort(entries);
         built.build(entries);
-        std::vector<TagSlot> slots = file_->header().slots;
-        slots.push_back(tag.slot);
-        file_->setSlots(std::move(slots));
+        std::vector<TagSlot> tagSlots = file_->header().tagSlots;
+        tagSlots.push_back(tag.slot);
+        file_->setSlots(std::move(tagSlots));
         tags_.push_back(std::move(tag));
     } catch (...) {
         file_->restoreHeader(saved);
@@ -172,10 +172,10 @@ void ProductionIndex::deleteTag(const std::string &name)
         // The slot goes first, so a cut-off delete never leaves a slot naming a freed block.
         Tag removed = std::move(tag(i));
         tags_.erase(tags_.begin() + i);
-        std::vector<TagSlot> slots;
+        std::vector<TagSlot> tagSlots;
         for (const Tag &t : tags_)
-            slots.push_back(t.slot);
-        file_->setSlots(std::move(slots));
+            tagSlots.push_back(t.slot);
+        file_->setSlots(std::move(tagSlots));
         TagTree(*file_, removed.slot.headerPage, removed.header).releaseAll();
         file_->release(removed.slot.headerPage);
     } catch (...) {
@@ -199,7 +199,7 @@ void ProductionIndex::regenerate(const ScanSource &scan)
         fresh = MdxFile::createBeside(path(), file_->header().tableName);
         try {
             MdxFile::Scope building(*fresh, true);
-            std::vector<TagSlot> slots;
+            std::vector<TagSlot> tagSlots;
             for (size_t i = 0; i < tags_.size(); ++i) {
                 const Tag &old = tags_[i];
                 TagSlot slot{fresh->appendBlock(), old.slot.name, old.slot.keyType};
@@ -210,9 +210,9 @@ void ProductionIndex::regenerate(const ScanSource &scan)
                 built.sort(entries[i]);
                 built.build(entries[i]);
                 entries[i] = {};
-                slots.push_back(slot);
+                tagSlots.push_back(slot);
             }
-            fresh->setSlots(std::move(slots));
+            fresh->setSlots(std::move(tagSlots));
         } catch (...) {
             fresh->discard();
             throw;

@@ -57,14 +57,14 @@ void TBmpControl::buildBar()
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("Panel"));
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    struct Spec
+    struct ButtonSetup
     {
         const char *name;
         QString caption;
         QString hint;
         void (TBmpControl::*action)();
     };
-    const std::array<Spec, PictureLayout::ButtonCount> specs { {
+    const std::array<ButtonSetup, PictureLayout::ButtonCount> setups { {
         { "ClearBtn", tr("Clear"), tr("Clear Image"), &TBmpControl::clearPicture },
         { "LoadBtn", tr("Load"), tr("Load Image from BMP File"), &TBmpControl::loadPicture },
         { "SaveBtn", tr("Save"), tr("Save Image to BMP File"), &TBmpControl::savePicture },
@@ -74,14 +74,14 @@ void TBmpControl::buildBar()
     const QFont captionFont(QStringLiteral("Arial"), 8);
     for (int i = 0; i < PictureLayout::ButtonCount; ++i) {
         auto *button = new QToolButton(m_panel);
-        button->setObjectName(QString::fromLatin1(specs[i].name));
-        button->setToolTip(specs[i].hint);
+        button->setObjectName(QString::fromLatin1(setups[i].name));
+        button->setToolTip(setups[i].hint);
         button->setFont(captionFont);
         button->setAutoRaise(false);
         button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, this, specs[i].action);
+        connect(button, &QToolButton::clicked, this, setups[i].action);
         m_buttons[i] = button;
-        m_captions[i] = specs[i].caption;
+        m_captions[i] = setups[i].caption;
     }
 }
 

@@ -17,7 +17,7 @@ using namespace dbase::test;
 
 namespace {
 
-struct TagSpec
+struct SampleTag
 {
     const char *name;
     const char *expression;
@@ -25,7 +25,7 @@ struct TagSpec
 };
 
 // The six sort tags a busy table carries: text both ways, numbers, dates, memo, filter form.
-const TagSpec kSixTags[] = {
+const SampleTag kSixTags[] = {
     {"IDX0", "STR(RECNO, 20, 4)", false},
     {"IDX1", "UPPER(NAME)", true},
     {"IDX2", "STR(999999999999999999-PPRICE, 20, 4)", false},
@@ -55,15 +55,15 @@ ScanSource scanOf(const Table &table)
 
 // Record numbers in tag order, computed without the index: bytewise key order
 // (reversed for descending tags), equal keys by record number.
-std::vector<uint32_t> expectedOrder(const Table &table, const TagSpec &spec)
+std::vector<uint32_t> expectedOrder(const Table &table, const SampleTag &tag)
 {
-    const auto expression = KeyExpression::parse(spec.expression, cardFields());
+    const auto expression = KeyExpression::parse(tag.expression, cardFields());
     std::vector<std::pair<std::string, uint32_t>> entries;
     for (const auto &[recNo, card] : table)
         entries.push_back({expression.evaluate(CardRecord(card)), recNo});
     std::stable_sort(entries.begin(), entries.end(), [&](const auto &a, const auto &b) {
         if (a.first != b.first)
-            return spec.descending ? a.first > b.first : a.first < b.first;
+            return tag.descending ? a.first > b.first : a.first < b.first;
         return a.second < b.second;
     });
     std::vector<uint32_t> order;
@@ -80,8 +80,8 @@ protected:
         for (const Card &card : RandomCards(11).make(records))
             table_[static_cast<uint32_t>(card.recNo)] = card;
         index_ = createIndex();
-        for (const auto &spec : kSixTags)
-            index_->addTag(spec.name, spec.expression, spec.descending, scanOf(table_));
+        for (const auto &tag : kSixTags)
+            index_->addTag(tag.name, tag.expression, tag.descending, scanOf(table_));
     }
 
     void expectMatchesTable(const char *when)
@@ -89,13 +89,13 @@ protected:
         const auto result = checkIndex(*index_, scanOf(table_));
         for (const auto &problem : result.problems)
             ADD_FAILURE() << when << ": " << problem;
-        for (const auto &spec : kSixTags) {
-            TagCursor cursor(*index_, spec.name);
-            const auto expected = expectedOrder(table_, spec);
-            EXPECT_EQ(walk(cursor), expected) << when << " " << spec.name;
+        for (const auto &tag : kSixTags) {
+            TagCursor cursor(*index_, tag.name);
+            const auto expected = expectedOrder(table_, tag);
+            EXPECT_EQ(walk(cursor), expected) << when << " " << tag.name;
             auto backward = walk(cursor, true);
             std::reverse(backward.begin(), backward.end());
-            EXPECT_EQ(backward, expected) << when << " " << spec.name << " backward";
+            EXPECT_EQ(backward, expected) << when << " " << tag.name << " backward";
         }
     }
 

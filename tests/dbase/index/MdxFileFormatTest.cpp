@@ -83,16 +83,16 @@ TEST_F(MdxFileFormat, HeaderTagTableAndTagHeadersSitWhereTheFormatPutsThem)
 
     struct Slot { const char *name; char type; uint8_t left, right, parent; };
     // Names form a search tree rooted at slot 1: IDX0 < IDX1 < ZED.
-    const Slot slots[] = {{"IDX1", 'C', 2, 3, 0}, {"IDX0", 'C', 0, 0, 1}, {"ZED", 'D', 0, 0, 1}};
+    const Slot tagSlots[] = {{"IDX1", 'C', 2, 3, 0}, {"IDX0", 'C', 0, 0, 1}, {"ZED", 'D', 0, 0, 1}};
     for (size_t i = 0; i < 3; ++i) {
         const size_t at = 544 + 32 * i;
-        EXPECT_EQ(f.substr(at + 4, 10), std::string(slots[i].name) + std::string(10 - strlen(slots[i].name), '\0'));
+        EXPECT_EQ(f.substr(at + 4, 10), std::string(tagSlots[i].name) + std::string(10 - strlen(tagSlots[i].name), '\0'));
         EXPECT_EQ(f[at + 15], 0x10);
-        EXPECT_EQ(static_cast<uint8_t>(f[at + 16]), slots[i].left) << slots[i].name;
-        EXPECT_EQ(static_cast<uint8_t>(f[at + 17]), slots[i].right) << slots[i].name;
-        EXPECT_EQ(static_cast<uint8_t>(f[at + 18]), slots[i].parent) << slots[i].name;
+        EXPECT_EQ(static_cast<uint8_t>(f[at + 16]), tagSlots[i].left) << tagSlots[i].name;
+        EXPECT_EQ(static_cast<uint8_t>(f[at + 17]), tagSlots[i].right) << tagSlots[i].name;
+        EXPECT_EQ(static_cast<uint8_t>(f[at + 18]), tagSlots[i].parent) << tagSlots[i].name;
         EXPECT_EQ(f[at + 19], 0x02);
-        EXPECT_EQ(f[at + 20], slots[i].type);
+        EXPECT_EQ(f[at + 20], tagSlots[i].type);
     }
     EXPECT_EQ(u32(f, 544), 4u) << "the first tag header is at page 4";
 
