@@ -80,11 +80,7 @@ protected:
 
     QStringList namesInOrder()
     {
-        StoreTable &table = store.recordTable();
-        QStringList names;
-        for (table.engine().first(); !table.engine().eof(); table.engine().next())
-            names << table.text(kCardName);
-        return names;
+        return DatabaseFixture::columnInOrder(store.recordTable(), kCardName);
     }
 
     bool sortBy(const SortBytes &sort)
@@ -164,12 +160,10 @@ TEST_F(SortContentionTest, AnExistingTagIsSelectedWhileAnotherProcessHoldsTheTab
 
     EXPECT_TRUE(messagesAfterOpen().isEmpty());
     EXPECT_EQ(store.recordTable().indexName(), QStringLiteral("IDX2"));
-    StoreTable &table = store.recordTable();
-    QStringList sports;
-    for (table.engine().first(); !table.engine().eof(); table.engine().next())
-        sports << table.text(kSport);
-    EXPECT_TRUE(std::is_sorted(sports.begin(), sports.end()));
-    EXPECT_EQ(sports.size(), int(cards.size()));
+    const QStringList sports = DatabaseFixture::columnInOrder(store.recordTable(), kSport);
+    EXPECT_EQ(sports,
+        QStringList({ "Baseball", "Baseball", "Baseball", "Baseball", "Baseball", "Basketball",
+            "Football", "Hockey" }));
     EXPECT_EQ(store.sortOrder().descriptor.sort, kBySport);
 }
 
