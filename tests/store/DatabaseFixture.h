@@ -40,6 +40,15 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // The texts of one field, record by record in the table's current order and range.
+    static QStringList columnInOrder(StoreTable &table, int position)
+    {
+        QStringList texts;
+        for (table.engine().first(); !table.engine().eof(); table.engine().next())
+            texts << table.text(position);
+        return texts;
+    }
+
     // Opens the current database expecting no message.
     void openQuietly(RecordStore &store)
     {

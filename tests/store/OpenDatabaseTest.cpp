@@ -132,12 +132,9 @@ protected:
             SortBytes { 2, false, 0, false }));
     }
 
-    QStringList namesInOrder(StoreTable &table)
+    static QStringList namesInOrder(StoreTable &table)
     {
-        QStringList names;
-        for (table.engine().first(); !table.engine().eof(); table.engine().next())
-            names << table.text(2);
-        return names;
+        return DatabaseFixture::columnInOrder(table, 2);
     }
 
     const QStringList byName { "Adams", "baker", "Mays" };
