@@ -22,11 +22,11 @@ IndexNode::IndexNode(uint32_t page, const uint8_t *block, uint32_t blockSize, in
     std::memcpy(bytes_.data(), block, blockSize);
 }
 
-int IndexNode::count() const { return static_cast<int>(get32(bytes_.data() + kNodeCount)); }
+int IndexNodeView::count() const { return static_cast<int>(get32(bytes_ + kNodeCount)); }
 
-uint32_t IndexNode::pointer(int i) const { return get32(item(i)); }
+uint32_t IndexNodeView::pointer(int i) const { return get32(item(i)); }
 
-std::string_view IndexNode::key(int i) const
+std::string_view IndexNodeView::key(int i) const
 {
     return {reinterpret_cast<const char *>(item(i) + 4), static_cast<size_t>(keyLength_)};
 }

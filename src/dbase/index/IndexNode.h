@@ -6,6 +6,29 @@
 
 namespace dbase {
 
+// Read-only access to a node's bytes where they lie (a cached block), for walks
+// that only look. Valid until the next block is read.
+class IndexNodeView
+{
+public:
+    IndexNodeView(const uint8_t *bytes, int itemLength, int keyLength)
+        : bytes_(bytes), itemLength_(itemLength), keyLength_(keyLength)
+    {
+    }
+    int count() const;
+    bool isLeaf() const { return pointer(count()) == 0; }
+    uint32_t pointer(int i) const;
+    std::string_view key(int i) const;
+    const uint8_t *data() const { return bytes_; }
+
+private:
+    const uint8_t *item(int i) const { return bytes_ + 8 + static_cast<size_t>(i) * itemLength_; }
+
+    const uint8_t *bytes_;
+    int itemLength_;
+    int keyLength_;
+};
+
 // One B-tree node as stored: a key count, then entries of a 4-byte pointer and a key.
 // In a leaf the pointer is the record number and the slot after the last entry is 0;
 // in an interior node it is a child page, the key is the largest key in that child,
@@ -19,11 +42,12 @@ public:
     IndexNode(uint32_t page, uint32_t blockSize, int itemLength, int keyLength);
 
     uint32_t page() const { return page_; }
-    int count() const;
-    bool isLeaf() const { return pointer(count()) == 0; }
+    IndexNodeView view() const { return {bytes_.data(), itemLength_, keyLength_}; }
+    int count() const { return view().count(); }
+    bool isLeaf() const { return view().isLeaf(); }
     // Entry i's pointer; pointer(count()) is the rightmost child of an interior node.
-    uint32_t pointer(int i) const;
-    std::string_view key(int i) const;
+    uint32_t pointer(int i) const { return view().pointer(i); }
+    std::string_view key(int i) const { return view().key(i); }
 
     void setCount(int n);
     void setPointer(int i, uint32_t value);

@@ -151,17 +151,22 @@ bool MdxFile::blockInFile(uint32_t page) const
     return page >= kFirstTagPage && static_cast<uint64_t>(page) + header_.pagesPerBlock <= header_.totalPages;
 }
 
-IndexNode MdxFile::node(uint32_t page, const TagHeader &tag)
+IndexNodeView MdxFile::view(uint32_t page, const TagHeader &tag)
 {
     if (!blockInFile(page))
         throw IndexError("The index file " + path() + " is damaged: page " + std::to_string(page) +
                          " is outside the file");
     const auto &block = file_.block(page, header_.blockSize);
-    IndexNode node(page, block.data(), header_.blockSize, tag.itemLength, tag.keyLength);
+    const IndexNodeView node(block.data(), tag.itemLength, tag.keyLength);
     if (node.count() < 0 || node.count() > tag.keysPerNode)
         throw IndexError("The index file " + path() + " is damaged: page " + std::to_string(page) +
                          " claims " + std::to_string(get32(block.data())) + " keys");
     return node;
+}
+
+IndexNode MdxFile::node(uint32_t page, const TagHeader &tag)
+{
+    return IndexNode(page, view(page, tag).data(), header_.blockSize, tag.itemLength, tag.keyLength);
 }
 
 IndexNode MdxFile::newNode(uint32_t page, const TagHeader &tag) const

@@ -53,6 +53,8 @@ public:
     void markStaleOnDisk();
 
     IndexNode node(uint32_t page, const TagHeader &tag);
+    // The node in the block cache, checked like node(); valid until the next block read.
+    IndexNodeView view(uint32_t page, const TagHeader &tag);
     IndexNode newNode(uint32_t page, const TagHeader &tag) const;
     void writeNode(const IndexNode &node);
     // Consecutive blocks from firstPage in one write, bypassing the cache (for bulk builds).

@@ -209,21 +209,8 @@ uint64_t TagCursor::count()
 {
     Session s(index_, tagName_);
     TagTree &tree = s.tree;
-    TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
-    const uint64_t bound = entryBound();
-    uint64_t counted = 0;
-    while (tree.settle(path)) {
-        const IndexNode leaf = tree.node(path.back().page);
-        int i = path.back().index;
-        for (; i < leaf.count(); ++i) {
-            if (end_ && tree.compareKeys(leaf.key(i), *end_) > 0)
-                return counted;
-            if (++counted > bound)
-                throw IndexError("The index file " + index_.path() + " is damaged: a tag's tree loops");
-        }
-        path.back().index = i;
-    }
-    return counted;
+    const TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
+    return tree.countFrom(path, end_, entryBound());
 }
 
 } // namespace dbase

@@ -127,6 +127,67 @@ bool TagTree::settle(Path &path)
     return false;
 }
 
+struct TagTree::Count
+{
+    const std::optional<std::string> &end;
+    uint64_t bound;
+    size_t leafDepth;
+    uint64_t entries = 0;
+    uint64_t nodes = 0;
+    bool done = false;
+};
+
+uint64_t TagTree::countFrom(const Path &start, const std::optional<std::string> &end, uint64_t bound)
+{
+    if (start.empty())
+        return 0;
+    Count count{end, bound, start.size() - 1};
+    countLeaf(file_.view(start.back().page, header_), start.back().index, false, count);
+    // Then the subtrees right of the path, nearest first.
+    for (size_t level = start.size() - 1; level-- > 0 && !count.done;) {
+        const IndexNode parent = node(start[level].page);
+        for (int child = start[level].index + 1; child <= parent.count() && !count.done; ++child) {
+            // An interior key is the largest key of its child; the rightmost child has none.
+            const bool allIn = !end || (child < parent.count() && compareKeys(parent.key(child), *end) <= 0);
+            countSubtree(parent.pointer(child), level + 1, allIn, count);
+        }
+    }
+    return count.entries;
+}
+
+void TagTree::countSubtree(uint32_t page, size_t depth, bool allInRange, Count &count)
+{
+    if (++count.nodes > count.bound)
+        throw IndexError("The index file " + file_.path() + " is damaged: a tag's tree loops");
+    const IndexNodeView looked = file_.view(page, header_);
+    if (looked.isLeaf() != (depth == count.leafDepth))
+        throw IndexError("The index file " + file_.path() + " is damaged: a tag's leaves are not at one depth");
+    if (looked.isLeaf()) {
+        countLeaf(looked, 0, allInRange, count);
+        return;
+    }
+    // Interior nodes are copied: reading the children may evict the cached block.
+    const IndexNode n = node(page);
+    for (int child = 0; child <= n.count() && !count.done; ++child) {
+        const bool allIn = allInRange || (child < n.count() && compareKeys(n.key(child), *count.end) <= 0);
+        countSubtree(n.pointer(child), depth + 1, allIn, count);
+    }
+}
+
+void TagTree::countLeaf(const IndexNodeView &leaf, int from, bool allInRange, Count &count)
+{
+    int to = leaf.count();
+    if (!allInRange && count.end && to > from && compareKeys(leaf.key(to - 1), *count.end) > 0) {
+        to = from;
+        while (to < leaf.count() && compareKeys(leaf.key(to), *count.end) <= 0)
+            ++to;
+        count.done = true;
+    }
+    count.entries += uint64_t(std::max(0, to - from));
+    if (count.entries > count.bound)
+        throw IndexError("The index file " + file_.path() + " is damaged: a tag's tree loops");
+}
+
 bool TagTree::next(Path &path)
 {
     Path moved = path;

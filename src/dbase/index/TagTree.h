@@ -63,6 +63,11 @@ public:
     bool prior(Path &path);
     // Puts a past-the-leaf path on the next entry; false when there is none.
     bool settle(Path &path);
+    // Entries from a path's position to the end of the tree, or up to the last entry
+    // not past `end` (compared as compareKeys does). Reads every node at most once and
+    // compares keys only in the leaves the end falls in. Throws on more than `bound`
+    // nodes or entries (a damaged tree).
+    uint64_t countFrom(const Path &start, const std::optional<std::string> &end, uint64_t bound);
     IndexEntry entry(const Path &path);
     IndexNode node(uint32_t page) { return file_.node(page, header_); }
 
@@ -71,6 +76,9 @@ private:
     bool reaches(std::string_view key, const Target &t, RecNoOf recNoOf);
     uint32_t lastRecNo(uint32_t page);
     void descendEdge(Path &path, uint32_t page, bool toLast);
+    struct Count;
+    void countSubtree(uint32_t page, size_t depth, bool allInRange, Count &count);
+    void countLeaf(const IndexNodeView &leaf, int from, bool allInRange, Count &count);
     void setMax(const Path &path, int level, std::string_view key);
     void storeSplitting(Path &path, int level, IndexNode node);
     void removeChild(Path &path, int level);
