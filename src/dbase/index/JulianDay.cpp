@@ -17,9 +17,10 @@ bool isValid(int year, int month, int day)
     return day <= length;
 }
 
+// Date parts have at most four digits; longer runs are refused before they overflow.
 bool readNumber(std::string_view text, int &value)
 {
-    if (text.empty())
+    if (text.empty() || text.size() > 4)
         return false;
     value = 0;
     for (char c : text) {

@@ -75,6 +75,8 @@ TEST(KeyEncoding, DatesAreJulianDayDoubles)
     EXPECT_FALSE(julian::fromStored("20230229"));
     EXPECT_FALSE(julian::fromStored("        "));
     EXPECT_EQ(julian::fromLiteral("12/31/3099"), julian::fromYmd(3099, 12, 31));
+    EXPECT_FALSE(julian::fromLiteral("690000800123/1/2000")); // found by fuzzing: overflowed
+    EXPECT_FALSE(julian::fromLiteral("1/00000000031/2000"));
 }
 
 TEST(KeyEncoding, CharacterKeysCompareBytewiseAndByPrefix)
