@@ -2,9 +2,11 @@
 
 #include "dbase/Error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,9 +44,11 @@ File::~File()
 }
 
 File::File(File &&other) noexcept
-    : m_fd(other.m_fd), m_readOnly(other.m_readOnly), m_path(std::move(other.m_path))
+    : m_fd(other.m_fd), m_map(other.m_map), m_mapStart(other.m_mapStart), m_mapLength(other.m_mapLength),
+      m_readOnly(other.m_readOnly), m_path(std::move(other.m_path))
 {
     other.m_fd = -1;
+    other.m_map = nullptr;
 }
 
 File &File::operator=(File &&other) noexcept
@@ -52,15 +56,20 @@ File &File::operator=(File &&other) noexcept
     if (this != &other) {
         close();
         m_fd = other.m_fd;
+        m_map = other.m_map;
+        m_mapStart = other.m_mapStart;
+        m_mapLength = other.m_mapLength;
         m_readOnly = other.m_readOnly;
         m_path = std::move(other.m_path);
         other.m_fd = -1;
+        other.m_map = nullptr;
     }
     return *this;
 }
 
 void File::close()
 {
+    unmap();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
@@ -121,6 +130,45 @@ void File::sync()
 {
     if (m_fd >= 0 && !m_readOnly && ::fsync(m_fd) != 0)
         throw Error(ErrorKind::Io, systemMessage("Cannot flush", m_path));
+}
+
+void File::unmap()
+{
+    if (m_map)
+        ::munmap(m_map, m_mapLength);
+    m_map = nullptr;
+    m_mapLength = 0;
+}
+
+void File::writeMapped(uint64_t offset, const void *data, size_t n)
+{
+    constexpr uint64_t kPage = 4096;
+    constexpr size_t kStep = 8u << 20;
+    if (!m_map || offset < m_mapStart || offset + n > m_mapStart + m_mapLength) {
+        unmap();
+        const uint64_t start = offset / kPage * kPage;
+        const size_t length = std::max<size_t>(kStep, size_t(offset + n - start));
+        if (size() < start + length)
+            truncate(start + length);
+        void *map = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, off_t(start));
+        if (map == MAP_FAILED) {
+            // Without a mapping the plain write still keeps every record.
+            write(offset, data, n);
+            return;
+        }
+        m_map = static_cast<char *>(map);
+        m_mapStart = start;
+        m_mapLength = length;
+    }
+    std::memcpy(m_map + (offset - m_mapStart), data, n);
+}
+
+void File::endMapped(uint64_t fileEnd)
+{
+    if (!m_map)
+        return;
+    unmap();
+    truncate(fileEnd);
 }
 
 bool File::tryLock(uint64_t start, uint64_t length, bool exclusive)

@@ -37,12 +37,25 @@ public:
     void truncate(uint64_t size);
     void sync();
 
+    // Writes through a shared writable mapping of the file's tail: each store is
+    // in the page cache at once, so a killed process loses nothing, without a
+    // system call per call. The file grows ahead in steps; endMapped(fileEnd)
+    // drops the mapping and cuts the file back to fileEnd.
+    void writeMapped(uint64_t offset, const void *data, size_t n);
+    void endMapped(uint64_t fileEnd);
+    bool isMapped() const { return m_map != nullptr; }
+
     // Never waits: false when another open file holds a conflicting lock.
     bool tryLock(uint64_t start, uint64_t length, bool exclusive);
     void unlock(uint64_t start, uint64_t length);
 
 private:
+    void unmap();
+
     int m_fd = -1;
+    char *m_map = nullptr;
+    uint64_t m_mapStart = 0;
+    size_t m_mapLength = 0;
     bool m_readOnly = false;
     std::string m_path;
 };

@@ -105,7 +105,8 @@ TEST_F(NavigationTest, EditCancelRestoresAndMovingPostsChanges)
 
 TEST_F(NavigationTest, ChangesToJustAppendedRecordsSurviveTheAppendBatch)
 {
-    // Exclusive use batches appends; edits and deletes of batched records must win.
+    // Exclusive appends go through a mapping of the file's tail; edits and
+    // deletes of those records must win, and close leaves no tail behind.
     appendSample(table, "f", 1);
     table.edit();
     table.setString(kName, "f edited");
@@ -114,6 +115,10 @@ TEST_F(NavigationTest, ChangesToJustAppendedRecordsSurviveTheAppendBatch)
     table.deleteRecord();
     appendSample(table, "h", 1, "memo of h");
     table.close();
+    const std::string bytes = readFile(path);
+    const DbfHeader header = DbfHeader::parse(bytes, bytes.size(), path);
+    EXPECT_EQ(bytes.size(), header.headerLength + 8u * header.recordLength + 1);
+    EXPECT_EQ(bytes.back(), '\x1a');
     table.open(path, false);
     EXPECT_EQ(namesForward(table), (std::vector<std::string> {"a", "b", "c", "d", "e", "f edited", "h"}));
     table.last();
