@@ -148,11 +148,13 @@ void File::writeMapped(uint64_t offset, const void *data, size_t n)
         unmap();
         const uint64_t start = offset / kPage * kPage;
         const size_t length = std::max<size_t>(kStep, size_t(offset + n - start));
-        if (size() < start + length)
-            truncate(start + length);
-        void *map = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, off_t(start));
+        // Real blocks, not a sparse hole: a store into a hole on a full disk would
+        // kill the process instead of failing the write cleanly.
+        void *map = ::fallocate(m_fd, 0, off_t(start), off_t(length)) == 0
+                        ? ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, off_t(start))
+                        : MAP_FAILED;
         if (map == MAP_FAILED) {
-            // Without a mapping the plain write still keeps every record.
+            // The plain write keeps every record too, and reports a full disk as an error.
             write(offset, data, n);
             return;
         }

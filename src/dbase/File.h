@@ -39,7 +39,7 @@ public:
 
     // Writes through a shared writable mapping of the file's tail: each store is
     // in the page cache at once, so a killed process loses nothing, without a
-    // system call per call. The file grows ahead in steps; endMapped(fileEnd)
+    // system call per call. The file grows ahead in allocated steps; endMapped(fileEnd)
     // drops the mapping and cuts the file back to fileEnd.
     void writeMapped(uint64_t offset, const void *data, size_t n);
     void endMapped(uint64_t fileEnd);
