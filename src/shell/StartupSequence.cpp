@@ -4,21 +4,12 @@
 #include "shell/Interaction.h"
 #include "shell/LoginPrompt.h"
 #include "shell/PublicFolderSetup.h"
+#include "shell/RunHook.h"
 #include "shell/ShutdownMarker.h"
 #include "shell/SystemOptionsFile.h"
 #include "shell/UserOptionsFile.h"
 
 namespace zendrova {
-
-namespace {
-
-void call(const std::function<void()> &hook)
-{
-    if (hook)
-        hook();
-}
-
-} // namespace
 
 StartupSequence::StartupSequence(AppState &state, StartupHooks hooks)
     : m_state(state)
@@ -37,7 +28,7 @@ QString StartupSequence::accountDisabledText()
 
 bool StartupSequence::start()
 {
-    call(m_hooks.showSplash);
+    runHook(m_hooks.showSplash);
 
     const bool optionsFound = SystemOptionsFile::read(m_state);
     m_state.userFolder = m_state.publicFolder();
@@ -50,19 +41,19 @@ bool StartupSequence::start()
             showMessage(MessageKind::Error,
                 result == LoginResult::AccountDisabled ? accountDisabledText()
                                                        : incorrectLoginText());
-            call(m_hooks.closeSplash);
+            runHook(m_hooks.closeSplash);
             m_phase = Phase::LoginFailed;
             return false;
         }
     }
 
     loadUserSettings();
-    call(m_hooks.createOwnerWindow);
-    call(m_hooks.readReminders);
-    call(m_hooks.createMainWindow);
-    call(m_hooks.closeSplash);
+    runHook(m_hooks.createOwnerWindow);
+    runHook(m_hooks.readReminders);
+    runHook(m_hooks.createMainWindow);
+    runHook(m_hooks.closeSplash);
     if (m_state.userOptions.displayTips)
-        call(m_hooks.showTips);
+        runHook(m_hooks.showTips);
     m_phase = Phase::Running;
     return true;
 }
@@ -72,7 +63,7 @@ void StartupSequence::loadUserSettings()
     // The database folder starts as the user folder settled by the login.
     m_state.databaseFolder = m_state.userFolder;
     UserOptionsFile::read(m_state);
-    call(m_hooks.loadUserLists);
+    runHook(m_hooks.loadUserLists);
     m_state.captions.load(m_state.userFolder);
     m_state.dateFormats.load(m_state.userFolder);
 }
@@ -82,9 +73,9 @@ void StartupSequence::activated()
     if (m_phase != Phase::Running || m_activated)
         return;
     m_activated = true;
-    call(m_hooks.focusMainWindow);
+    runHook(m_hooks.focusMainWindow);
     if (!ShutdownMarker::lastRunWasClean(m_state.userFolder))
-        call(m_hooks.beep);
+        runHook(m_hooks.beep);
     ShutdownMarker::checkAtStartUp(m_state.userFolder, m_state.productName);
 }
 
@@ -92,10 +83,10 @@ void StartupSequence::mainWindowDestroyed()
 {
     if (m_phase != Phase::Running)
         return;
-    call(m_hooks.writeMainWindowFiles);
+    runHook(m_hooks.writeMainWindowFiles);
     SystemOptionsFile::write(m_state);
     UserOptionsFile::write(m_state);
-    call(m_hooks.writeReportDefinitions);
+    runHook(m_hooks.writeReportDefinitions);
     m_phase = Phase::MainWindowClosed;
 }
 
@@ -104,7 +95,7 @@ void StartupSequence::ownerClosed()
     mainWindowDestroyed();
     if (m_phase != Phase::MainWindowClosed)
         return;
-    call(m_hooks.closeSharedTables);
+    runHook(m_hooks.closeSharedTables);
     m_phase = Phase::OwnerClosed;
 }
 
@@ -113,8 +104,8 @@ void StartupSequence::finish()
     ownerClosed();
     if (m_phase != Phase::OwnerClosed)
         return;
-    call(m_hooks.writeReminders);
-    call(m_hooks.saveUserLists);
+    runHook(m_hooks.writeReminders);
+    runHook(m_hooks.saveUserLists);
     ShutdownMarker::writeClean(m_state.userFolder);
     m_phase = Phase::Ended;
 }

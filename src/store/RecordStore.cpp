@@ -2,22 +2,13 @@
 
 #include "shell/AppState.h"
 #include "shell/Interaction.h"
+#include "shell/RunHook.h"
 #include "store/DatabaseCatalog.h"
 #include "store/RecordTableSort.h"
 #include "store/TableOpening.h"
 #include "store/TableTemplates.h"
 
 namespace zendrova {
-
-namespace {
-
-void call(const std::function<void()> &hook)
-{
-    if (hook)
-        hook();
-}
-
-} // namespace
 
 QString RecordStore::catalogFailureText()
 {
@@ -131,7 +122,7 @@ bool RecordStore::openRecordTable()
         m_sortTarget->refreshIndexDefinitions();
         m_sort.readSortFile(m_state.databaseFolder, m_state.currentTableFile);
         applySort();
-        call(loadSavedFilter);
+        runHook(loadSavedFilter);
     } else if (!createRecordTable()) {
         return false;
     }
@@ -168,7 +159,7 @@ bool RecordStore::createRecordTable()
         return false;
     }
     m_sortTarget->refreshIndexDefinitions();
-    call(clearFilter);
+    runHook(clearFilter);
     applySort();
     return true;
 }

@@ -1,10 +1,10 @@
 #include "dbase/szdd/Szdd.h"
 
+#include "dbase/File.h"
+
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace dbase {
 
@@ -21,32 +21,6 @@ constexpr std::size_t kMaxRatio = 9;
 uint32_t readLe32(const unsigned char *p)
 {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-bool readWholeFile(const std::string &path, std::string &out)
-{
-    std::FILE *f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
-    std::array<char, 65536> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0)
-        out.append(buffer.data(), n);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
-    return ok;
-}
-
-bool writeAll(int fd, const char *data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0)
-            return false;
-        data += n;
-        size -= std::size_t(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -105,26 +79,27 @@ std::string expandSzdd(const void *data, std::size_t size)
 
 bool copyFileExpanding(const std::string &source, const std::string &target)
 {
-    std::string content;
-    if (!readWholeFile(source, content))
-        return false;
-    if (isSzdd(content.data(), content.size())) {
-        try {
-            content = expandSzdd(content.data(), content.size());
-        } catch (const SzddError &) {
-            return false;
-        }
-    }
     const std::string temporary = target + ".part";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    const bool written = writeAll(fd, content.data(), content.size()) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+    try {
+        std::string content;
+        {
+            const File in(source, File::Mode::ReadOnly);
+            content.resize(size_t(in.size()));
+            content.resize(in.readSome(0, content.data(), content.size()));
+        }
+        if (isSzdd(content.data(), content.size()))
+            content = expandSzdd(content.data(), content.size());
+        File out(temporary, File::Mode::Create);
+        out.write(0, content.data(), content.size());
+        out.sync();
+        out.close();
+        if (std::rename(temporary.c_str(), target.c_str()) != 0)
+            throw Error(ErrorKind::Io, "Cannot rename " + temporary);
+        return true;
+    } catch (const Error &) {
         std::remove(temporary.c_str());
         return false;
     }
-    return true;
 }
 
 } // namespace dbase

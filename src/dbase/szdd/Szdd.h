@@ -1,17 +1,18 @@
 #pragma once
 
+#include "dbase/Error.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 namespace dbase {
 
 // Files shipped in the old Windows "LZ" (SZDD) compressed form.
-class SzddError : public std::runtime_error
+class SzddError : public Error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SzddError(const std::string &message) : Error(ErrorKind::Corrupt, message) {}
 };
 
 bool isSzdd(const void *data, std::size_t size);
