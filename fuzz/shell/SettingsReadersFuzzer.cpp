@@ -1,11 +1,11 @@
 // Feeds arbitrary bytes to every settings decoder. Besides never crashing or
 // reading out of bounds, whatever a decoder accepts must survive a round trip.
-#include "shell/ByteWriter.h"
-#include "shell/ColorSchemeFile.h"
-#include "shell/SystemOptionsFile.h"
-#include "shell/TUserList.h"
-#include "shell/UserOptionsFile.h"
-#include "shell/WindowPlacementFile.h"
+#include "common/ByteWriter.h"
+#include "common/ColorSchemeFile.h"
+#include "common/SystemOptionsFile.h"
+#include "common/TUserList.h"
+#include "common/UserOptionsFile.h"
+#include "common/WindowPlacementFile.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include "editors/Calculator.h"
 
-#include "editors/Real48.h"
+#include "common/Real48.h"
 
 #include <cstdio>
 #include <cstdlib>

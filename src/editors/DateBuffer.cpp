@@ -1,7 +1,7 @@
 #include "editors/DateBuffer.h"
 
-#include "editors/Clock.h"
-#include "editors/DateSerial.h"
+#include "common/Clock.h"
+#include "common/DateSerial.h"
 #include "editors/DateText.h"
 
 #include <QStringList>

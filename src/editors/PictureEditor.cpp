@@ -2,7 +2,7 @@
 
 #include "editors/PictureBytes.h"
 #include "editors/PictureFile.h"
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "editors/PictureFile.h"
 
 #include "editors/PictureBytes.h"
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,7 +1,7 @@
 #include "mainwin/MainWindowModel.h"
 
-#include "shell/AppState.h"
-#include "shell/WindowPlacementFile.h"
+#include "common/AppState.h"
+#include "common/WindowPlacementFile.h"
 #include "store/RecordStore.h"
 
 #include <algorithm>

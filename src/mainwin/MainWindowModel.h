@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/WindowPlacement.h"
+#include "common/WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QString>

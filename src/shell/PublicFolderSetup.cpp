@@ -1,8 +1,8 @@
 #include "shell/PublicFolderSetup.h"
 
-#include "shell/AppState.h"
-#include "shell/FileLookup.h"
-#include "shell/Interaction.h"
+#include "common/AppState.h"
+#include "common/FileLookup.h"
+#include "common/Interaction.h"
 
 #include <QDir>
 

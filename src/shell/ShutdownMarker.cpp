@@ -1,8 +1,8 @@
 #include "shell/ShutdownMarker.h"
 
-#include "shell/FileLookup.h"
-#include "shell/Interaction.h"
-#include "shell/WholeFile.h"
+#include "common/FileLookup.h"
+#include "common/Interaction.h"
+#include "common/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

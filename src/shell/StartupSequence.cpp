@@ -1,13 +1,13 @@
 #include "shell/StartupSequence.h"
 
-#include "shell/AppState.h"
-#include "shell/Interaction.h"
-#include "shell/LoginPrompt.h"
+#include "common/AppState.h"
+#include "common/Interaction.h"
+#include "common/LoginPrompt.h"
 #include "shell/PublicFolderSetup.h"
-#include "shell/RunHook.h"
+#include "common/RunHook.h"
 #include "shell/ShutdownMarker.h"
-#include "shell/SystemOptionsFile.h"
-#include "shell/UserOptionsFile.h"
+#include "common/SystemOptionsFile.h"
+#include "common/UserOptionsFile.h"
 
 namespace zendrova {
 

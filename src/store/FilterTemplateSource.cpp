@@ -1,6 +1,6 @@
 #include "store/FilterTemplateSource.h"
 
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 
 namespace zendrova {
 

@@ -2,8 +2,8 @@
 #include "dbase/Table.h"
 #include "dbase/TableFamily.h"
 #include "store/ListEditor.h"
-#include "shell/Interaction.h"
-#include "store/WaitCursor.h"
+#include "common/Interaction.h"
+#include "common/WaitCursor.h"
 
 #include <QDir>
 

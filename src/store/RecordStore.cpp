@@ -1,8 +1,8 @@
 #include "store/RecordStore.h"
 
-#include "shell/AppState.h"
-#include "shell/Interaction.h"
-#include "shell/RunHook.h"
+#include "common/AppState.h"
+#include "common/Interaction.h"
+#include "common/RunHook.h"
 #include "store/DatabaseCatalog.h"
 #include "store/RecordTableSort.h"
 #include "store/TableOpening.h"

@@ -1,6 +1,6 @@
 #include "store/SortFile.h"
 
-#include "shell/WholeFile.h"
+#include "common/WholeFile.h"
 
 namespace zendrova {
 

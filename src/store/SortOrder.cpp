@@ -1,6 +1,6 @@
 #include "store/SortOrder.h"
 
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 #include "store/SortFile.h"
 
 namespace zendrova {

@@ -1,7 +1,7 @@
 #include "store/StoreTable.h"
 
 #include "dbase/Cp1252.h"
-#include "shell/FileLookup.h"
+#include "common/FileLookup.h"
 
 #include <QFile>
 

@@ -3,8 +3,8 @@
 #include "store/EngineTable.h"
 
 #include "dbase/szdd/Szdd.h"
-#include "shell/FileLookup.h"
-#include "shell/Interaction.h"
+#include "common/FileLookup.h"
+#include "common/Interaction.h"
 #include "store/StoreTable.h"
 
 #include <QFileInfo>

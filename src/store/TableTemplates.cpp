@@ -1,7 +1,7 @@
 #include "store/TableTemplates.h"
 
 #include "store/EngineTable.h"
-#include "shell/FileLookup.h"
+#include "common/FileLookup.h"
 #include "store/StoreTable.h"
 #include "store/TableIndex.h"
 

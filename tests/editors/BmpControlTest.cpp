@@ -2,7 +2,7 @@
 #include "PictureTestSupport.h"
 #include "support/ScriptedInteraction.h"
 
-#include "editors/HelpTopic.h"
+#include "common/HelpTopic.h"
 #include "editors/PictureBytes.h"
 #include "editors/ScreenGrab.h"
 #include "editors/ui/TBmpControl.h"

@@ -1,5 +1,5 @@
 #include "EditorTestSupport.h"
-#include "editors/DateSerial.h"
+#include "common/DateSerial.h"
 #include "editors/ui/TDateEdit.h"
 #include "support/ScriptedInteraction.h"
 

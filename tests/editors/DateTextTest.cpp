@@ -1,7 +1,7 @@
 #include "editors/DateBuffer.h"
-#include "editors/DateSerial.h"
+#include "common/DateSerial.h"
 #include "editors/DateText.h"
-#include "editors/Real48.h"
+#include "common/Real48.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/Clock.h"
+#include "common/Clock.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

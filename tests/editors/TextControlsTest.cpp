@@ -1,7 +1,7 @@
 #include "EditorTestSupport.h"
 #include "editors/ui/TDirEdit.h"
 #include "editors/ui/TEditButton.h"
-#include "editors/ui/TEditMenu.h"
+#include "common/ui/TEditMenu.h"
 #include "editors/ui/TFilterEdit.h"
 #include "support/ScriptedInteraction.h"
 

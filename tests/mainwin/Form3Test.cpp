@@ -2,7 +2,7 @@
 #include "support/ScriptedInteraction.h"
 
 #include "mainwin/ui/TForm3.h"
-#include "shell/WindowPlacementFile.h"
+#include "common/WindowPlacementFile.h"
 #include "store/RecordStore.h"
 
 #include <QPointer>

@@ -1,11 +1,11 @@
-#include "InstallationFixture.h"
-#include "ScriptedLoginPrompt.h"
+#include "support/InstallationFixture.h"
+#include "support/ScriptedLoginPrompt.h"
 #include "support/ScriptedInteraction.h"
 
 #include "shell/PublicFolderSetup.h"
 #include "shell/ShutdownMarker.h"
 #include "shell/StartupSequence.h"
-#include "shell/UserOptionsFile.h"
+#include "common/UserOptionsFile.h"
 
 #include <gtest/gtest.h>
 

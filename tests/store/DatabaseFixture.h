@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/AppState.h"
+#include "common/AppState.h"
 #include "store/RecordStore.h"
 
 #include <QDir>

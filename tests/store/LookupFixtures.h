@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dbase/Table.h"
-#include "shell/AppState.h"
+#include "common/AppState.h"
 #include "store/LookupList.h"
 
 #include <QDir>

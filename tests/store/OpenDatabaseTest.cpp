@@ -8,7 +8,7 @@
 #include "store/RecordStore.h"
 #include "store/TableOpening.h"
 
-#include "shell/FileLookup.h"
+#include "common/FileLookup.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

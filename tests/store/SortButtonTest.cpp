@@ -1,6 +1,6 @@
 #include "StoreFixtures.h"
-#include "editors/HelpTopic.h"
-#include "store/ui/TNoFocusBitBtn.h"
+#include "common/HelpTopic.h"
+#include "common/ui/TNoFocusBitBtn.h"
 #include "store/ui/TSortButton.h"
 #include "support/ScriptedInteraction.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CaptionList.h"
+#include "common/CaptionList.h"
 #include "store/FieldModel.h"
 
 #include <QStringList>

@@ -50,9 +50,12 @@ std::optional<QString> ScriptedInteraction::inputText(const QString &caption, co
         ADD_FAILURE() << "unexpected input box: " << caption.toStdString();
         return std::nullopt;
     }
-    std::optional<QString> answer = std::move(m_inputs.front());
+    // Copied out as text and flag: GCC 12 misreads a moved-from optional<QString>
+    // as uninitialised.
+    const bool given = m_inputs.front().has_value();
+    const QString text = m_inputs.front().value_or(QString());
     m_inputs.pop_front();
-    return answer;
+    return given ? std::optional<QString>(text) : std::nullopt;
 }
 
 QString ScriptedInteraction::nextFile(const QString &caption)

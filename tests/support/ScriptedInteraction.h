@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,9 +1,9 @@
 #include "editors/ui/TBmpControl.h"
 
-#include "editors/HelpTopic.h"
+#include "common/HelpTopic.h"
 #include "editors/ScreenGrab.h"
 #include "editors/ui/TCaptureForm.h"
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

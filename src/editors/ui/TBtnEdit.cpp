@@ -2,7 +2,7 @@
 
 #include "editors/ui/EditAlignment.h"
 #include "editors/ui/TEditButton.h"
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "editors/ui/TCalcDlg.h"
 
-#include "editors/ui/DialogButtons.h"
+#include "common/ui/DialogButtons.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "editors/ui/TDateEdit.h"
 
-#include "editors/Clock.h"
-#include "editors/HelpTopic.h"
+#include "common/Clock.h"
+#include "common/HelpTopic.h"
 #include "editors/PopupPlacement.h"
 #include "editors/ui/TfrmCalPop.h"
 

@@ -1,7 +1,7 @@
 #include "editors/ui/TDirEdit.h"
 
 #include "editors/FolderCheck.h"
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 
 #include <QDir>
 #include <QFocusEvent>

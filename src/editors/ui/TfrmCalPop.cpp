@@ -1,7 +1,7 @@
 #include "editors/ui/TfrmCalPop.h"
 
-#include "editors/Clock.h"
-#include "editors/ui/DialogButtons.h"
+#include "common/Clock.h"
+#include "common/ui/DialogButtons.h"
 #include "editors/ui/TDateEdit.h"
 
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "shell/ui/ProgramEntry.h"
 
-#include "shell/AppState.h"
+#include "common/AppState.h"
 #include "shell/ui/ProgramWindows.h"
-#include "shell/ui/WidgetInteraction.h"
-#include "shell/ui/WidgetLoginPrompt.h"
+#include "common/ui/WidgetInteraction.h"
+#include "common/ui/WidgetLoginPrompt.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "shell/ui/ProgramWindows.h"
 
 #include "mainwin/ui/TForm3.h"
-#include "shell/AppState.h"
+#include "common/AppState.h"
 #include "shell/ui/TAboutBox.h"
 #include "shell/ui/TMainDlg.h"
 #include "store/RecordStore.h"

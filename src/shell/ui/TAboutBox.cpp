@@ -1,6 +1,6 @@
 #include "shell/ui/TAboutBox.h"
 
-#include "shell/AppState.h"
+#include "common/AppState.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "shell/ui/TMainDlg.h"
 
-#include "shell/AppState.h"
+#include "common/AppState.h"
 
 #include <QCloseEvent>
 

@@ -1,7 +1,7 @@
 #include "store/ui/LookupMenuActions.h"
 
-#include "editors/ui/TEditMenu.h"
-#include "shell/AppState.h"
+#include "common/ui/TEditMenu.h"
+#include "common/AppState.h"
 #include "store/ui/TListDlg.h"
 #include "store/ui/TLookup.h"
 

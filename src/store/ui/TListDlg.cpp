@@ -1,6 +1,6 @@
 #include "store/ui/TListDlg.h"
 
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -2,8 +2,8 @@
 
 #include "dbase/Error.h"
 #include "dbase/TableFamily.h"
-#include "shell/AppState.h"
-#include "shell/Interaction.h"
+#include "common/AppState.h"
+#include "common/Interaction.h"
 
 #include <QDir>
 #include <QFocusEvent>

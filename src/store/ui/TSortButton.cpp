@@ -1,8 +1,8 @@
 #include "store/ui/TSortButton.h"
 
-#include "editors/HelpTopic.h"
+#include "common/HelpTopic.h"
 #include "store/ui/MenuFill.h"
-#include "store/ui/TNoFocusBitBtn.h"
+#include "common/ui/TNoFocusBitBtn.h"
 
 #include <QMenu>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "store/ui/TSortDlg.h"
 
-#include "shell/Interaction.h"
+#include "common/Interaction.h"
 #include "store/SortChange.h"
 
 #include <QButtonGroup>

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "common/CaptionList.h"
+#include "common/DateFormatList.h"
+#include "common/SystemOptions.h"
+#include "common/UserOptions.h"
+
+#include <QString>
+
+namespace zendrova {
+
+enum class AccessLevel : int { ReadAndWrite = 1, ReadOnly = 2, None = 3 };
+
+// The process-wide values of one run: folders, the logged-in user, the option
+// values and the caption and date format lists. Folders are joined with "/";
+// Qt maps it to the platform's separator.
+class AppState
+{
+public:
+    static inline const QString kPublicFolderName = QStringLiteral("DATA");
+    static inline const QString kBackupFolderName = QStringLiteral("BACKUP");
+    static inline const QString kDefaultTableFile = QStringLiteral("data.dbf");
+    static inline const QString kSupervisorName = QStringLiteral("Supervisor");
+    static inline const QString kProductName = QStringLiteral("Zendrova");
+    static inline const QString kVersionText = QStringLiteral("Version 2.0 (32-bit)");
+
+    AppState() = default;
+    explicit AppState(const QString &programFolder) { setProgramFolder(programFolder); }
+
+    // Sets the program folder (without a trailing separator) and starts the data
+    // directory there, with the user and database folders in its public folder.
+    void setProgramFolder(const QString &folder);
+
+    // data directory + "/DATA"
+    QString publicFolder() const;
+    // Compares ignoring case and redundant separators.
+    bool isPublicFolder(const QString &path) const;
+    // Editing is refused: read-only access to a database in the public folder.
+    bool isReadOnlyMode() const;
+    // The system options ask for a login at start-up.
+    bool loginRequired() const;
+
+    QString programFolder;
+    QString dataDirectory;
+    QString userFolder;
+    QString databaseFolder;
+    QString currentTableFile = kDefaultTableFile;
+
+    QString supervisorPassword;
+    QString userName;
+    bool isSupervisor = false;
+    AccessLevel accessLevel = AccessLevel::ReadAndWrite;
+
+    QString productName = kProductName;
+    QString versionText = kVersionText;
+
+    SystemOptions systemOptions;
+    UserOptions userOptions;
+    CaptionList captions;
+    DateFormatList dateFormats;
+};
+
+} // namespace zendrova

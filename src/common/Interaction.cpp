@@ -1,0 +1,55 @@
+#include "common/Interaction.h"
+
+namespace zendrova {
+
+namespace {
+
+// Used until the program installs its widget implementation: answers like a
+// user who declines everything, so nothing destructive happens unattended.
+class SilentInteraction final : public Interaction
+{
+public:
+    Answer message(MessageKind, const QString &, MessageButtons buttons, int) override
+    {
+        return buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
+    }
+    std::optional<QString> inputText(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString folderName(const QString &, const QString &) override { return {}; }
+    void showHelp(int) override {}
+};
+
+SilentInteraction silent;
+Interaction *installed = &silent;
+
+} // namespace
+
+Interaction::~Interaction() = default;
+
+Interaction &Interaction::current()
+{
+    return *installed;
+}
+
+Interaction *Interaction::install(Interaction *replacement)
+{
+    Interaction *previous = installed;
+    installed = replacement ? replacement : &silent;
+    return previous;
+}
+
+Answer showMessage(MessageKind kind, const QString &text, MessageButtons buttons, int helpContext)
+{
+    return Interaction::current().message(kind, text, buttons, helpContext);
+}
+
+bool askYesNo(MessageKind kind, const QString &text)
+{
+    return showMessage(kind, text, MessageButtons::YesNo) == Answer::Yes;
+}
+
+} // namespace zendrova

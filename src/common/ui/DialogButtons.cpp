@@ -1,0 +1,36 @@
+#include "common/ui/DialogButtons.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace zendrova {
+
+QIcon dialogGlyph(DialogGlyph glyph)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (glyph == DialogGlyph::Check) {
+        p.setPen(QPen(QColor(0, 128, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+    } else {
+        p.setPen(QPen(QColor(192, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    }
+    return QIcon(pixmap);
+}
+
+QPushButton *popupButton(QWidget *parent, const QString &objectName, const QRect &geometry)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(objectName);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace zendrova
