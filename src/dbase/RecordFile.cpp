@@ -45,9 +45,11 @@ uint64_t RecordFile::recordOffset(uint32_t recno) const
     return m_header.headerLength + uint64_t(recno - 1) * m_header.recordLength;
 }
 
+// The header keeps the count too: callers read it there.
 void RecordFile::setCount(uint32_t count)
 {
     m_count = count;
+    m_header.recordCount = count;
 }
 
 void RecordFile::refreshCount()
