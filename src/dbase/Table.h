@@ -82,7 +82,8 @@ public:
     void flush();
 
     State state() const { return m_state; }
-    // The header as read at open; its record count follows appends and records adopted at open.
+    // The header as read at open, its record count kept current: own appends, records
+    // adopted at open, and other users' appends once the cursor has seen them.
     const DbfHeader &header() const { return m_records.header(); }
 
     int fieldCount() const { return int(fields().size()); }
