@@ -5,7 +5,10 @@
 #include "dbase/Error.h"
 #include "dbase/FieldCodec.h"
 #include "dbase/File.h"
+#include "dbase/IndexUpkeep.h"
 #include "dbase/KeyBuffer.h"
+#include "dbase/RecordBuffer.h"
+#include "dbase/RecordFile.h"
 #include "dbase/RecordView.h"
 #include "dbase/index/ProductionIndex.h"
 
@@ -23,10 +26,6 @@ class MemoFile;
 class TableObserver;
 class TagOrder;
 
-// How the program treats a field, decided from its dBASE type.
-enum class FieldKind { Text, Numeric, Date, Logical, Memo, Picture };
-FieldKind kindOfType(char type);
-
 // One dBASE table (.DBF with its .DBT and its production index .MDX) as the
 // program uses it: a cursor over the live records in physical or tag order, a
 // record buffer, and the append/edit/post/cancel/delete cycle. Shared opens
@@ -43,7 +42,7 @@ FieldKind kindOfType(char type);
 // table. Otherwise the table opens in physical order: selecting a tag, ranges,
 // finds and tag order raise Corrupt until an exclusive open rebuilds it, and
 // record changes go on without touching the tags (which stay marked stale).
-class Table : private PhysicalRecords
+class Table
 {
 public:
     enum class State { Inactive, Browse, Edit, Insert };
@@ -83,10 +82,12 @@ public:
     void flush();
 
     State state() const { return m_state; }
-    const DbfHeader &header() const { return m_header; }
+    // The header as read at open, its record count kept current: own appends, records
+    // adopted at open, and other users' appends once the cursor has seen them.
+    const DbfHeader &header() const { return m_records.header(); }
 
-    int fieldCount() const { return int(m_header.fields.size()); }
-    const std::vector<FieldInfo> &fields() const { return m_header.fields; }
+    int fieldCount() const { return int(fields().size()); }
+    const std::vector<FieldInfo> &fields() const { return m_records.header().fields; }
     const FieldInfo &fieldInfo(int pos) const;
     FieldKind fieldKind(int pos) const { return kindOfType(fieldInfo(pos).type); }
     // -1 when no field has that name (compared without regard to case).
@@ -116,27 +117,27 @@ public:
     void cancel();
     // Marks the current record deleted and moves to the next (else the prior).
     void deleteRecord();
-    bool isModified() const { return m_modified; }
+    bool isModified() const { return m_record.isModified(); }
 
-    std::string_view rawValue(int pos) const;
+    std::string_view rawValue(int pos) const { return readable().fieldBytes(m_record.bytes(), pos); }
     // Text without trailing blanks (Windows-1252), numbers as written, dates
     // as YYYYMMDD, logicals T or F, memo contents.
-    std::string asString(int pos) const;
-    double asNumber(int pos) const;
+    std::string asString(int pos) const { return readable().asString(pos); }
+    double asNumber(int pos) const { return readable().asNumber(pos); }
     // Truncated toward zero.
-    int64_t asInteger(int pos) const;
-    std::optional<Date> asDate(int pos) const;
-    bool asBool(int pos) const;
-    std::string asBlob(int pos) const;
-    bool isNull(int pos) const;
+    int64_t asInteger(int pos) const { return readable().asInteger(pos); }
+    std::optional<Date> asDate(int pos) const { return readable().asDate(pos); }
+    bool asBool(int pos) const { return readable().asBool(pos); }
+    std::string asBlob(int pos) const { return readable().asBlob(pos); }
+    bool isNull(int pos) const { return readable().isNull(pos); }
 
-    void setString(int pos, std::string_view value);
-    void setNumber(int pos, double value);
-    void setInteger(int pos, int64_t value);
-    void setDate(int pos, const std::optional<Date> &value);
-    void setBool(int pos, bool value);
-    void setBlob(int pos, std::string_view value);
-    void setNull(int pos);
+    void setString(int pos, std::string_view value) { editable(pos).setString(pos, value); }
+    void setNumber(int pos, double value) { editable(pos).setNumber(pos, value); }
+    void setInteger(int pos, int64_t value) { editable(pos).setInteger(pos, value); }
+    void setDate(int pos, const std::optional<Date> &value) { editable(pos).setDate(pos, value); }
+    void setBool(int pos, bool value) { editable(pos).setBool(pos, value); }
+    void setBlob(int pos, std::string_view value) { editable(pos).setBlob(pos, value); }
+    void setNull(int pos) { editable(pos).setNull(pos); }
     void assign(int pos, const Table &source, int sourcePos);
 
     // The record buffer as index keys see it.
@@ -149,7 +150,7 @@ public:
     void setCursorOrder(std::unique_ptr<CursorOrder> order);
 
     // ---- production index ----
-    bool hasIndex() const { return m_index != nullptr; }
+    bool hasIndex() const { return m_indexes.exists(); }
     // "" when the table has none.
     std::string indexPath() const;
     // Tag-table order; empty without an index.
@@ -187,50 +188,41 @@ public:
     std::vector<std::string> checkIndexes();
 
 private:
-    class BufferView;
-    enum class Change { Insert, Update, Delete };
-
-    uint32_t physicalCount(bool refresh) override;
-    bool isDeleted(uint32_t recno) override;
+    // The locks and the index batch one record change holds until it is stored.
+    struct PendingCommit;
 
     void requireOpen() const;
     void requireEditing(int pos) const;
+    // The record buffer once the table is open, and once the field may change.
+    const RecordBuffer &readable() const;
+    RecordBuffer &editable(int pos);
     void requireWritable() const;
+    void requireExclusive(const std::string &what) const;
+    void requireSelectedTag() const;
     [[noreturn]] void fail(ErrorKind kind, const std::string &message) const;
     void releaseAll();
+    void openMemo();
+
+    // cursor
     void checkBrowseMode();
     void moveTo(uint32_t recno);
     void landOnEnd(uint32_t recno, bool atStart);
+    bool step(bool forward);
     void setEmpty();
-    const char *recordBytes(uint32_t recno);
-    void readRecordFresh(uint32_t recno, std::string &into);
-    uint64_t recordOffset(uint32_t recno) const;
-    void refreshCount();
-    void unlockRecord();
-    void acquireShortLock(File &file, uint64_t offset, const std::string &what);
-    std::string storedMemo(const std::string &record, int pos) const;
-    void setField(int pos, std::string_view bytes);
-    void commit(Change change);
-    void writeMemos(std::vector<uint32_t> &toRelease);
-    void writeHeaderCount();
-    void writeStaleCount();
-    void adoptUncountedRecords();
-    void openIndex();
-    void rebuildStaleIndex();
-    void requireExclusive(const std::string &what) const;
-    void requireSelectedTag() const;
     void useOrder(std::unique_ptr<CursorOrder> order);
     std::unique_ptr<TagOrder> makeTagOrder(const std::string &name);
     std::string keyOfRecord(const std::string &tag, uint32_t recno);
-    std::string rangeKey(const KeyBuffer &buffer);
-    void scanRecords(const RecordVisitor &visit);
-    ScanSource scanSource();
-    void syncIndexFlags();
-    std::vector<bool> taggedFields();
-    bool maintainsIndex() const;
-    // Exclusive use holds the index's write lock and being-modified marker from the
-    // first change to the next flush: one marker cycle for many posts.
-    void endIndexSession();
+
+    // record cycle
+    void unlockRecord();
+    void returnFromAppend();
+    void commit(RecordChange change);
+    uint32_t targetRecord(RecordChange change, PendingCommit &pending);
+    void tellObserver(RecordChange change, uint32_t recno, const RecordView &before);
+    void changeIndexKeys(RecordChange change, uint32_t recno, const RecordView &before, PendingCommit &pending);
+    std::vector<uint32_t> storeMemos(RecordChange change, PendingCommit &pending);
+    void storeRecord(RecordChange change, uint32_t recno);
+    void releaseMemos(const std::vector<uint32_t> &blocks);
 
     std::string m_folder;
     std::string m_fileName;
@@ -238,11 +230,10 @@ private:
     std::string m_indexName;
 
     std::string m_path;
-    File m_dbf;
+    RecordFile m_records;
     std::unique_ptr<MemoFile> m_memo;
-    DbfHeader m_header;
-    uint32_t m_count = 0;
-    bool m_written = false;
+    RecordBuffer m_record {m_records.header()};
+    IndexUpkeep m_indexes {m_records, m_record};
     std::optional<uint64_t> m_liveCount; // kept only while exclusive
 
     State m_state = State::Inactive;
@@ -252,28 +243,11 @@ private:
     uint32_t m_lockedRecno = 0;
     bool m_bof = true;
     bool m_eof = true;
-    bool m_modified = false;
-    std::string m_buffer;
-    std::string m_original;
-    mutable std::vector<std::optional<std::string>> m_memoValues;
-    std::vector<bool> m_memoChanged;
-
-    // With exclusive use, each appended record reaches the file at once but the
-    // header's count is written at flush and close; open adopts records a crash
-    // left beyond the count.
-    bool m_countStale = false;
-
-    std::string m_cache;
-    uint32_t m_cacheFirst = 0;
-    uint32_t m_cacheCount = 0;
 
     Hook m_afterInsert;
     Hook m_beforePost;
     TableObserver *m_observer = nullptr;
-    std::unique_ptr<BufferView> m_currentView;
 
-    std::unique_ptr<ProductionIndex> m_index;
-    std::optional<ProductionIndex::Batch> m_indexSession;
     TagOrder *m_tagOrder = nullptr; // the order in m_order when a tag is selected
     bool m_hasRange = false;
 };

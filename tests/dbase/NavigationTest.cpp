@@ -1,10 +1,14 @@
 #include "TestTables.h"
 
+#include "dbase/ByteOrder.h"
 #include "dbase/Error.h"
 #include "dbase/Table.h"
 #include "dbase/TableObserver.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace dbase;
 using namespace dbase::test;
@@ -183,6 +187,52 @@ TEST_F(NavigationTest, ObserverSeesEveryChangeWithOldAndNewRecord)
     table.close();
     table.open(path, false);
     EXPECT_EQ(table.header().recordCount, 6u);
+}
+
+// The header's count is the file's record count (deleted records included) at
+// every moment, not the one read at open.
+TEST_F(NavigationTest, HeaderCountFollowsOwnAndOthersAppends)
+{
+    EXPECT_EQ(table.header().recordCount, 5u); // exclusive appends write the count only at close
+    table.close();
+    Table writer;
+    Table reader;
+    writer.open(path, false);
+    reader.open(path, false);
+    appendSample(writer, "f", 1);
+    EXPECT_EQ(writer.header().recordCount, 6u);
+    reader.last();
+    EXPECT_EQ(reader.asString(kName), "f");
+    EXPECT_EQ(reader.header().recordCount, 6u);
+}
+
+TEST_F(NavigationTest, HeaderCountTakesInRecordsAKilledProcessLeft)
+{
+    table.close();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Exclusive appends reach the file at once; ending without close leaves the count behind.
+        try {
+            Table t;
+            t.open(path, true);
+            appendSample(t, "f", 1);
+            appendSample(t, "g", 1);
+            ::_exit(0);
+        } catch (...) {
+            ::_exit(1);
+        }
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(getU32(readFile(path).data() + 4), 5u);
+
+    table.open(path, false);
+    EXPECT_EQ(table.recordCount(), 7u);
+    EXPECT_EQ(table.header().recordCount, 7u);
+    table.last();
+    EXPECT_EQ(table.asString(kName), "g");
 }
 
 TEST_F(NavigationTest, EmptyTableHasBothFlagsAndNoRecord)

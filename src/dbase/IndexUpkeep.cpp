@@ -1,0 +1,243 @@
+#include "dbase/IndexUpkeep.h"
+
+#include "dbase/Error.h"
+#include "dbase/PathNames.h"
+#include "dbase/RecordBuffer.h"
+#include "dbase/RecordFile.h"
+#include "dbase/index/IndexCheck.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace dbase {
+
+std::string IndexUpkeep::storedName(const std::string &name)
+{
+    std::string upper = name;
+    for (char &c : upper)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
+void IndexUpkeep::open(bool exclusive)
+{
+    const std::string wanted = siblingPath(m_records.path(), ".mdx");
+    const auto found = findFileNoCase(wanted);
+    if (!found) {
+        if (m_records.header().productionIndex)
+            throw Error(ErrorKind::NotFound,
+                        "Index file " + wanted + " of table " + m_records.path() + " does not exist");
+        return;
+    }
+    m_index = ProductionIndex::open(*found, m_records.header().fields);
+    if (m_index->isStale())
+        rebuildStale(exclusive);
+    if (exclusive && !m_records.isReadOnly())
+        syncFlags();
+}
+
+void IndexUpkeep::rebuildStale(bool exclusive)
+{
+    if (m_records.isReadOnly())
+        return;
+    if (exclusive) {
+        m_index->regenerate(scanSource());
+        return;
+    }
+    // Rebuilding replaces the file, which only works while no one else has it open.
+    if (!m_records.tryTakeWholeTable())
+        return;
+    try {
+        m_index->regenerate(scanSource());
+    } catch (...) {
+        m_records.backToShared();
+        throw;
+    }
+    m_records.backToShared();
+}
+
+void IndexUpkeep::close()
+{
+    m_session.reset();
+    m_index.reset();
+}
+
+std::string IndexUpkeep::path() const
+{
+    return m_index ? m_index->path() : std::string();
+}
+
+std::vector<TagInfo> IndexUpkeep::tags()
+{
+    return m_index ? m_index->tags() : std::vector<TagInfo>();
+}
+
+bool IndexUpkeep::maintained() const
+{
+    return m_index && !m_index->isStale();
+}
+
+std::string IndexUpkeep::usableTag(const std::string &name)
+{
+    if (!m_index)
+        throw Error(ErrorKind::NotFound, "Table " + m_records.path() + " has no index, so it has no tag " + name);
+    if (!m_index->findTag(name))
+        throw Error(ErrorKind::NotFound, "The index file " + m_index->path() + " has no tag " + storedName(name));
+    if (m_index->isStale())
+        throw Error(ErrorKind::Corrupt, "The index file " + m_index->path()
+                                            + " is out of date; it is rebuilt when the table is next opened exclusively");
+    return storedName(name);
+}
+
+void IndexUpkeep::requireCurrent() const
+{
+    if (m_index->isStale())
+        throw Error(ErrorKind::Corrupt, "The index file " + m_index->path() + " is out of date");
+}
+
+std::string IndexUpkeep::keyOf(const std::string &tag, const std::string &record)
+{
+    return m_index->keyOf(tag, RecordBuffer::Stored(m_layout, record));
+}
+
+std::string IndexUpkeep::prefixKey(const std::string &tag, const KeyBuffer &buffer)
+{
+    std::string key = m_index->keyOf(tag, buffer);
+    const auto i = m_index->findTag(tag);
+    if (i && m_index->tags()[size_t(*i)].keyType == 'C')
+        key = std::string(codec::trimRight(key));
+    return key;
+}
+
+// ---- record changes ---------------------------------------------------------
+
+void IndexUpkeep::beginChange(bool exclusive, std::optional<ProductionIndex::Batch> &batch)
+{
+    if (!exclusive)
+        batch.emplace(*m_index);
+    else if (!m_session)
+        m_session.emplace(*m_index);
+}
+
+void IndexUpkeep::changeKeys(RecordChange change, uint32_t recno, const RecordView &before, const RecordView &after)
+{
+    switch (change) {
+    case RecordChange::Insert: m_index->insertKey(recno, after); break;
+    case RecordChange::Update: m_index->updateKey(recno, before, after); break;
+    case RecordChange::Delete: m_index->removeKey(recno, before); break;
+    }
+}
+
+void IndexUpkeep::markStale()
+{
+    m_index->file().markStale();
+}
+
+void IndexUpkeep::endSession()
+{
+    m_session.reset();
+}
+
+// ---- tags -------------------------------------------------------------------
+
+void IndexUpkeep::addTag(const std::string &name, const std::string &expression, bool descending)
+{
+    endSession();
+    // Refused expressions fail before any file is made.
+    KeyExpression::parse(expression, m_records.header().fields);
+    const bool created = !m_index;
+    if (created) {
+        const std::string file = fileNameOf(m_records.path());
+        m_index = ProductionIndex::create(siblingPath(m_records.path(), ".mdx"), file.substr(0, file.find_last_of('.')),
+                                          m_records.header().fields);
+    }
+    try {
+        m_index->addTag(name, expression, descending, scanSource());
+    } catch (...) {
+        if (created) {
+            const std::string path = m_index->path();
+            m_index.reset();
+            std::remove(path.c_str());
+        }
+        throw;
+    }
+    syncFlags();
+}
+
+void IndexUpkeep::deleteTag(const std::string &name)
+{
+    endSession();
+    if (!m_index)
+        throw Error(ErrorKind::NotFound, "Table " + m_records.path() + " has no index, so it has no tag " + name);
+    m_index->deleteTag(name);
+    syncFlags();
+}
+
+void IndexUpkeep::regenerate()
+{
+    endSession();
+    if (!m_index)
+        return;
+    m_index->regenerate(scanSource());
+    syncFlags();
+}
+
+void IndexUpkeep::scanRecords(const RecordVisitor &visit)
+{
+    std::string bytes;
+    const uint32_t count = m_records.count();
+    for (uint32_t recno = 1; recno <= count; ++recno) {
+        const char *record = m_records.recordBytes(recno);
+        if (record[0] == RecordFile::kDeleted)
+            continue;
+        bytes.assign(record, m_records.header().recordLength);
+        visit(recno, RecordBuffer::Stored(m_layout, bytes));
+    }
+}
+
+ScanSource IndexUpkeep::scanSource()
+{
+    return [this](const RecordVisitor &visit) { scanRecords(visit); };
+}
+
+std::vector<bool> IndexUpkeep::taggedFields()
+{
+    std::vector<bool> tagged(m_records.header().fields.size(), false);
+    for (const TagInfo &tag : tags()) {
+        const int pos = m_layout.fieldIndex(codec::trim(tag.expression));
+        if (pos >= 0)
+            tagged[size_t(pos)] = true;
+    }
+    return tagged;
+}
+
+// Other dBASE readers trust byte 28 and the descriptors' byte 31: keep them as the tags are.
+void IndexUpkeep::syncFlags()
+{
+    m_records.writeIndexFlags(m_index != nullptr, taggedFields());
+}
+
+std::vector<std::string> IndexUpkeep::check()
+{
+    const DbfHeader &header = m_records.header();
+    std::vector<std::string> problems;
+    if (!m_index) {
+        if (header.productionIndex)
+            problems.push_back("Table " + m_records.path() + " has its production index flag set but no index file");
+        return problems;
+    }
+    if (m_index->isStale())
+        problems.push_back("The index file " + m_index->path() + " is marked as being changed (out of date)");
+    const auto found = checkIndex(*m_index, scanSource()).problems;
+    problems.insert(problems.end(), found.begin(), found.end());
+    if (!header.productionIndex)
+        problems.push_back("Table " + m_records.path() + " has an index file but its production index flag is not set");
+    const std::vector<bool> tagged = taggedFields();
+    for (size_t i = 0; i < tagged.size(); ++i)
+        if (header.fields[i].tagged != tagged[i])
+            problems.push_back("The tag flag of field " + header.fields[i].name + " of " + m_records.path()
+                               + " disagrees with the index");
+    return problems;
+}
+
+} // namespace dbase

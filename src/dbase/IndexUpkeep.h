@@ -1,0 +1,84 @@
+#pragma once
+
+#include "dbase/KeyBuffer.h"
+#include "dbase/index/ProductionIndex.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dbase {
+
+class RecordBuffer;
+class RecordFile;
+
+enum class RecordChange { Insert, Update, Delete };
+
+// A table's production index (.MDX) kept in step with its records: opened with
+// the table (and rebuilt there when a process died while changing it), changed
+// with every record, its tags added, deleted, rebuilt and checked. Header byte
+// 28 and the descriptors' byte 31, which other dBASE readers trust, follow the tags.
+class IndexUpkeep
+{
+public:
+    // `layout` gives the field layout and reads memos for keys of stored records.
+    IndexUpkeep(RecordFile &records, const RecordBuffer &layout) : m_records(records), m_layout(layout) {}
+
+    // A tag name as the index stores it.
+    static std::string storedName(const std::string &name);
+
+    // Opens the table's .MDX when there is one; NotFound when the header's flag says
+    // there must be. A stale index is rebuilt when nobody else can be using the table.
+    void open(bool exclusive);
+    void close();
+
+    bool exists() const { return m_index != nullptr; }
+    ProductionIndex &index() { return *m_index; }
+    // "" when the table has none.
+    std::string path() const;
+    std::vector<TagInfo> tags();
+    // False when the index is missing or stale: record changes then leave the tags alone.
+    bool maintained() const;
+
+    // NotFound for an unknown tag, Corrupt while the index is stale; returns the stored name.
+    std::string usableTag(const std::string &name);
+    void requireCurrent() const;
+    // A tag's key of a record as stored, in stored form.
+    std::string keyOf(const std::string &tag, const std::string &record);
+    // A tag's key of a key buffer; character keys lose their trailing blanks so
+    // that they compare as prefixes.
+    std::string prefixKey(const std::string &tag, const KeyBuffer &buffer);
+
+    // The marker stays set until the record is written too: a stop in between
+    // leaves the index marked stale, to be rebuilt from the records. A shared
+    // table holds `batch` for one change; exclusive use holds the index's write
+    // lock and marker from the first change to endSession (one marker cycle for many posts).
+    void beginChange(bool exclusive, std::optional<ProductionIndex::Batch> &batch);
+    void changeKeys(RecordChange change, uint32_t recno, const RecordView &before, const RecordView &after);
+    // A change failed halfway: the tags may hold a change the record file does not.
+    void markStale();
+    void endSession();
+
+    // Changes of the tags, for exclusive use. addTag creates the .MDX when the table has none.
+    void addTag(const std::string &name, const std::string &expression, bool descending);
+    void deleteTag(const std::string &name);
+    void regenerate();
+    // Every problem: tag trees, keys against the records, header flags.
+    std::vector<std::string> check();
+
+private:
+    void rebuildStale(bool exclusive);
+    void syncFlags();
+    std::vector<bool> taggedFields();
+    ScanSource scanSource();
+    void scanRecords(const RecordVisitor &visit);
+
+    RecordFile &m_records;
+    const RecordBuffer &m_layout;
+    std::unique_ptr<ProductionIndex> m_index;
+    std::optional<ProductionIndex::Batch> m_session;
+};
+
+} // namespace dbase
