@@ -52,7 +52,7 @@ fuzz_one() {
   local outcome="ok"
   [ "$status" -eq 0 ] || outcome="FAILED (exit $status, see $log)"
   summary+=("$(printf '%-24s start %-20s end %-20s %s' "$target" \
-    "$(coverage "$log" "INITED")" "$(coverage "$log" "^#[0-9]+ ")" "$outcome")")
+    "$(coverage "$log" "INITED")" "$(coverage "$log" "^#[0-9]+[[:space:]]")" "$outcome")")
   [ "$status" -eq 0 ] || failures=$((failures + 1))
 }
 
