@@ -93,7 +93,9 @@ bool TagCursor::first()
     steps_ = 0;
     return move([&](TagTree &tree) {
         TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
-        if (land(tree, path, tree.settle(path)))
+        // Moved before land() copies the path: argument order is up to the compiler.
+        const bool found = tree.settle(path);
+        if (land(tree, path, found))
             return true;
         current_.reset();
         eof_ = bof_ = true;
@@ -123,7 +125,8 @@ bool TagCursor::next()
     countStep();
     return move([&](TagTree &tree) {
         TagTree::Path path = path_;
-        if (land(tree, path, lost_ ? true : tree.next(path)))
+        const bool found = lost_ || tree.next(path);
+        if (land(tree, path, found))
             return true;
         current_.reset();
         eof_ = true;
@@ -138,7 +141,8 @@ bool TagCursor::prior()
     countStep();
     return move([&](TagTree &tree) {
         TagTree::Path path = path_;
-        if (land(tree, path, tree.prior(path)))
+        const bool found = tree.prior(path);
+        if (land(tree, path, found))
             return true;
         bof_ = true;
         return false;
@@ -160,7 +164,8 @@ bool TagCursor::seekNearest(std::string_view key)
     steps_ = 0;
     return move([&](TagTree &tree) {
         TagTree::Path path = tree.lowerBound({key, std::nullopt, false});
-        if (land(tree, path, tree.settle(path)))
+        const bool found = tree.settle(path);
+        if (land(tree, path, found))
             return true;
         current_.reset();
         eof_ = true;

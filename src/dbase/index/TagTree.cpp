@@ -317,8 +317,9 @@ bool TagTree::remove(std::string_view key, uint32_t recNo)
             setHasKeys(false);
         return true;
     }
-    file_.release(leaf.page());
+    // The parent is checked before the leaf is given up, so a damaged one changes nothing.
     removeChild(path, level - 1);
+    file_.release(leaf.page());
     return true;
 }
 
@@ -327,6 +328,9 @@ void TagTree::removeChild(Path &path, int level)
     IndexNode parent = node(path[level].page);
     const int child = path[level].index;
     const int count = parent.count();
+    // Only a damaged file has an inner node without keys (one child): it has no key to fall back to.
+    if (count == 0)
+        throw IndexError("The index file " + file_.path() + " is damaged: an inner node of a tag holds no keys");
     if (child < count) {
         parent.remove(child);
     } else {

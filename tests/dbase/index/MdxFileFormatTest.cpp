@@ -194,3 +194,26 @@ TEST_F(MdxFileFormat, AFileWrittenEarlierStillReads)
     std::iota(recordOrder.begin(), recordOrder.end(), 1u);
     EXPECT_EQ(walkTag(*index, "IDX0"), recordOrder);
 }
+
+TEST_F(MdxFileFormat, RemovingTheOnlyKeyUnderAnInnerNodeWithoutKeysReportsDamage)
+{
+    // IDX0's root left with no keys above its first child, and that leaf with one entry:
+    // emptying the leaf must not look for a key before the root's first.
+    build(400);
+    const std::string good = fileBytes();
+    const uint32_t root = u32(good, u32(good, 544 + 32) * 512) * 512; // IDX0: 24-byte items
+    const uint32_t leaf = u32(good, root + 8) * 512;
+    ASSERT_EQ(u32(good, leaf + 8 + 24 * u32(good, leaf)), 0u) << "the root's first child is a leaf";
+    patch(root, le32(0));
+    patch(leaf, le32(1));
+    patch(leaf + 8 + 24, le32(0));
+    const uint32_t recNo = u32(good, leaf + 8);
+    auto index = openIndex();
+    try {
+        index->removeKey(recNo, CardRecord(cards_.at(recNo - 1)));
+        FAIL() << "the removal went through";
+    } catch (const IndexError &e) {
+        EXPECT_NE(std::string(e.what()).find("is damaged: an inner node of a tag holds no keys"), std::string::npos)
+            << e.what();
+    }
+}
