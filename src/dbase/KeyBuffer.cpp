@@ -1,8 +1,19 @@
 #include "dbase/KeyBuffer.h"
 
 #include "dbase/Error.h"
+#include "dbase/index/KeyExpression.h"
+
+#include <algorithm>
 
 namespace dbase {
+
+namespace {
+
+// Fills the rest of a prefix field for a second look at the key; unlike a blank, no
+// expression turns it into nothing.
+constexpr char kOtherFill = '~';
+
+} // namespace
 
 KeyBuffer::KeyBuffer(std::vector<FieldInfo> fields) : m_fields(std::move(fields))
 {
@@ -15,6 +26,7 @@ void KeyBuffer::clear()
     for (const FieldInfo &f : m_fields)
         length = std::max<size_t>(length, f.offset + f.length);
     m_bytes.assign(length, ' ');
+    m_prefix.reset();
 }
 
 const FieldInfo &KeyBuffer::field(int pos) const
@@ -36,11 +48,38 @@ void KeyBuffer::put(int pos, std::string_view bytes)
     std::string padded(bytes.substr(0, f.length));
     padded.resize(f.length, ' ');
     m_bytes.replace(f.offset, f.length, padded);
+    if (m_prefix && m_prefix->pos == pos)
+        m_prefix.reset();
 }
 
 void KeyBuffer::setString(int pos, std::string_view value)
 {
     put(pos, value);
+}
+
+void KeyBuffer::setPrefix(int pos, std::string_view prefix)
+{
+    const FieldInfo &f = field(pos);
+    if (f.type != 'C')
+        throw Error(ErrorKind::Usage, "Field " + f.name + " of the key buffer is not a character field");
+    put(pos, prefix);
+    m_prefix = Prefix{pos, std::min<size_t>(prefix.size(), f.length)};
+}
+
+std::string KeyBuffer::keyOf(const KeyExpression &expression) const
+{
+    std::string key = expression.evaluate(*this);
+    if (!m_prefix || expression.keyType() != 'C')
+        return key;
+    // The prefix ends in the key where the key starts to change with what fills the rest.
+    KeyBuffer other = *this;
+    const FieldInfo &f = field(m_prefix->pos);
+    other.m_bytes.replace(f.offset + m_prefix->length, f.length - m_prefix->length,
+                          f.length - m_prefix->length, kOtherFill);
+    const std::string changed = expression.evaluate(other);
+    const auto cut = std::mismatch(key.begin(), key.end(), changed.begin(), changed.end()).first;
+    key.erase(cut, key.end());
+    return key;
 }
 
 void KeyBuffer::setNumber(int pos, double value)

@@ -10,6 +10,8 @@
 
 namespace dbase {
 
+class KeyExpression;
+
 // A blank record of a table's layout whose fields can be set: index tags evaluate
 // their key expressions on it to give range ends and keys to find. Memo fields read
 // as empty.
@@ -23,7 +25,16 @@ public:
     // Out-of-range values and wrong field types raise Error kind Value / Usage.
     void setNumber(int pos, double value);
     void setDate(int pos, std::optional<Date> value);
+    // A character field holding only the start of a value: the key this buffer gives
+    // stops where the expression first shows what follows the prefix, so as a range end
+    // it covers every key starting the same way, whatever the expression does to the
+    // rest (UPPER turns "\377" into "\237") and whatever later fields add. Usage error
+    // for other field types; setting the field again, or clear(), ends it.
+    void setPrefix(int pos, std::string_view prefix);
     void clear();
+
+    // The key `expression` gives for this buffer, cut after a prefix field.
+    std::string keyOf(const KeyExpression &expression) const;
 
     const std::vector<FieldInfo> &fields() const override { return m_fields; }
     std::string_view raw(int pos) const override;
@@ -33,8 +44,15 @@ private:
     const FieldInfo &field(int pos) const;
     void put(int pos, std::string_view bytes);
 
+    struct Prefix
+    {
+        int pos = 0;
+        size_t length = 0;
+    };
+
     std::vector<FieldInfo> m_fields;
     std::string m_bytes;
+    std::optional<Prefix> m_prefix;
 };
 
 } // namespace dbase

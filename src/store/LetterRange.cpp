@@ -1,13 +1,6 @@
 #include "store/LetterRange.h"
 
 namespace zendrova {
-namespace {
-
-// Below and above every character a key can hold.
-const QString kLowest = QString(QChar(0x01));
-const QString kHighest = QString(QChar(0xFF));
-
-} // namespace
 
 LetterRangeTarget::~LetterRangeTarget() = default;
 
@@ -22,9 +15,11 @@ LetterRange LetterRange::forLetter(char letter, const SortBytes &sort, const Fie
         const QString mark = scope == FilterScope::NormalFilter ? QStringLiteral("2")
             : scope == FilterScope::ReversedFilter              ? QStringLiteral("0")
                                                                 : QString();
-        // 'A' also takes everything sorting before "A", 'Z' everything after "Z".
-        const QString low = letter == 'A' ? kLowest : QString(QChar(letter));
-        const QString high = letter == 'Z' ? kHighest : QString(QChar(letter)) + kHighest;
+        // An empty end stands for any value: 'A' also takes everything sorting before
+        // "A", 'Z' everything after "Z".
+        const QString first(QChar::fromLatin1(letter));
+        const QString low = letter == 'A' ? QString() : first;
+        const QString high = letter == 'Z' ? QString() : first;
         range.kind = Kind::Letter;
         range.startMark = range.endMark = mark;
         range.startValue = sort.primaryDescending ? high : low;

@@ -10,7 +10,9 @@ namespace zendrova {
 
 // The range a letter tab puts on the current tag. Values are assigned to the
 // filter mark and the primary field of the range's key buffers, so the engine
-// evaluates the tag's own expression on them.
+// evaluates the tag's own expression on them. The primary's values are
+// prefixes: an end covers every key that starts with it, and an empty one
+// every key with the end's filter mark.
 struct LetterRange
 {
     enum class Kind {

@@ -14,12 +14,12 @@ bool isFieldName(const dbase::Table &table, const std::string &expression)
 }
 
 void setEnd(dbase::KeyBuffer &buffer, const QString &mark, const QString &value,
-    int primaryPosition)
+    const LetterRange &range, int primaryPosition)
 {
     if (!mark.isEmpty())
         buffer.setString(FieldModel::kFilterMarkPosition, toCp1252(mark));
-    if (!value.isEmpty())
-        buffer.setString(primaryPosition, toCp1252(value));
+    if (range.kind == LetterRange::Kind::Letter)
+        buffer.setPrefix(primaryPosition, toCp1252(value));
 }
 
 } // namespace
@@ -61,8 +61,8 @@ void TableIndex::setRange(dbase::Table &table, const LetterRange &range, int pri
     }
     dbase::KeyBuffer start = table.keyBuffer();
     dbase::KeyBuffer end = table.keyBuffer();
-    setEnd(start, range.startMark, range.startValue, primaryPosition);
-    setEnd(end, range.endMark, range.endValue, primaryPosition);
+    setEnd(start, range.startMark, range.startValue, range, primaryPosition);
+    setEnd(end, range.endMark, range.endValue, range, primaryPosition);
     table.setRange(start, end);
 }
 

@@ -197,8 +197,8 @@ TEST_F(TableIndexTest, ChangesKeepEveryTagInStepAndTheCursorFollowsTheRecord)
     EXPECT_EQ(walk(b), (Names {"Aaron", "Abbott", "Berra", "mantle", "Maxwell", "Mays"}));
 }
 
-// Letter ranges as the store builds them: the filter mark, then the letter with
-// "\001" and "\377" ends.
+// Letter ranges on whole values: the filter mark, then the letter with "\001" and
+// "\377" ends.
 TEST_F(TableIndexTest, LetterRangesOnAscendingAndDescendingTagsWithTheFilterMark)
 {
     Table t;
@@ -259,6 +259,63 @@ TEST_F(TableIndexTest, LetterRangesOnAscendingAndDescendingTagsWithTheFilterMark
     t.selectIndex("IDX1");
     EXPECT_FALSE(t.hasRange());
     EXPECT_EQ(walk(t).size(), 5u);
+}
+
+// Prefix ends cover every key that starts with them, whatever the expression does to
+// the bytes after them: UPPER turns "\377" into "\237", below accented capitals, and a
+// later number field makes a blank buffer's key more than its prefix.
+TEST_F(TableIndexTest, PrefixEndsCoverEveryKeyStartingWithThem)
+{
+    Table t;
+    t.open(path, true);
+    appendCard(t, {"2", "M\xF6rike", 5, {1990, 1, 1}, ""});
+    appendCard(t, {"2", "\xC9mile", 6, {1991, 1, 1}, ""});
+    appendCard(t, {"0", "A\xE9rien", 7, {1992, 1, 1}, ""});
+    t.addIndex("UP", "UPPER(CARDNAME)", false);
+    t.addIndex("DOWN", "UPPER(CARDNAME)", true);
+    t.addIndex("PRICED", "UPPER(CARDNAME)+STR(PRICE,10,2)", false);
+    t.addIndex("MARKED", "FILTER+UPPER(CARDNAME)", false);
+
+    struct Case
+    {
+        const char *tag, *mark, *start, *end;
+        Names expected;
+    };
+    const std::vector<Case> cases {
+        {"UP", "", "M", "M", {"mantle", "Maris", "Mays", "M\xF6rike"}},
+        {"UP", "", "", "A", {"Aaron", "A\xE9rien"}},
+        {"UP", "", "Z", "", {"zimmer", "\xC9mile"}},
+        {"DOWN", "", "M", "M", {"M\xF6rike", "Mays", "Maris", "mantle"}},
+        {"DOWN", "", "", "Z", {"\xC9mile", "zimmer"}},
+        {"DOWN", "", "A", "", {"A\xE9rien", "Aaron"}},
+        {"PRICED", "", "M", "M", {"mantle", "Maris", "Mays", "M\xF6rike"}},
+        {"MARKED", "2", "M", "M", {"mantle", "Mays", "M\xF6rike"}},
+        {"MARKED", "2", "Z", "", {"zimmer", "\xC9mile"}},
+        {"MARKED", "0", "", "", {"Aaron", "A\xE9rien", "Maris"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.tag) + " " + c.mark + c.start + ".." + c.end);
+        t.selectIndex(c.tag);
+        KeyBuffer start = t.keyBuffer(), end = t.keyBuffer();
+        for (auto [buffer, prefix] : {std::pair{&start, c.start}, std::pair{&end, c.end}}) {
+            buffer->setString(kMark, c.mark);
+            buffer->setPrefix(kCard, prefix);
+        }
+        t.setRange(start, end);
+        EXPECT_EQ(walk(t), c.expected);
+        EXPECT_EQ(walk(t, true), c.expected);
+        EXPECT_EQ(t.recordCount(), c.expected.size());
+    }
+
+    // A find key too; setting the field again makes it a whole value.
+    t.selectIndex("PRICED");
+    KeyBuffer key = t.keyBuffer();
+    key.setPrefix(kCard, "MA");
+    ASSERT_TRUE(t.findKey(key));
+    EXPECT_EQ(t.asString(kCard), "mantle");
+    key.setString(kCard, "MA");
+    EXPECT_FALSE(t.findKey(key));
+    EXPECT_THROW(key.setPrefix(kCost, "1"), Error);
 }
 
 TEST_F(TableIndexTest, FindKeyExactAndNearest)

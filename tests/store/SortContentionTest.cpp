@@ -10,6 +10,8 @@
 
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <map>
 
 namespace zendrova::test {
 namespace {
@@ -17,8 +19,10 @@ namespace {
 constexpr int kFilterMark = 1;
 constexpr int kCardName = 2;
 constexpr int kSport = 3;
+constexpr int kPurchase = 11;
 
 const SortBytes kByName { kCardName, false, 0, false };
+const SortBytes kByNameDown { kCardName, true, 0, false };
 const SortBytes kBySport { kSport, false, 0, false };
 
 // A second process holding a table open in shared use until destroyed.
@@ -49,6 +53,7 @@ struct Card
     const char *mark;
     const char *name;
     const char *sport;
+    char letter; // the letter tab it belongs under
 };
 
 // A database of cards with their filter marks set, sorted by card name in
@@ -65,9 +70,9 @@ protected:
             StoreTable &records = first.recordTable();
             for (const Card &card : cards) {
                 records.engine().append();
-                records.setText(kFilterMark, QString::fromLatin1(card.mark));
-                records.setText(kCardName, QString::fromLatin1(card.name));
-                records.setText(kSport, QString::fromLatin1(card.sport));
+                records.setText(kFilterMark, QString::fromUtf8(card.mark));
+                records.setText(kCardName, QString::fromUtf8(card.name));
+                records.setText(kSport, QString::fromUtf8(card.sport));
                 records.engine().post();
             }
             first.closeAll();
@@ -95,18 +100,26 @@ protected:
 
     QString recordTablePath() const { return fixture.databaseFile(QStringLiteral("data.dbf")); }
 
+    // Accented capitals (Windows-1252 0xC0 and up) sort after "Z"; accents after the
+    // first letter stay under it.
     const std::vector<Card> cards {
-        { "2", "Mays", "Baseball" },
-        { "0", "Musial", "Baseball" },
-        { "2", "Aaron", "Baseball" },
-        { "2", "mantle", "Baseball" },
-        { "0", "Bird", "Basketball" },
-        { "2", "Gretzky", "Hockey" },
-        { "2", "Montana", "Football" },
-        { "2", "Zito", "Baseball" },
+        { "2", "Mays", "Baseball", 'M' },
+        { "0", "Musial", "Baseball", 'M' },
+        { "2", "Aaron", "Baseball", 'A' },
+        { "0", "Émile", "Hockey", 'Z' },
+        { "2", "mantle", "Baseball", 'M' },
+        { "0", "Bird", "Basketball", 'B' },
+        { "2", "Aérien", "Soccer", 'A' },
+        { "2", "Gretzky", "Hockey", 'G' },
+        { "0", "Müller", "Soccer", 'M' },
+        { "2", "Álvarez", "Soccer", 'Z' },
+        { "2", "Montana", "Football", 'M' },
+        { "0", "Zoë", "Soccer", 'Z' },
+        { "2", "1952 Topps", "Baseball", 'A' },
+        { "2", "Zito", "Baseball", 'Z' },
     };
-    const QStringList byName { "Aaron", "Bird", "Gretzky", "mantle", "Mays", "Montana", "Musial",
-        "Zito" };
+    const QStringList byName { "1952 Topps", "Aaron", "Aérien", "Bird", "Gretzky", "mantle",
+        "Mays", "Montana", "Musial", "Müller", "Zito", "Zoë", "Álvarez", "Émile" };
 
     DatabaseFixture fixture;
     ScriptedInteraction user;
@@ -162,45 +175,106 @@ TEST_F(SortContentionTest, AnExistingTagIsSelectedWhileAnotherProcessHoldsTheTab
     EXPECT_EQ(store.recordTable().indexName(), QStringLiteral("IDX2"));
     const QStringList sports = DatabaseFixture::columnInOrder(store.recordTable(), kSport);
     EXPECT_EQ(sports,
-        QStringList({ "Baseball", "Baseball", "Baseball", "Baseball", "Baseball", "Basketball",
-            "Football", "Hockey" }));
+        QStringList({ "Baseball", "Baseball", "Baseball", "Baseball", "Baseball", "Baseball",
+            "Basketball", "Football", "Hockey", "Hockey", "Soccer", "Soccer", "Soccer",
+            "Soccer" }));
     EXPECT_EQ(store.sortOrder().descriptor.sort, kBySport);
 }
 
-// The letter tab over the filtered tag, with the counts of every tab.
-struct ScopeCase
+// Every letter tab over the name tag in one filter scope and direction.
+struct LetterCase
 {
+    const char *name;
     FilterScope scope;
-    QStringList letterM;
+    bool descending;
     int scopeRecords;
 };
 
-class LetterTabScopeTest : public SortContentionTest, public ::testing::WithParamInterface<ScopeCase>
-{ };
-
-TEST_P(LetterTabScopeTest, LetterMShowsTheScopesRecordsStartingWithM)
+void PrintTo(const LetterCase &c, std::ostream *os)
 {
-    const ScopeCase &scope = GetParam();
-    ASSERT_TRUE(store.sortOrder().chooseFilterScope(store.sortTarget(), scope.scope));
-    LetterTabs tabs { store.sortOrder().descriptor.sort, store.fields(), scope.scope, true, true };
+    *os << c.name;
+}
+
+class LetterTabScopeTest : public SortContentionTest,
+                           public ::testing::WithParamInterface<LetterCase>
+{
+protected:
+    // The scope's cards under each letter, in the tag's order.
+    std::map<char, QStringList> expectedLetters(const LetterCase &c) const
+    {
+        const char *mark = c.scope == FilterScope::NormalFilter ? "2"
+            : c.scope == FilterScope::ReversedFilter            ? "0"
+                                                                : nullptr;
+        std::map<char, QStringList> letters;
+        for (const QString &name : byName) {
+            for (const Card &card : cards) {
+                const bool inScope = !mark || qstrcmp(mark, card.mark) == 0;
+                if (inScope && name == QString::fromUtf8(card.name))
+                    letters[card.letter] << name;
+            }
+        }
+        if (c.descending) {
+            for (auto &[letter, names] : letters)
+                std::reverse(names.begin(), names.end());
+        }
+        return letters;
+    }
+};
+
+TEST_P(LetterTabScopeTest, EveryCardIsUnderItsLetterAndTheCountsAddUpToTheScope)
+{
+    const LetterCase &c = GetParam();
+    if (c.descending) {
+        ASSERT_TRUE(sortBy(kByNameDown));
+    }
+    ASSERT_TRUE(store.sortOrder().chooseFilterScope(store.sortTarget(), c.scope));
+    LetterTabs tabs { store.sortOrder().descriptor.sort, store.fields(), c.scope, true, true };
+    std::map<char, QStringList> expected = expectedLetters(c);
+
+    LetterCounts counts;
+    tabs.letterCounts(store.sortTarget(), counts);
+    int sum = 0;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        SCOPED_TRACE(std::string(1, letter));
+        ASSERT_TRUE(tabs.letterRange(store.sortTarget(), letter));
+        // Joined, so that a failure shows the names.
+        EXPECT_EQ(namesInOrder().join(", ").toStdString(),
+            expected[letter].join(", ").toStdString());
+        EXPECT_EQ(counts.count(letter), expected[letter].size());
+        sum += counts.count(letter);
+    }
+    EXPECT_EQ(sum, c.scopeRecords);
+    EXPECT_TRUE(messagesAfterOpen().isEmpty());
+}
+
+// With a second sort field the key goes on after the name, which keeps its case there:
+// a letter still covers every name starting with it.
+TEST_F(SortContentionTest, LetterTabsOnANameSortWithANumberAfterIt)
+{
+    const SortBytes byNameThenPrice { kCardName, false, kPurchase, true };
+    ASSERT_TRUE(sortBy(byNameThenPrice));
+    LetterTabs tabs { byNameThenPrice, store.fields(), FilterScope::AllRecords, true, true };
 
     ASSERT_TRUE(tabs.letterRange(store.sortTarget(), 'M'));
-    EXPECT_EQ(namesInOrder(), scope.letterM);
-
+    EXPECT_EQ(namesInOrder(), QStringList({ "Mays", "Montana", "Musial", "Müller" }));
+    ASSERT_TRUE(tabs.letterRange(store.sortTarget(), 'Z'));
+    EXPECT_EQ(namesInOrder(), QStringList({ "Zito", "Zoë", "mantle", "Álvarez", "Émile" }));
     LetterCounts counts;
     tabs.letterCounts(store.sortTarget(), counts);
     int sum = 0;
     for (char letter = 'A'; letter <= 'Z'; ++letter)
         sum += counts.count(letter);
-    EXPECT_EQ(counts.count('M'), scope.letterM.size());
-    EXPECT_EQ(sum, scope.scopeRecords);
-    EXPECT_TRUE(messagesAfterOpen().isEmpty());
+    EXPECT_EQ(sum, int(cards.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scopes, LetterTabScopeTest,
-    ::testing::Values(ScopeCase { FilterScope::NormalFilter, { "mantle", "Mays", "Montana" }, 6 },
-        ScopeCase { FilterScope::ReversedFilter, { "Musial" }, 2 },
-        ScopeCase { FilterScope::AllRecords, { "mantle", "Mays", "Montana", "Musial" }, 8 }));
+    ::testing::Values(LetterCase { "NormalFilter", FilterScope::NormalFilter, false, 9 },
+        LetterCase { "ReversedFilter", FilterScope::ReversedFilter, false, 5 },
+        LetterCase { "AllRecords", FilterScope::AllRecords, false, 14 },
+        LetterCase { "NormalFilterDescending", FilterScope::NormalFilter, true, 9 },
+        LetterCase { "ReversedFilterDescending", FilterScope::ReversedFilter, true, 5 },
+        LetterCase { "AllRecordsDescending", FilterScope::AllRecords, true, 14 }),
+    [](const ::testing::TestParamInfo<LetterCase> &info) { return info.param.name; });
 
 } // namespace
 } // namespace zendrova::test

@@ -1,5 +1,7 @@
 #include "dbase/index/ProductionIndex.h"
 
+#include "dbase/KeyBuffer.h"
+
 #include "dbase/index/IndexError.h"
 #include "dbase/index/MdxLayout.h"
 #include "dbase/index/TagTree.h"
@@ -116,6 +118,12 @@ std::string ProductionIndex::keyOf(const std::string &tagName, const RecordView 
 {
     MdxFile::Scope scope(*file_, false);
     return tag(requireTag(tagName)).expression->evaluate(record);
+}
+
+std::string ProductionIndex::keyOf(const std::string &tagName, const KeyBuffer &buffer)
+{
+    MdxFile::Scope scope(*file_, false);
+    return buffer.keyOf(*tag(requireTag(tagName)).expression);
 }
 
 void ProductionIndex::addTag(const std::string &name, const std::string &expressionText,
