@@ -1,5 +1,7 @@
 #include "common/Interaction.h"
 
+#include "common/InstalledService.h"
+
 namespace zendrova {
 
 namespace {
@@ -24,7 +26,7 @@ public:
 };
 
 SilentInteraction silent;
-Interaction *installed = &silent;
+InstalledService<Interaction> installed(silent);
 
 } // namespace
 
@@ -32,14 +34,12 @@ Interaction::~Interaction() = default;
 
 Interaction &Interaction::current()
 {
-    return *installed;
+    return installed.current();
 }
 
 Interaction *Interaction::install(Interaction *replacement)
 {
-    Interaction *previous = installed;
-    installed = replacement ? replacement : &silent;
-    return previous;
+    return installed.install(replacement);
 }
 
 Answer showMessage(MessageKind kind, const QString &text, MessageButtons buttons, int helpContext)

@@ -1,5 +1,7 @@
 #include "common/LoginPrompt.h"
 
+#include "common/InstalledService.h"
+
 #include "common/AppState.h"
 #include "common/LoginForm.h"
 
@@ -14,7 +16,7 @@ public:
 };
 
 CancellingPrompt cancelling;
-LoginPrompt *installed = &cancelling;
+InstalledService<LoginPrompt> installed(cancelling);
 
 } // namespace
 
@@ -22,14 +24,12 @@ LoginPrompt::~LoginPrompt() = default;
 
 LoginPrompt &LoginPrompt::current()
 {
-    return *installed;
+    return installed.current();
 }
 
 LoginPrompt *LoginPrompt::install(LoginPrompt *replacement)
 {
-    LoginPrompt *previous = installed;
-    installed = replacement ? replacement : &cancelling;
-    return previous;
+    return installed.install(replacement);
 }
 
 LoginResult login(AppState &state)
