@@ -1,4 +1,4 @@
-// dbtool: looks into dBASE tables and makes the program's template tables.
+// dbtool: looks into dBASE tables, writes the template tables and generates card databases.
 //   dbtool info FILE            header and fields
 //   dbtool dump FILE            records as tab-separated text
 //   dbtool templates DIR        writes data.dbf, master.dbf and list.dbf (with their indexes) into DIR
@@ -6,6 +6,14 @@
 //   dbtool check FILE           every tag against the records; exit status 0 only when sound
 //   dbtool seek FILE TAG KEY    the first record whose key starts with KEY (a number for
 //                               numeric tags, YYYYMMDD for date tags)
+//   dbtool generate DIR COUNT [--seed N] [--templates TEMPLATE_DIR]
+//                               a database folder holding COUNT made-up cards: data.dbf
+//                               (with data.dbt and data.mdx) and the catalog master.dbf;
+//                               the same seed and count give the same records. The
+//                               template tables are taken from TEMPLATE_DIR, by
+//                               default the folder of this program.
+#include "dbase/tool/CardGenerator.h"
+
 #include "dbase/CardTableLayout.h"
 #include "dbase/Error.h"
 #include "dbase/PathNames.h"
@@ -16,13 +24,15 @@
 #include "dbase/index/JulianDay.h"
 #include "dbase/index/KeyEncoding.h"
 
+#include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
 namespace {
 
 const char *const kUsage = "usage: dbtool info FILE | dump FILE | templates DIR | tags FILE | check FILE"
-                           " | seek FILE TAG KEY\n";
+                           " | seek FILE TAG KEY | generate DIR COUNT [--seed N] [--templates DIR]\n";
 
 int listTags(const std::string &path)
 {
@@ -92,6 +102,50 @@ int seek(const std::string &path, const std::string &tagName, const std::string 
     return 0;
 }
 
+template <typename Number>
+bool parseNumber(const std::string &text, Number &value)
+{
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && stop == end && !text.empty();
+}
+
+// The program folder: where the build writes the template tables beside this tool.
+std::string programFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
+int generate(int argc, char **argv)
+{
+    uint32_t count = 0;
+    uint64_t seed = 1;
+    std::string templates = programFolder();
+    bool valid = argc >= 4 && parseNumber(argv[3], count);
+    for (int i = 4; valid && i < argc; i += 2) {
+        const std::string option = argv[i];
+        valid = i + 1 < argc;
+        if (valid && option == "--seed")
+            valid = parseNumber(argv[i + 1], seed);
+        else if (valid && option == "--templates")
+            templates = argv[i + 1];
+        else
+            valid = false;
+    }
+    if (!valid) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const auto made = dbase::cardgen::generateCardDatabase(argv[2], count, seed, templates);
+    std::cout << made.tablePath << ": " << count << " cards, seed " << seed;
+    if (count > 0)
+        std::cout << ", record numbers " << made.firstNumber << " to " << made.lastNumber;
+    std::cout << "\n" << made.catalogPath << ": data.dbf, record counter " << made.counter << "\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -119,6 +173,8 @@ int main(int argc, char **argv)
             return listTags(target);
         if (command == "check" && argc == 3)
             return check(target);
+        if (command == "generate")
+            return generate(argc, argv);
         if (command == "seek" && argc == 5)
             return seek(target, argv[3], argv[4]);
         std::cerr << kUsage;
