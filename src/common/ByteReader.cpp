@@ -10,7 +10,7 @@ constexpr std::uint8_t kKnownStyleBits = 0x0F;
 
 bool ByteReader::take(int count)
 {
-    if (m_failed || count > m_bytes.size() - m_pos) {
+    if (m_failed || count < 0 || count > m_bytes.size() - m_pos) {
         m_failed = true;
         return false;
     }
@@ -55,6 +55,13 @@ std::uint16_t ByteReader::choice(std::uint16_t maxValue)
         return 0;
     }
     return value;
+}
+
+std::optional<std::uint8_t> ByteReader::peek() const
+{
+    if (m_failed || atEnd())
+        return std::nullopt;
+    return static_cast<std::uint8_t>(m_bytes[m_pos]);
 }
 
 QByteArray ByteReader::raw(int count)

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace zendrova {
 
@@ -30,6 +31,8 @@ public:
     QString scrambled(const ScrambleKey &key);
     FontRecord font();
     QByteArray raw(int count);
+    // The next byte without taking it; nothing at the end or after a failure.
+    std::optional<std::uint8_t> peek() const;
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
     bool ok() const { return !m_failed; }

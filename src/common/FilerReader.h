@@ -1,0 +1,63 @@
+#pragma once
+
+#include "common/ByteReader.h"
+#include "common/FilerValue.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace zendrova {
+
+// Reads a filer value stream. A value of an unexpected type, or one cut short
+// by the end of the bytes, marks the reader failed; from then on every read
+// yields an empty value and endOfList() is true, so a loop over a list always
+// ends. Callers check ok() once when they are done.
+class FilerReader
+{
+public:
+    explicit FilerReader(const QByteArray &bytes)
+        : m_in(bytes)
+    { }
+
+    void listBegin();
+    // True at the 0 byte that ends a list (not consumed), and on failure.
+    bool endOfList();
+    void listEnd();
+    QString string();
+    std::int32_t integer();
+    QString shortString();
+    QByteArray raw(int count);
+
+    bool ok() const { return m_in.ok(); }
+    void fail() { m_in.fail(); }
+
+private:
+    void expect(FilerValue value);
+
+    ByteReader m_in;
+};
+
+// Reads a whole stream that is one list, each item by readItem (which returns
+// nothing for an item it refuses). Nothing when the stream is damaged.
+template <typename Item, typename ReadItem>
+std::optional<QList<Item>> readFilerList(const QByteArray &bytes, ReadItem readItem)
+{
+    FilerReader in(bytes);
+    QList<Item> items;
+    in.listBegin();
+    while (!in.endOfList()) {
+        std::optional<Item> item = readItem(in);
+        if (!in.ok() || !item)
+            return std::nullopt;
+        items.append(std::move(*item));
+    }
+    in.listEnd();
+    if (!in.ok())
+        return std::nullopt;
+    return items;
+}
+
+} // namespace zendrova
