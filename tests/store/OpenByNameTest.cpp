@@ -38,8 +38,10 @@ protected:
 
 TEST_F(OpenByNameTest, SharedOpenAsksAfterTenSilentRetriesUntilTheUserGivesUp)
 {
-    user.expectMessage(TableOpening::cannotOpenText(kName), Answer::Yes);
-    user.expectMessage(TableOpening::cannotOpenText(kName), Answer::No);
+    user.expectMessage(MessageKind::Warning, TableOpening::cannotOpenText(kName),
+        MessageButtons::YesNo, kNoHelp, Answer::Yes);
+    user.expectMessage(MessageKind::Warning, TableOpening::cannotOpenText(kName),
+        MessageButtons::YesNo, kNoHelp, Answer::No);
 
     EXPECT_FALSE(openByName(false));
     EXPECT_TRUE(user.allConsumed());

@@ -58,7 +58,8 @@ class SortContentionTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        user.expectMessage(RecordStore::newDatabaseText());
+        user.expectMessage(
+            MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
         {
             RecordStore first(fixture.state);
             ASSERT_TRUE(first.openDatabase());
@@ -117,7 +118,8 @@ TEST_F(SortContentionTest, ANewTagFailsWhileAnotherProcessHoldsTheTable)
 {
     OtherUser other(recordTablePath());
     ASSERT_TRUE(other.ready());
-    user.expectMessage(SortOrder::indexFailureText());
+    user.expectMessage(
+        MessageKind::Error, SortOrder::indexFailureText(), MessageButtons::Ok, kNoHelp);
 
     EXPECT_FALSE(sortBy(kBySport));
 
