@@ -1,4 +1,4 @@
-#include "../store/DatabaseFixture.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "mainwin/ui/TForm3.h"
@@ -17,8 +17,7 @@ protected:
     void SetUp() override
     {
         // The database exists already; the windows below open it without a word.
-        user.expectMessage(
-            MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+        DatabaseFixture::expectNewDatabase(user);
         RecordStore first(fixture.state);
         ASSERT_TRUE(first.openDatabase());
         first.closeAll();

@@ -1,4 +1,4 @@
-#include "DatabaseFixture.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "store/EngineTable.h"

@@ -1,4 +1,4 @@
-#include "DatabaseFixture.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "store/DatabaseCatalog.h"
@@ -27,8 +27,7 @@ protected:
 TEST_F(OpenDatabaseTest, EmptyFolderGetsCatalogCopyTableAndFreshRecordTable)
 {
     fixture.state.currentTableFile = QStringLiteral("data_7.dbf");
-    user.expectMessage(
-        MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+    DatabaseFixture::expectNewDatabase(user);
 
     ASSERT_TRUE(store.openDatabase());
 
@@ -60,8 +59,7 @@ TEST_F(OpenDatabaseTest, EmptyFolderGetsCatalogCopyTableAndFreshRecordTable)
 
 TEST_F(OpenDatabaseTest, SecondOpenFindsEverythingAndAddsNoRow)
 {
-    user.expectMessage(
-        MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+    DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
     store.closeAll();
     EXPECT_FALSE(store.recordTable().isOpen() || store.catalog().isOpen()
@@ -77,8 +75,7 @@ TEST_F(OpenDatabaseTest, SecondOpenFindsEverythingAndAddsNoRow)
 
 TEST_F(OpenDatabaseTest, InsertedRecordsAreNumberedFromTheCatalogCounter)
 {
-    user.expectMessage(
-        MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+    DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
     dbase::Table &records = store.recordTable().engine();
 
@@ -102,8 +99,7 @@ TEST_F(OpenDatabaseTest, InsertedRecordsAreNumberedFromTheCatalogCounter)
 
 TEST_F(OpenDatabaseTest, GotoRecordCountsFromZeroAndStopsAtTheEnd)
 {
-    user.expectMessage(
-        MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+    DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
     StoreTable &records = store.recordTable();
     for (int i = 0; i < 3; ++i) {
@@ -124,8 +120,7 @@ class SortedDatabaseTest : public OpenDatabaseTest
 protected:
     void SetUp() override
     {
-        user.expectMessage(
-            MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+        DatabaseFixture::expectNewDatabase(user);
         ASSERT_TRUE(store.openDatabase());
         for (const char *name : { "baker", "Adams", "Mays" }) {
             store.recordTable().engine().append();
@@ -230,23 +225,21 @@ TEST_F(OpenDatabaseTest, UnreadableTableIsKeptAsideBeforeAFreshOneReplacesIt)
     user.expectMessage(MessageKind::Warning,
         TableOpening::cannotOpenText(QStringLiteral("data.dbf")), MessageButtons::YesNo, kNoHelp,
         Answer::No);
-    user.expectMessage(
-        MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+    DatabaseFixture::expectNewDatabase(user);
 
     ASSERT_TRUE(store.openDatabase());
-    EXPECT_EQ(
-        DatabaseFixture::bytesOf(fixture.databaseFile(QStringLiteral("TEMP$$$.DBF"))), garbage);
+    EXPECT_EQ(fileBytes(fixture.databaseFile(QStringLiteral("TEMP$$$.DBF"))),
+        garbage);
     EXPECT_EQ(store.recordTable().recordCount(), 0);
 }
 
 TEST_F(OpenDatabaseTest, ATableHeldByAnotherUserIsNeverReplaced)
 {
-    user.expectMessage(
-        MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+    DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
     store.closeAll();
     const QString path = fixture.databaseFile(QStringLiteral("data.dbf"));
-    const QByteArray before = DatabaseFixture::bytesOf(path);
+    const QByteArray before = fileBytes(path);
     dbase::Table holder;
     holder.open(toEnginePath(path), true);
 
@@ -258,7 +251,7 @@ TEST_F(OpenDatabaseTest, ATableHeldByAnotherUserIsNeverReplaced)
     RecordStore second { fixture.state };
     EXPECT_FALSE(second.openDatabase());
     holder.close();
-    EXPECT_EQ(DatabaseFixture::bytesOf(path), before);
+    EXPECT_EQ(fileBytes(path), before);
     EXPECT_FALSE(QFile::exists(fixture.databaseFile(QStringLiteral("TEMP$$$.DBF"))));
 }
 

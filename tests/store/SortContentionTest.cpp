@@ -1,6 +1,6 @@
 // The sort on the real store and engine while another process uses the
 // record table, and the letter tabs over its filtered tags.
-#include "DatabaseFixture.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "store/LetterTabs.h"
@@ -58,8 +58,7 @@ class SortContentionTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        user.expectMessage(
-            MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+        DatabaseFixture::expectNewDatabase(user);
         {
             RecordStore first(fixture.state);
             ASSERT_TRUE(first.openDatabase());
