@@ -1,8 +1,34 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
+# Sets out to TRUE when target links zendrova_common, the home of the
+# Interaction service, directly or through other targets of this project.
+function(zendrova_reaches_common target out)
+  set(${out} FALSE PARENT_SCOPE)
+  if(target STREQUAL "zendrova_common")
+    set(${out} TRUE PARENT_SCOPE)
+    return()
+  endif()
+  if(NOT TARGET ${target} OR target MATCHES "::")
+    return()
+  endif()
+  get_target_property(libs ${target} LINK_LIBRARIES)
+  if(NOT libs)
+    return()
+  endif()
+  foreach(lib IN LISTS libs)
+    zendrova_reaches_common(${lib} found)
+    if(found)
+      set(${out} TRUE PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+endfunction()
+
 # zendrova_add_test(<name> SOURCES ... LIBS ... [QT])
-# QT: the test gets the headless QApplication main; otherwise plain GoogleTest main.
+# QT: the test gets the headless QApplication main; otherwise plain GoogleTest
+# main. Both fail a test on any message it did not script, where messages can
+# be shown at all.
 function(zendrova_add_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -10,8 +36,17 @@ function(zendrova_add_test name)
   target_compile_definitions(${name} PRIVATE
     ZENDROVA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     ZENDROVA_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+  set(shows_messages FALSE)
+  foreach(lib IN LISTS ARG_LIBS)
+    zendrova_reaches_common(${lib} found)
+    if(found)
+      set(shows_messages TRUE)
+    endif()
+  endforeach()
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE zendrova_test_qtmain Qt6::Test)
+  elseif(shows_messages)
+    target_link_libraries(${name} PRIVATE zendrova_test_main)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()

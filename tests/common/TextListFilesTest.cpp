@@ -62,7 +62,8 @@ TEST(CaptionList, FailedSaveTellsTheUserAndKeepsTheList)
 {
     QTemporaryDir temp;
     ScriptedInteraction user;
-    user.expectMessage("Could not Save Options to a File!");
+    user.expectMessage(
+        MessageKind::Error, "Could not Save Options to a File!", MessageButtons::Ok, kNoHelp);
     CaptionList list;
     list.setCaption(5, "Club:");
     EXPECT_FALSE(list.save(temp.path() + "/missing-folder"));
@@ -125,7 +126,8 @@ TEST(DateFormatList, FailedSaveTellsTheUser)
 {
     QTemporaryDir temp;
     ScriptedInteraction user;
-    user.expectMessage("Could not Save Options to a File!");
+    user.expectMessage(
+        MessageKind::Error, "Could not Save Options to a File!", MessageButtons::Ok, kNoHelp);
     DateFormatList list;
     list.fillDefaultsIfEmpty();
     EXPECT_FALSE(list.save(temp.path() + "/missing-folder"));

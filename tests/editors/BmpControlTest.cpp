@@ -191,11 +191,14 @@ TEST_F(BmpControlTest, LoadFailuresAreReportedAndKeepThePicture)
     ScriptedInteraction user;
     for (const QString &name : { text, broken, gif }) {
         user.expectFileName(name);
-        user.expectMessage(
-            QString("\"%1\" is not a BMP, PNG or JPEG picture, or it is damaged.").arg(name));
+        user.expectMessage(MessageKind::Error,
+            QString("\"%1\" is not a BMP, PNG or JPEG picture, or it is damaged.").arg(name),
+            MessageButtons::Ok, kNoHelp);
     }
     user.expectFileName(missing);
-    user.expectMessage(QString("Cannot open file \"%1\". No such file or directory").arg(missing));
+    user.expectMessage(MessageKind::Error,
+        QString("Cannot open file \"%1\". No such file or directory").arg(missing),
+        MessageButtons::Ok, kNoHelp);
     user.expectFileName(QString());
     for (int i = 0; i < 5; ++i)
         QTest::mouseClick(button("LoadBtn"), Qt::LeftButton);
@@ -219,12 +222,14 @@ TEST_F(BmpControlTest, SaveWritesABitmapFile)
 
     const QString unwritable = path("no/such/folder/x.bmp");
     user.expectFileName(unwritable);
-    user.expectMessage(
-        QString("Cannot create file \"%1\". No such file or directory").arg(unwritable));
+    user.expectMessage(MessageKind::Error,
+        QString("Cannot create file \"%1\". No such file or directory").arg(unwritable),
+        MessageButtons::Ok, kNoHelp);
     QTest::mouseClick(button("SaveBtn"), Qt::LeftButton);
 
     control.clear();
-    user.expectMessage("The picture is empty: there is nothing to save.");
+    user.expectMessage(MessageKind::Information, "The picture is empty: there is nothing to save.",
+        MessageButtons::Ok, kNoHelp);
     QTest::mouseClick(button("SaveBtn"), Qt::LeftButton);
 }
 
@@ -276,8 +281,10 @@ TEST_F(BmpControlTest, CaptureSaysSoWhereTheScreenCannotBeRead)
     ASSERT_EQ("offscreen", QGuiApplication::platformName());
     control.setPicture(patternPicture(3, 3));
     ScriptedInteraction user;
-    user.expectMessage("Screen Capture is not available: this display (offscreen) does not allow "
-                       "programs to read the screen.");
+    user.expectMessage(MessageKind::Error,
+        "Screen Capture is not available: this display (offscreen) does not allow "
+        "programs to read the screen.",
+        MessageButtons::Ok, kNoHelp);
     QTest::mouseClick(button("CaptureBtn"), Qt::LeftButton);
     EXPECT_TRUE(samePixels(patternPicture(3, 3), control.picture()));
 }
@@ -316,7 +323,8 @@ TEST_F(BmpControlCaptureTest, ClickWithoutDragFailsAndKeepsThePicture)
     const QImage picture = patternPicture(4, 2);
     control.setPicture(picture);
     ScriptedInteraction user;
-    user.expectMessage("Both Width and Height of Captured Area must be > 0 !");
+    user.expectMessage(MessageKind::Error, "Both Width and Height of Captured Area must be > 0 !",
+        MessageButtons::Ok, kNoHelp);
     CaptureDragger dragger(QPoint(50, 50), QPoint(50, 50));
     control.captureScreen();
     ASSERT_TRUE(dragger.dragged());
@@ -331,7 +339,8 @@ TEST_F(BmpControlCaptureTest, FailedScreenReadIsReportedAndKeepsThePicture)
     control.setPicture(picture);
     ScreenGrab::setSource([](QScreen *) { return QImage(); });
     ScriptedInteraction user;
-    user.expectMessage("The screen could not be read, so nothing was captured.");
+    user.expectMessage(MessageKind::Error, "The screen could not be read, so nothing was captured.",
+        MessageButtons::Ok, kNoHelp);
     control.captureScreen();
     EXPECT_TRUE(samePixels(picture, control.picture()));
     EXPECT_TRUE(control.isVisible());

@@ -91,16 +91,20 @@ TEST(RealScreenCapture, CapturesWhatIsOnTheScreen)
     control->setGeometry(0, 0, 257, 180);
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
-    QTest::qWait(200);
+    QImage expected(QSize(100, 90), QImage::Format_RGB32);
+    expected.fill(QColor(20, 160, 90));
+    // Exposed is not yet drawn: wait until the screen itself shows the target.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QPixmap shown = QGuiApplication::primaryScreen()->grabWindow(0, 150, 130, 100, 90);
+            return bool(samePixels(expected, shown.toImage()));
+        },
+        10000));
 
     CaptureDragger dragger(QPoint(250, 220), QPoint(150, 130));
     control->captureScreen();
     ASSERT_TRUE(dragger.dragged());
-    const QImage picture = control->picture();
-    ASSERT_EQ(QSize(100, 90), picture.size());
-    QImage expected(picture.size(), QImage::Format_RGB32);
-    expected.fill(QColor(20, 160, 90));
-    EXPECT_TRUE(samePixels(expected, picture));
+    EXPECT_TRUE(samePixels(expected, control->picture()));
     EXPECT_TRUE(owner.isVisible());
 }
 

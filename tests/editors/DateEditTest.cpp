@@ -13,6 +13,7 @@ namespace zendrova {
 namespace {
 
 using test::FixedToday;
+using test::kNoHelp;
 using test::ScriptedInteraction;
 using test::typeKeys;
 
@@ -123,7 +124,8 @@ TEST_F(DateEditWindow, AnInvalidDateIsReportedAndKeepsTheFocus)
         field->setDate(QString());
         typeKeys(field, QString::fromLatin1(keys));
         ScriptedInteraction script;
-        script.expectMessage(QStringLiteral("Invalid Date!"));
+        script.expectMessage(
+            MessageKind::Error, QStringLiteral("Invalid Date!"), MessageButtons::Ok, kNoHelp);
         leave();
         EXPECT_EQ(QString::fromLatin1(kept), field->Date()) << keys;
         EXPECT_TRUE(field->hasFocus()) << keys;

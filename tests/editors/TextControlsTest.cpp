@@ -21,6 +21,7 @@
 namespace zendrova {
 namespace {
 
+using test::kNoHelp;
 using test::ScriptedInteraction;
 
 // Visible and enabled state of the entries at the positions of the plain menu.
@@ -154,8 +155,10 @@ TEST(EditMenu, MemoSavesAndLoadsTextFiles)
 
     ScriptedInteraction script;
     script.expectFileName(dir.filePath(QStringLiteral("missing.txt")));
-    script.expectMessage(QStringLiteral("Cannot open file \"%1\". No such file or directory")
-                             .arg(dir.filePath(QStringLiteral("missing.txt"))));
+    script.expectMessage(MessageKind::Error,
+        QStringLiteral("Cannot open file \"%1\". No such file or directory")
+            .arg(dir.filePath(QStringLiteral("missing.txt"))),
+        MessageButtons::Ok, kNoHelp);
     menu.entry(TEditMenu::LoadPos)->trigger();
     EXPECT_EQ(QStringLiteral("Rookie card\nSigned"), memo.toPlainText());
 }
@@ -168,7 +171,8 @@ TEST_F(DirEditWindow, MissingFolderIsRejected)
     QTest::keyClicks(field, QStringLiteral("c:\\data"));
     EXPECT_EQ(QStringLiteral("C:\\DATA"), field->text());
     ScriptedInteraction script;
-    script.expectMessage(QStringLiteral("Invalid directory!"));
+    script.expectMessage(
+        MessageKind::Error, QStringLiteral("Invalid directory!"), MessageButtons::Ok, kNoHelp);
     leave();
     EXPECT_TRUE(field->hasFocus());
     EXPECT_EQ(QStringLiteral("C:\\DATA"), field->text());

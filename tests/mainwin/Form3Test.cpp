@@ -1,4 +1,4 @@
-#include "../store/DatabaseFixture.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "mainwin/ui/TForm3.h"
@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         // The database exists already; the windows below open it without a word.
-        user.expectMessage(RecordStore::newDatabaseText());
+        DatabaseFixture::expectNewDatabase(user);
         RecordStore first(fixture.state);
         ASSERT_TRUE(first.openDatabase());
         first.closeAll();
@@ -70,7 +70,8 @@ TEST_F(Form3Test, AFailedOpenClosesTheWindowAfterItsMessage)
 {
     QFile::remove(fixture.databaseFile(QStringLiteral("master.dbf")));
     QFile::remove(fixture.programFolder + QStringLiteral("/master.dbf"));
-    user.expectMessage(RecordStore::catalogFailureText());
+    user.expectMessage(
+        MessageKind::Error, RecordStore::catalogFailureText(), MessageButtons::Ok, kNoHelp);
     RecordStore store(fixture.state);
     auto *form = new TForm3(fixture.state, store);
     form->setAttribute(Qt::WA_DeleteOnClose);

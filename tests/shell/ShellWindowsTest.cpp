@@ -22,6 +22,7 @@ namespace {
 
 using test::child;
 using test::InstallationFixture;
+using test::kNoHelp;
 using test::topLevel;
 
 TEST(TAboutBoxWidget, TheSplashSaysWelcomeWithoutOkOrAnimation)
@@ -49,10 +50,9 @@ TEST(TAboutBoxWidget, FromTheMenuTheIconGrowsToItsSizeAndOkCloses)
     about.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
     const QSize full = QPixmap(QStringLiteral(":/icons/zendrova.png")).size();
-    // 20 ms per pixel: well within the limit even on a busy machine.
-    for (int i = 0; i < 200 && about.shownIconSize() != full; ++i)
-        QTest::qWait(25);
-    EXPECT_EQ(about.shownIconSize(), full);
+    // 20 ms per pixel: the limit leaves room for a busy machine.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return about.shownIconSize() == full; }, 10000))
+        << "the icon stopped at width " << about.shownIconSize().width();
 
     auto *ok = child<QPushButton>(about, "OKButton");
     EXPECT_TRUE(ok->isVisible());
@@ -111,7 +111,7 @@ struct ProgramRunTest : ::testing::Test
 TEST_F(ProgramRunTest, ClosingTheMainWindowEndsTheRunCleanly)
 {
     test::ScriptedInteraction dialogs;
-    dialogs.expectMessage(newDatabaseText);
+    dialogs.expectMessage(MessageKind::Warning, newDatabaseText, MessageButtons::Ok, kNoHelp);
     ProgramWindows windows(installation.state);
     closeMainWindowSoon();
     EXPECT_EQ(windows.run(), 0);
@@ -128,10 +128,12 @@ TEST_F(ProgramRunTest, AfterACrashTheWarningComesOnceTheWindowIsUp)
 {
     test::writeBytes(installation.path(QStringLiteral("DATA/shut.dat")), ShutdownMarker::kRunning);
     test::ScriptedInteraction dialogs;
-    dialogs.expectMessage(newDatabaseText);
-    dialogs.expectMessage(QStringLiteral(
-        "Zendrova was not Closed normally!\rIt is STRONGLY recommended that you Restore the last "
-        "used database from your backup. For more information click on Help."));
+    dialogs.expectMessage(MessageKind::Warning, newDatabaseText, MessageButtons::Ok, kNoHelp);
+    dialogs.expectMessage(MessageKind::Warning,
+        QStringLiteral("Zendrova was not Closed normally!\rIt is STRONGLY recommended that you "
+                       "Restore the last used database from your backup. For more information "
+                       "click on Help."),
+        MessageButtons::OkHelp, 123);
     ProgramWindows windows(installation.state);
     closeMainWindowSoon();
     EXPECT_EQ(windows.run(), 0);
@@ -144,7 +146,8 @@ TEST_F(ProgramRunTest, AFailedLoginEndsBeforeAnyWindow)
 {
     installation.writeSystemOptions(PasswordMode::NotRequired, UsersCount::MultiUser);
     test::ScriptedInteraction dialogs;
-    dialogs.expectMessage(QStringLiteral("Incorrect Login!"));
+    dialogs.expectMessage(
+        MessageKind::Error, QStringLiteral("Incorrect Login!"), MessageButtons::Ok, kNoHelp);
     ProgramWindows windows(installation.state); // the default login prompt cancels
     EXPECT_EQ(windows.run(), 1);
     EXPECT_EQ(topLevel(QStringLiteral("Form3")), nullptr);

@@ -40,9 +40,11 @@ TEST(ShutdownMarker, StartUpAfterACrashWarnsOnceAndMarksTheRun)
     copyFixture("shut_running.dat", temp.path(), "SHUT.DAT");
     {
         ScriptedInteraction user;
-        user.expectMessage("Zendrova was not Closed normally!\rIt is STRONGLY recommended that you "
-                           "Restore the last used database from your backup. For more information "
-                           "click on Help.");
+        user.expectMessage(MessageKind::Warning,
+            "Zendrova was not Closed normally!\rIt is STRONGLY recommended that you "
+            "Restore the last used database from your backup. For more information "
+            "click on Help.",
+            MessageButtons::OkHelp, 123);
         EXPECT_TRUE(ShutdownMarker::checkAtStartUp(temp.path(), "Zendrova"));
     }
     EXPECT_EQ(fileBytes(temp.path() + "/SHUT.DAT"), QByteArray("#10*"));

@@ -14,6 +14,7 @@ namespace {
 
 using test::fileBytes;
 using test::InstallationFixture;
+using test::kNoHelp;
 using test::ScriptedInteraction;
 using test::ScriptedLoginPrompt;
 
@@ -111,7 +112,7 @@ TEST(StartupSequence, WarnsOnceAfterACrashAndMarksTheRunAsRunning)
     InstallationFixture installation;
     test::writeBytes(installation.path(QStringLiteral("DATA/shut.dat")), ShutdownMarker::kRunning);
     ScriptedInteraction dialogs;
-    dialogs.expectMessage(kCrashWarning);
+    dialogs.expectMessage(MessageKind::Warning, kCrashWarning, MessageButtons::OkHelp, 123);
     QStringList calls;
     StartupSequence sequence(installation.state, recordingHooks(calls));
     ASSERT_TRUE(sequence.start());
@@ -237,7 +238,8 @@ TEST_P(FailedLoginTest, TellsTheUserAndEndsWithNothingWritten)
     const QByteArray optionsBefore = fileBytes(installation.path(QStringLiteral("options.dat")));
 
     ScriptedInteraction dialogs;
-    dialogs.expectMessage(QString::fromLatin1(c.message));
+    dialogs.expectMessage(
+        MessageKind::Error, QString::fromLatin1(c.message), MessageButtons::Ok, kNoHelp);
     ScriptedLoginPrompt prompt;
     if (c.userId)
         prompt.expectLogin(QString::fromLatin1(c.userId), QString::fromLatin1(c.password));
@@ -273,7 +275,9 @@ TEST(PublicFolderSetup, ADataDirectoryThatCannotBeEnteredFallsBackWithAWarning)
         if (name == QStringLiteral("plainfile"))
             test::writeBytes(state.dataDirectory, "x");
         ScriptedInteraction dialogs;
-        dialogs.expectMessage(PublicFolderSetup::dataDirectoryMissingText(state.dataDirectory));
+        dialogs.expectMessage(MessageKind::Warning,
+            PublicFolderSetup::dataDirectoryMissingText(state.dataDirectory), MessageButtons::Ok,
+            kNoHelp);
 
         PublicFolderSetup::ensure(state);
         EXPECT_EQ(state.dataDirectory, installation.programFolder);
@@ -291,7 +295,8 @@ TEST(PublicFolderSetup, ReportsABackupFolderThatCannotBeMadeAndGoesOn)
     // A file named BACKUP stands where the folder must go.
     test::writeBytes(installation.path(QStringLiteral("DATA/BACKUP")), "x");
     ScriptedInteraction dialogs;
-    dialogs.expectMessage(QStringLiteral("Could not Create Data Directory!"));
+    dialogs.expectMessage(MessageKind::Warning, QStringLiteral("Could not Create Data Directory!"),
+        MessageButtons::Ok, kNoHelp);
     StartupSequence sequence(installation.state, {});
     EXPECT_TRUE(sequence.start());
     EXPECT_EQ(installation.state.userFolder, installation.path(QStringLiteral("DATA")));

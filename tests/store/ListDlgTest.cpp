@@ -153,11 +153,13 @@ TEST_F(ListDlgTest, ADeletedItemLeavesTheGridAtOnceAndTheFileOnClose)
 {
     open();
     selectRow("Cricket");
-    user.expectMessage("Are you sure you want to Delete this Item?", Answer::No);
+    user.expectMessage(MessageKind::Warning, "Are you sure you want to Delete this Item?",
+        MessageButtons::YesNo, kNoHelp, Answer::No);
     click("Delete_Btn");
     EXPECT_EQ(gridRows().size(), 3);
 
-    user.expectMessage("Are you sure you want to Delete this Item?", Answer::Yes);
+    user.expectMessage(MessageKind::Warning, "Are you sure you want to Delete this Item?",
+        MessageButtons::YesNo, kNoHelp, Answer::Yes);
     click("Delete_Btn");
     EXPECT_EQ(gridRows(), QStringList({"Baseball", "Hockey"}));
     EXPECT_EQ(LookupFolder::storedRows(folder.path("list1.dbf")), 3u);
@@ -173,14 +175,17 @@ TEST_F(ListDlgTest, UpdateListsAddsEachValueOfTheDatabaseOnce)
     writeRecords({{kSport, "Soccer"}, {kSport, "Soccer"}, {kSport, "Baseball"}, {kSport, ""},
                   {kSport, "Soccer"}, {kTeam, "Rangers"}});
     open(3);
-    user.expectMessage("Could not open file: list2.dbf"); // the one missing list; the rest go on
+    // The one missing list; the rest go on.
+    user.expectMessage(
+        MessageKind::Error, "Could not open file: list2.dbf", MessageButtons::Ok, kNoHelp);
     click("UpdateBtn");
     EXPECT_EQ(folder.itemsInFile("list1.dbf"), QStringList({"Hockey", "Baseball", "Cricket", "Soccer"}));
     EXPECT_EQ(folder.itemsInFile("list4.dbf"), QStringList({"Rangers"}));
     EXPECT_TRUE(lists().at(0)->isChecked());
     EXPECT_EQ(gridRows(), QStringList({"Baseball", "Cricket", "Hockey", "Soccer"}));
 
-    user.expectMessage("Could not open file: list2.dbf");
+    user.expectMessage(
+        MessageKind::Error, "Could not open file: list2.dbf", MessageButtons::Ok, kNoHelp);
     click("UpdateBtn");
     EXPECT_EQ(folder.itemsInFile("list1.dbf").size(), 4);
 }
@@ -197,19 +202,23 @@ TEST_F(ListDlgTest, FailuresAreReported)
 
     selectRow("Baseball");
     user.expectInput(QString("Rugby"));
-    user.expectMessage("Could not Modify the Item!");
+    user.expectMessage(
+        MessageKind::Error, "Could not Modify the Item!", MessageButtons::Ok, kNoHelp);
     click("Edit_Btn");
-    user.expectMessage("Are you sure you want to Delete this Item?", Answer::Yes);
-    user.expectMessage("Could not Delete the Item!");
+    user.expectMessage(MessageKind::Warning, "Are you sure you want to Delete this Item?",
+        MessageButtons::YesNo, kNoHelp, Answer::Yes);
+    user.expectMessage(
+        MessageKind::Error, "Could not Delete the Item!", MessageButtons::Ok, kNoHelp);
     click("Delete_Btn");
     EXPECT_EQ(gridRows(), QStringList({"Baseball", "Cricket", "Hockey"}));
 
-    user.expectMessage("Cannot open the file: list2.dbf");
+    user.expectMessage(
+        MessageKind::Error, "Cannot open the file: list2.dbf", MessageButtons::Ok, kNoHelp);
     QTest::mouseClick(lists().at(1), Qt::LeftButton);
     EXPECT_TRUE(gridRows().isEmpty());
 
     // The pack on close needs the lists alone.
-    user.expectMessage(kExclusiveUse);
+    user.expectMessage(MessageKind::Error, kExclusiveUse, MessageButtons::Ok, kNoHelp);
     click("OKBtn");
     other.cancel();
     other.close();

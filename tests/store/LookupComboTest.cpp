@@ -189,8 +189,10 @@ TEST_F(LookupComboTest, AFailedTemplateCopyIsReported)
 {
     QTemporaryDir emptyProgramFolder;
     folder.state.programFolder = emptyProgramFolder.path();
-    user.expectMessage("Error! Could not create a list file: \r"
-                       + QDir::toNativeSeparators(folder.path("list4.dbf")));
+    user.expectMessage(MessageKind::Error,
+        "Error! Could not create a list file: \r"
+            + QDir::toNativeSeparators(folder.path("list4.dbf")),
+        MessageButtons::Ok, kNoHelp);
     TLookup *combo = addCombo("list4.dbf");
     EXPECT_EQ(combo->count(), 0);
     EXPECT_FALSE(QFile::exists(folder.path("list4.dbf")));

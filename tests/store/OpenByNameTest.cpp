@@ -1,4 +1,4 @@
-#include "DatabaseFixture.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "store/EngineTable.h"
@@ -38,8 +38,10 @@ protected:
 
 TEST_F(OpenByNameTest, SharedOpenAsksAfterTenSilentRetriesUntilTheUserGivesUp)
 {
-    user.expectMessage(TableOpening::cannotOpenText(kName), Answer::Yes);
-    user.expectMessage(TableOpening::cannotOpenText(kName), Answer::No);
+    user.expectMessage(MessageKind::Warning, TableOpening::cannotOpenText(kName),
+        MessageButtons::YesNo, kNoHelp, Answer::Yes);
+    user.expectMessage(MessageKind::Warning, TableOpening::cannotOpenText(kName),
+        MessageButtons::YesNo, kNoHelp, Answer::No);
 
     EXPECT_FALSE(openByName(false));
     EXPECT_TRUE(user.allConsumed());

@@ -1,4 +1,4 @@
-#include "DatabaseFixture.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "store/DatabaseCatalog.h"
@@ -27,7 +27,7 @@ protected:
 TEST_F(OpenDatabaseTest, EmptyFolderGetsCatalogCopyTableAndFreshRecordTable)
 {
     fixture.state.currentTableFile = QStringLiteral("data_7.dbf");
-    user.expectMessage(RecordStore::newDatabaseText());
+    DatabaseFixture::expectNewDatabase(user);
 
     ASSERT_TRUE(store.openDatabase());
 
@@ -59,7 +59,7 @@ TEST_F(OpenDatabaseTest, EmptyFolderGetsCatalogCopyTableAndFreshRecordTable)
 
 TEST_F(OpenDatabaseTest, SecondOpenFindsEverythingAndAddsNoRow)
 {
-    user.expectMessage(RecordStore::newDatabaseText());
+    DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
     store.closeAll();
     EXPECT_FALSE(store.recordTable().isOpen() || store.catalog().isOpen()
@@ -75,7 +75,7 @@ TEST_F(OpenDatabaseTest, SecondOpenFindsEverythingAndAddsNoRow)
 
 TEST_F(OpenDatabaseTest, InsertedRecordsAreNumberedFromTheCatalogCounter)
 {
-    user.expectMessage(RecordStore::newDatabaseText());
+    DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
     dbase::Table &records = store.recordTable().engine();
 
@@ -99,7 +99,7 @@ TEST_F(OpenDatabaseTest, InsertedRecordsAreNumberedFromTheCatalogCounter)
 
 TEST_F(OpenDatabaseTest, GotoRecordCountsFromZeroAndStopsAtTheEnd)
 {
-    user.expectMessage(RecordStore::newDatabaseText());
+    DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
     StoreTable &records = store.recordTable();
     for (int i = 0; i < 3; ++i) {
@@ -120,7 +120,7 @@ class SortedDatabaseTest : public OpenDatabaseTest
 protected:
     void SetUp() override
     {
-        user.expectMessage(RecordStore::newDatabaseText());
+        DatabaseFixture::expectNewDatabase(user);
         ASSERT_TRUE(store.openDatabase());
         for (const char *name : { "baker", "Adams", "Mays" }) {
             store.recordTable().engine().append();
@@ -186,7 +186,7 @@ TEST_F(SortedDatabaseTest, AMissingIndexIsReplacedByTheProgramsTemplateIndex)
 struct FailureCase
 {
     const char *missingTemplate;
-    QStringList messages;
+    QList<std::pair<MessageKind, QString>> messages;
     bool opened;
 };
 
@@ -197,18 +197,20 @@ class OpenDatabaseFailureTest : public OpenDatabaseTest,
 TEST_P(OpenDatabaseFailureTest, ShowsItsMessages)
 {
     ASSERT_TRUE(QFile::remove(fixture.programFolder + '/' + GetParam().missingTemplate));
-    for (const QString &text : GetParam().messages)
-        user.expectMessage(text);
+    for (const auto &[kind, text] : GetParam().messages)
+        user.expectMessage(kind, text, MessageButtons::Ok, kNoHelp);
     EXPECT_EQ(store.openDatabase(), GetParam().opened);
-    EXPECT_EQ(user.shownMessages(), GetParam().messages);
+    EXPECT_TRUE(user.allConsumed());
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, OpenDatabaseFailureTest,
-    ::testing::Values(FailureCase { "master.dbf", { RecordStore::catalogFailureText() }, false },
+    ::testing::Values(FailureCase { "master.dbf",
+                          { { MessageKind::Error, RecordStore::catalogFailureText() } }, false },
         // The copy/paste table is made from the record template too.
         FailureCase { "data.dbf",
-            { RecordStore::copyTableFailureText(), RecordStore::newDatabaseText(),
-                RecordStore::newDatabaseFailureText() },
+            { { MessageKind::Error, RecordStore::copyTableFailureText() },
+                { MessageKind::Warning, RecordStore::newDatabaseText() },
+                { MessageKind::Error, RecordStore::newDatabaseFailureText() } },
             false }));
 
 TEST_F(OpenDatabaseTest, UnreadableTableIsKeptAsideBeforeAFreshOneReplacesIt)
@@ -220,31 +222,36 @@ TEST_F(OpenDatabaseTest, UnreadableTableIsKeptAsideBeforeAFreshOneReplacesIt)
         file.write(garbage);
     }
     // The shared open keeps failing: the user gives up.
-    user.expectMessage(TableOpening::cannotOpenText(QStringLiteral("data.dbf")), Answer::No);
-    user.expectMessage(RecordStore::newDatabaseText());
+    user.expectMessage(MessageKind::Warning,
+        TableOpening::cannotOpenText(QStringLiteral("data.dbf")), MessageButtons::YesNo, kNoHelp,
+        Answer::No);
+    DatabaseFixture::expectNewDatabase(user);
 
     ASSERT_TRUE(store.openDatabase());
-    EXPECT_EQ(DatabaseFixture::bytesOf(fixture.databaseFile(QStringLiteral("TEMP$$$.DBF"))),
+    EXPECT_EQ(fileBytes(fixture.databaseFile(QStringLiteral("TEMP$$$.DBF"))),
         garbage);
     EXPECT_EQ(store.recordTable().recordCount(), 0);
 }
 
 TEST_F(OpenDatabaseTest, ATableHeldByAnotherUserIsNeverReplaced)
 {
-    user.expectMessage(RecordStore::newDatabaseText());
+    DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
     store.closeAll();
     const QString path = fixture.databaseFile(QStringLiteral("data.dbf"));
-    const QByteArray before = DatabaseFixture::bytesOf(path);
+    const QByteArray before = fileBytes(path);
     dbase::Table holder;
     holder.open(toEnginePath(path), true);
 
-    user.expectMessage(TableOpening::cannotOpenText(QStringLiteral("data.dbf")), Answer::No);
-    user.expectMessage(RecordStore::newDatabaseFailureText());
+    user.expectMessage(MessageKind::Warning,
+        TableOpening::cannotOpenText(QStringLiteral("data.dbf")), MessageButtons::YesNo, kNoHelp,
+        Answer::No);
+    user.expectMessage(
+        MessageKind::Error, RecordStore::newDatabaseFailureText(), MessageButtons::Ok, kNoHelp);
     RecordStore second { fixture.state };
     EXPECT_FALSE(second.openDatabase());
     holder.close();
-    EXPECT_EQ(DatabaseFixture::bytesOf(path), before);
+    EXPECT_EQ(fileBytes(path), before);
     EXPECT_FALSE(QFile::exists(fixture.databaseFile(QStringLiteral("TEMP$$$.DBF"))));
 }
 

@@ -286,7 +286,8 @@ TEST_F(FilterMenuTest, TemplateItemsLoadSaveAndDelete)
     templates.failing = 0;
     QSignalSpy quick(&button, &TSortButton::quickFilter);
 
-    user.expectMessage(QStringLiteral("Error Loading Template."));
+    user.expectMessage(
+        MessageKind::Error, QStringLiteral("Error Loading Template."), MessageButtons::Ok, kNoHelp);
     item(submenu(filterMenu(), QStringLiteral("&Load From Template")), QStringLiteral("Rookies"))
         ->trigger();
     item(submenu(filterMenu(), QStringLiteral("&Load From Template")), QStringLiteral("Mint"))
@@ -296,7 +297,8 @@ TEST_F(FilterMenuTest, TemplateItemsLoadSaveAndDelete)
 
     user.expectInput(QString());
     user.expectInput(QStringLiteral("mint"));
-    user.expectMessage(QStringLiteral("Duplicate name - Template Not Saved!"));
+    user.expectMessage(MessageKind::Error, QStringLiteral("Duplicate name - Template Not Saved!"),
+        MessageButtons::Ok, kNoHelp);
     user.expectInput(QStringLiteral("Graded"));
     for (int i = 0; i < 3; ++i)
         item(filterMenu(), QStringLiteral("&Save As Template"))->trigger();

@@ -1,6 +1,6 @@
 // The sort on the real store and engine while another process uses the
 // record table, and the letter tabs over its filtered tags.
-#include "DatabaseFixture.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "store/LetterTabs.h"
@@ -63,7 +63,7 @@ class SortContentionTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        user.expectMessage(RecordStore::newDatabaseText());
+        DatabaseFixture::expectNewDatabase(user);
         {
             RecordStore first(fixture.state);
             ASSERT_TRUE(first.openDatabase());
@@ -130,7 +130,8 @@ TEST_F(SortContentionTest, ANewTagFailsWhileAnotherProcessHoldsTheTable)
 {
     OtherUser other(recordTablePath());
     ASSERT_TRUE(other.ready());
-    user.expectMessage(SortOrder::indexFailureText());
+    user.expectMessage(
+        MessageKind::Error, SortOrder::indexFailureText(), MessageButtons::Ok, kNoHelp);
 
     EXPECT_FALSE(sortBy(kBySport));
 

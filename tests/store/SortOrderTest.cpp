@@ -90,7 +90,8 @@ TEST_F(SortOrderTest, RefusedTagKeepsThePreviousSortAndTellsTheUser)
         SCOPED_TRACE(r.what);
         table.othersHaveItOpen = r.othersHaveItOpen;
         table.refuseTags = r.refuseTags;
-        user.expectMessage(SortOrder::indexFailureText());
+        user.expectMessage(
+            MessageKind::Error, SortOrder::indexFailureText(), MessageButtons::Ok, kNoHelp);
         EXPECT_FALSE(change(r.sort));
         EXPECT_TRUE(user.allConsumed());
         EXPECT_EQ(order.descriptor.sort, (SortBytes { kCardName, false, 0, false }));
@@ -132,7 +133,8 @@ TEST_F(SortOrderTest, RefusedFilterScopeKeepsTheScopeShown)
 {
     ASSERT_TRUE(change({ kSport, false, 0, false }));
     table.othersHaveItOpen = true;
-    user.expectMessage(SortOrder::indexFailureText());
+    user.expectMessage(
+        MessageKind::Error, SortOrder::indexFailureText(), MessageButtons::Ok, kNoHelp);
     EXPECT_FALSE(order.chooseFilterScope(table, FilterScope::NormalFilter));
     EXPECT_EQ(order.filterScope, FilterScope::AllRecords);
     EXPECT_FALSE(order.descriptor.filtered);
@@ -149,7 +151,8 @@ TEST_F(SortOrderTest, AfterSortHookRunsOnlyWhenTheSortChanged)
     };
     EXPECT_TRUE(change({ kSport, false, 0, false }));
     table.othersHaveItOpen = true;
-    user.expectMessage(SortOrder::indexFailureText());
+    user.expectMessage(
+        MessageKind::Error, SortOrder::indexFailureText(), MessageButtons::Ok, kNoHelp);
     EXPECT_FALSE(change({ kCardName, true, 0, false }));
     EXPECT_EQ(runs, 1);
 }

@@ -15,9 +15,14 @@ ScriptedInteraction::~ScriptedInteraction()
     EXPECT_TRUE(allConsumed()) << "scripted answers were left over";
 }
 
-void ScriptedInteraction::expectMessage(const QString &text, Answer answer)
+void ScriptedInteraction::expectMessage(
+    MessageKind kind, const QString &text, MessageButtons buttons, int helpContext, Answer answer)
 {
-    m_messages.emplace_back(text, answer);
+    // A Yes/No box cannot be answered OK, nor an OK box Yes or No.
+    const bool yesNoAnswer = answer == Answer::Yes || answer == Answer::No;
+    EXPECT_EQ(buttons == MessageButtons::YesNo, yesNoAnswer)
+        << "answer does not fit the buttons of: " << text.toStdString();
+    m_messages.push_back({ describe(kind, text, buttons, helpContext), answer });
 }
 
 void ScriptedInteraction::expectInput(std::optional<QString> answer)
@@ -30,26 +35,23 @@ void ScriptedInteraction::expectFileName(const QString &fileName)
     m_files.push_back(fileName);
 }
 
-Answer ScriptedInteraction::message(MessageKind, const QString &text, MessageButtons buttons, int)
+Answer ScriptedInteraction::message(
+    MessageKind kind, const QString &text, MessageButtons buttons, int helpContext)
 {
     m_shown << text;
-    if (m_messages.empty()) {
-        ADD_FAILURE() << "unexpected message: " << text.toStdString();
-        return buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
-    }
-    auto [expected, answer] = m_messages.front();
+    if (m_messages.empty())
+        return StrictInteraction::message(kind, text, buttons, helpContext);
+    const ExpectedMessage expected = m_messages.front();
     m_messages.pop_front();
-    EXPECT_EQ(expected.toStdString(), text.toStdString());
-    return answer;
+    EXPECT_EQ(expected.shape, describe(kind, text, buttons, helpContext));
+    return expected.answer;
 }
 
-std::optional<QString> ScriptedInteraction::inputText(const QString &caption, const QString &,
-                                                      const QString &)
+std::optional<QString> ScriptedInteraction::inputText(
+    const QString &caption, const QString &prompt, const QString &initial)
 {
-    if (m_inputs.empty()) {
-        ADD_FAILURE() << "unexpected input box: " << caption.toStdString();
-        return std::nullopt;
-    }
+    if (m_inputs.empty())
+        return StrictInteraction::inputText(caption, prompt, initial);
     // Copied out as text and flag: GCC 12 misreads a moved-from optional<QString>
     // as uninitialised.
     const bool given = m_inputs.front().has_value();
@@ -58,30 +60,33 @@ std::optional<QString> ScriptedInteraction::inputText(const QString &caption, co
     return given ? std::optional<QString>(text) : std::nullopt;
 }
 
-QString ScriptedInteraction::nextFile(const QString &caption)
+bool ScriptedInteraction::takeFile(QString &name)
 {
-    if (m_files.empty()) {
-        ADD_FAILURE() << "unexpected file dialog: " << caption.toStdString();
-        return {};
-    }
-    QString name = m_files.front();
+    if (m_files.empty())
+        return false;
+    name = m_files.front();
     m_files.pop_front();
-    return name;
+    return true;
 }
 
-QString ScriptedInteraction::openFileName(const QString &caption, const QString &, const QString &)
+QString ScriptedInteraction::openFileName(
+    const QString &caption, const QString &folder, const QString &filter)
 {
-    return nextFile(caption);
+    QString name;
+    return takeFile(name) ? name : StrictInteraction::openFileName(caption, folder, filter);
 }
 
-QString ScriptedInteraction::saveFileName(const QString &caption, const QString &, const QString &)
+QString ScriptedInteraction::saveFileName(
+    const QString &caption, const QString &folder, const QString &filter)
 {
-    return nextFile(caption);
+    QString name;
+    return takeFile(name) ? name : StrictInteraction::saveFileName(caption, folder, filter);
 }
 
-QString ScriptedInteraction::folderName(const QString &caption, const QString &)
+QString ScriptedInteraction::folderName(const QString &caption, const QString &folder)
 {
-    return nextFile(caption);
+    QString name;
+    return takeFile(name) ? name : StrictInteraction::folderName(caption, folder);
 }
 
 void ScriptedInteraction::showHelp(int helpContext)

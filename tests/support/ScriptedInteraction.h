@@ -1,21 +1,26 @@
 #pragma once
 
-#include "common/Interaction.h"
+#include "support/StrictInteraction.h"
 
 #include <QStringList>
 #include <deque>
 
 namespace zendrova::test {
 
+// The help context of a message without a Help button.
+inline constexpr int kNoHelp = 0;
+
 // Stands in for the user while installed: each expected message is queued with
 // the answer to give; an unexpected message or dialog fails the running test.
-class ScriptedInteraction final : public Interaction
+class ScriptedInteraction final : public StrictInteraction
 {
 public:
     ScriptedInteraction();
     ~ScriptedInteraction() override;
 
-    void expectMessage(const QString &text, Answer answer = Answer::Ok);
+    // The next message must match in kind, text, buttons and help context.
+    void expectMessage(MessageKind kind, const QString &text, MessageButtons buttons,
+        int helpContext, Answer answer = Answer::Ok);
     void expectInput(std::optional<QString> answer);
     void expectFileName(const QString &fileName);
     // Texts of every message shown so far, in order.
@@ -32,12 +37,19 @@ public:
     QString saveFileName(const QString &caption, const QString &folder,
                          const QString &filter) override;
     QString folderName(const QString &caption, const QString &folder) override;
+    // Recorded, not failed: tests check helpRequests() after pressing Help.
     void showHelp(int helpContext) override;
 
 private:
-    QString nextFile(const QString &caption);
+    struct ExpectedMessage
+    {
+        std::string shape;
+        Answer answer;
+    };
 
-    std::deque<std::pair<QString, Answer>> m_messages;
+    bool takeFile(QString &name);
+
+    std::deque<ExpectedMessage> m_messages;
     std::deque<std::optional<QString>> m_inputs;
     std::deque<QString> m_files;
     QStringList m_shown;

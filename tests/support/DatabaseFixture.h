@@ -1,25 +1,23 @@
 #pragma once
 
-#include "common/AppState.h"
+#include "support/InstallationFixture.h"
+#include "support/ScriptedInteraction.h"
+
 #include "store/RecordStore.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace zendrova::test {
 
 // A program folder holding copies of the built template tables, and a state
 // whose database folder is the (still empty) public folder.
-class DatabaseFixture
+class DatabaseFixture : public InstallationFixture
 {
 public:
     DatabaseFixture()
-        : programFolder(dir.path() + QStringLiteral("/program"))
-        , state(programFolder)
     {
-        QDir().mkpath(programFolder);
         const QDir templates(QStringLiteral(ZENDROVA_BIN_DIR));
         const QStringList filters { QStringLiteral("*.dbf"), QStringLiteral("*.dbt"),
             QStringLiteral("*.mdx"), QStringLiteral("*.MDX") };
@@ -34,12 +32,6 @@ public:
         return state.databaseFolder + QLatin1Char('/') + name;
     }
 
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     // The texts of one field, record by record in the table's current order and range.
     static QStringList columnInOrder(StoreTable &table, int position)
     {
@@ -49,15 +41,12 @@ public:
         return texts;
     }
 
-    // Opens the current database expecting no message.
-    void openQuietly(RecordStore &store)
+    // The warning of the first open of a folder that holds no record table.
+    static void expectNewDatabase(ScriptedInteraction &user)
     {
-        ASSERT_TRUE(store.openDatabase());
+        user.expectMessage(
+            MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
     }
-
-    QTemporaryDir dir;
-    QString programFolder;
-    AppState state;
 };
 
 } // namespace zendrova::test
