@@ -187,8 +187,8 @@ TEST_F(LookupComboTest, AMissingListIsCreatedFromTheTemplate)
 
 TEST_F(LookupComboTest, AFailedTemplateCopyIsReported)
 {
-    QTemporaryDir emptyProgramFolder;
-    folder.state.programFolder = emptyProgramFolder.path();
+    QTemporaryDir emptyTemplateFolder;
+    folder.state.installFolder = emptyTemplateFolder.path();
     user.expectMessage("Error! Could not create a list file: \r"
                        + QDir::toNativeSeparators(folder.path("list4.dbf")));
     TLookup *combo = addCombo("list4.dbf");
