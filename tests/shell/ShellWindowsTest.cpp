@@ -79,10 +79,7 @@ struct ProgramRunTest : ::testing::Test
     {
         QApplication::setQuitOnLastWindowClosed(false);
         // The main window opens the database: the program folder needs its templates.
-        const QDir templates(QStringLiteral(ZENDROVA_BIN_DIR));
-        for (const QString &name : templates.entryList({ QStringLiteral("*.dbf"),
-                 QStringLiteral("*.dbt"), QStringLiteral("*.mdx"), QStringLiteral("*.MDX") }))
-            QFile::copy(templates.filePath(name), installation.path(name));
+        InstallationFixture::copyShippedTemplates(installation.programFolder);
     }
     void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
 

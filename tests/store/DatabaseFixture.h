@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/InstallationFixture.h"
+
 #include "common/AppState.h"
 #include "store/RecordStore.h"
 
@@ -19,12 +21,7 @@ public:
         : programFolder(dir.path() + QStringLiteral("/program"))
         , state(programFolder)
     {
-        QDir().mkpath(programFolder);
-        const QDir templates(QStringLiteral(ZENDROVA_BIN_DIR));
-        const QStringList filters { QStringLiteral("*.dbf"), QStringLiteral("*.dbt"),
-            QStringLiteral("*.mdx"), QStringLiteral("*.MDX") };
-        for (const QString &name : templates.entryList(filters, QDir::Files))
-            QFile::copy(templates.filePath(name), programFolder + QLatin1Char('/') + name);
+        InstallationFixture::copyShippedTemplates(programFolder);
         state.userFolder = state.databaseFolder = state.publicFolder();
         QDir().mkpath(state.databaseFolder);
     }
