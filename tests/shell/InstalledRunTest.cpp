@@ -1,4 +1,5 @@
 #include "support/InstallationFixture.h"
+#include "support/MainWindowCloser.h"
 #include "support/ScopedEnvironment.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WidgetLookup.h"
@@ -9,7 +10,6 @@
 #include "store/RecordStore.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zendrova {
@@ -41,12 +41,7 @@ protected:
     // One start of the program; its main window is closed once it shows.
     int runOnce()
     {
-        QTimer::singleShot(50, [] {
-            if (QWidget *main = topLevel(QStringLiteral("Form3")))
-                main->close();
-            else
-                QCoreApplication::quit();
-        });
+        test::MainWindowCloser closer;
         return runInstalledProgram(install);
     }
 

@@ -1,4 +1,5 @@
 #include "support/InstallationFixture.h"
+#include "support/MainWindowCloser.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WidgetLookup.h"
 
@@ -14,7 +15,6 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zendrova {
@@ -83,18 +83,13 @@ struct ProgramRunTest : ::testing::Test
     }
     void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
 
-    // Closes the main window once the loop has shown it, noting what was up.
-    void closeMainWindowSoon()
+    // What was up when the main window showed.
+    std::function<void(QWidget &)> noteWhatWasUp()
     {
-        QTimer::singleShot(50, [this] {
-            QWidget *main = topLevel(QStringLiteral("Form3"));
-            mainWindowTitle = main ? main->windowTitle() : QString();
+        return [this](QWidget &main) {
+            mainWindowTitle = main.windowTitle();
             splashStillUp = topLevel(QStringLiteral("AboutBox")) != nullptr;
-            if (main)
-                main->close();
-            else
-                QCoreApplication::quit();
-        });
+        };
     }
 
     InstallationFixture installation;
@@ -110,7 +105,7 @@ TEST_F(ProgramRunTest, ClosingTheMainWindowEndsTheRunCleanly)
     test::ScriptedInteraction dialogs;
     dialogs.expectMessage(newDatabaseText);
     ProgramWindows windows(installation.state);
-    closeMainWindowSoon();
+    test::MainWindowCloser closer(noteWhatWasUp());
     EXPECT_EQ(windows.run(), 0);
 
     EXPECT_EQ(mainWindowTitle, QStringLiteral("Zendrova - Database: data.dbf"));
@@ -130,7 +125,7 @@ TEST_F(ProgramRunTest, AfterACrashTheWarningComesOnceTheWindowIsUp)
         "Zendrova was not Closed normally!\rIt is STRONGLY recommended that you Restore the last "
         "used database from your backup. For more information click on Help."));
     ProgramWindows windows(installation.state);
-    closeMainWindowSoon();
+    test::MainWindowCloser closer(noteWhatWasUp());
     EXPECT_EQ(windows.run(), 0);
     EXPECT_EQ(dialogs.shownMessages().size(), 2);
     EXPECT_EQ(test::fileBytes(installation.path(QStringLiteral("DATA/shut.dat"))),
