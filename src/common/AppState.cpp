@@ -11,6 +11,7 @@ void AppState::setProgramFolder(const QString &folder)
     programFolder = folder;
     while (programFolder.size() > 1 && programFolder.endsWith(QLatin1Char('/')))
         programFolder.chop(1);
+    installFolder = programFolder;
     dataDirectory = programFolder;
     userFolder = publicFolder();
     databaseFolder = userFolder;

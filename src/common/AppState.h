@@ -29,6 +29,7 @@ public:
 
     // Sets the program folder (without a trailing separator) and starts the data
     // directory there, with the user and database folders in its public folder.
+    // The shipped files are looked for there too until installFolder is set.
     void setProgramFolder(const QString &folder);
 
     // data directory + "/DATA"
@@ -40,7 +41,12 @@ public:
     // The system options ask for a login at start-up.
     bool loginRequired() const;
 
+    // Where the program's own writable files live: settings and, by default,
+    // the data directory.
     QString programFolder;
+    // The folder of the program file, with the shipped read-only files (the
+    // template tables). An installed run keeps its program folder elsewhere.
+    QString installFolder;
     QString dataDirectory;
     QString userFolder;
     QString databaseFolder;

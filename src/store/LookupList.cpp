@@ -184,9 +184,9 @@ QString LookupList::itemText(std::string_view cp1252Text)
     return QString::fromStdString(dbase::cp1252ToUtf8(cp1252Text));
 }
 
-bool LookupList::createFromTemplate(const QString &programFolder, const QString &target)
+bool LookupList::createFromTemplate(const QString &templateFolder, const QString &target)
 {
-    const std::string source = QDir(programFolder).filePath(kTemplateName).toStdString();
+    const std::string source = QDir(templateFolder).filePath(kTemplateName).toStdString();
     const auto templateFiles = dbase::TableFamily::find(source);
     if (!templateFiles || !dbase::copyFileExpanding(templateFiles->dbf, target.toStdString()))
         return false;

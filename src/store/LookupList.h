@@ -57,9 +57,9 @@ public:
     static std::string tableText(const QString &text);
     static QString itemText(std::string_view cp1252Text);
 
-    // Copies the template list (with its index) of the program folder to
+    // Copies the template list (with its index) of the template folder to
     // target, replacing what is there. False when the copy fails.
-    static bool createFromTemplate(const QString &programFolder, const QString &target);
+    static bool createFromTemplate(const QString &templateFolder, const QString &target);
 
 private:
     void openWith(const std::string &tag, bool exclusive);

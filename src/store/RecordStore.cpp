@@ -45,7 +45,7 @@ void RecordStore::createOpenTables()
     m_copyTable = std::make_unique<StoreTable>();
     m_catalog = std::make_unique<StoreTable>();
     m_sortTarget = std::make_unique<RecordTableSort>(
-        *m_recordTable, m_sort.descriptor.sort, m_state.programFolder);
+        *m_recordTable, m_sort.descriptor.sort, m_state.installFolder);
     m_recordTable->engine().setAfterInsert([this](dbase::Table &) {
         assignRecordNumber(*m_recordTable);
     });
@@ -74,9 +74,9 @@ bool RecordStore::openCatalog()
     const QString &folder = m_state.databaseFolder;
     DatabaseCatalog::ensureIndex(folder, kCatalogFile, kCatalogIndex);
     m_catalog->setIndexName(kCatalogIndex);
-    if (TableOpening::openByName(*m_catalog, folder, kCatalogFile, false, m_state.programFolder))
+    if (TableOpening::openByName(*m_catalog, folder, kCatalogFile, false, m_state.installFolder))
         return true;
-    TableTemplates::createCatalog(m_state.programFolder, folder);
+    TableTemplates::createCatalog(m_state.installFolder, folder);
     DatabaseCatalog::ensureIndex(folder, kCatalogFile, kCatalogIndex);
     m_catalog->setFolder(folder);
     m_catalog->setFileName(kCatalogFile);
@@ -95,8 +95,8 @@ void RecordStore::openCopyTable()
     const QString &folder = m_state.databaseFolder;
     StoreTable &table = *m_copyTable;
     try {
-        if (!TableOpening::openByName(table, folder, kCopyFile, false, m_state.programFolder)) {
-            TableTemplates::createFromTemplate(m_state.programFolder, folder, kCopyFile, false);
+        if (!TableOpening::openByName(table, folder, kCopyFile, false, m_state.installFolder)) {
+            TableTemplates::createFromTemplate(m_state.installFolder, folder, kCopyFile, false);
             table.setFolder(folder);
             table.setFileName(kCopyFile);
             table.setExclusive(false);
@@ -118,7 +118,7 @@ bool RecordStore::openRecordTable()
     StoreTable &table = *m_recordTable;
     table.setIndexName(QString());
     if (TableOpening::openByName(table, m_state.databaseFolder, m_state.currentTableFile, false,
-            m_state.programFolder)) {
+            m_state.installFolder)) {
         m_sortTarget->refreshIndexDefinitions();
         m_sort.readSortFile(m_state.databaseFolder, m_state.currentTableFile);
         applySort();
@@ -148,13 +148,13 @@ bool RecordStore::createRecordTable()
         return false;
     }
     TableTemplates::createFromTemplate(
-        m_state.programFolder, folder, m_state.currentTableFile, true);
+        m_state.installFolder, folder, m_state.currentTableFile, true);
     table.setFolder(folder);
     table.setFileName(m_state.currentTableFile);
     table.setExclusive(false);
     table.setIndexName(QString());
     m_sort.descriptor.reset();
-    if (!TableOpening::ensureOpen(table, m_state.programFolder)) {
+    if (!TableOpening::ensureOpen(table, m_state.installFolder)) {
         showMessage(MessageKind::Error, newDatabaseFailureText());
         return false;
     }

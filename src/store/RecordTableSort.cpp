@@ -53,11 +53,11 @@ bool RecordTableSort::open(bool exclusive)
 {
     if (exclusive) {
         return TableOpening::openByName(
-            m_table, m_table.folder(), m_table.fileName(), true, m_programFolder);
+            m_table, m_table.folder(), m_table.fileName(), true, m_templateFolder);
     }
     m_table.close();
     m_table.setExclusive(false);
-    return TableOpening::ensureOpen(m_table, m_programFolder);
+    return TableOpening::ensureOpen(m_table, m_templateFolder);
 }
 
 void RecordTableSort::close()

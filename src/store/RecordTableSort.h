@@ -15,10 +15,10 @@ class RecordTableSort final : public SortTarget, public LetterRangeTarget
 {
 public:
     // sort: the primary position of the letter ranges is read from it.
-    RecordTableSort(StoreTable &table, const SortBytes &sort, const QString &programFolder)
+    RecordTableSort(StoreTable &table, const SortBytes &sort, const QString &templateFolder)
         : m_table(table)
         , m_sort(sort)
-        , m_programFolder(programFolder)
+        , m_templateFolder(templateFolder)
     { }
 
     const FieldModel &fieldModel() override;
@@ -40,7 +40,7 @@ private:
 
     StoreTable &m_table;
     const SortBytes &m_sort;
-    const QString &m_programFolder;
+    const QString &m_templateFolder;
     std::optional<IndexDefinitions> m_definitions;
 };
 

@@ -24,12 +24,12 @@ bool tryOpen(StoreTable &table)
 }
 
 // Puts the program's index template where the table's own index should be.
-bool restoreProductionIndex(const StoreTable &table, const QString &programFolder)
+bool restoreProductionIndex(const StoreTable &table, const QString &templateFolder)
 {
     const QString target = TableOpening::indexPathOf(table);
     if (!findFileCaseInsensitive(table.folder(), QFileInfo(target).fileName()).isEmpty())
         return false;
-    const QString source = findFileCaseInsensitive(programFolder, TableOpening::kIndexTemplate);
+    const QString source = findFileCaseInsensitive(templateFolder, TableOpening::kIndexTemplate);
     if (source.isEmpty())
         return false;
     if (!dbase::copyFileExpanding(toEnginePath(source), toEnginePath(target)))
@@ -59,18 +59,18 @@ QString TableOpening::indexPathOf(const StoreTable &table)
     return joinPath(table.folder(), QFileInfo(table.fileName()).completeBaseName() + ".MDX");
 }
 
-bool TableOpening::ensureOpen(StoreTable &table, const QString &programFolder)
+bool TableOpening::ensureOpen(StoreTable &table, const QString &templateFolder)
 {
     if (table.isOpen())
         return true;
     if (tryOpen(table))
         return true;
     // Without an index to put back a second try would fail the same way.
-    return restoreProductionIndex(table, programFolder) && tryOpen(table);
+    return restoreProductionIndex(table, templateFolder) && tryOpen(table);
 }
 
 bool TableOpening::openByName(StoreTable &table, const QString &folder, const QString &fileName,
-    bool exclusive, const QString &programFolder)
+    bool exclusive, const QString &templateFolder)
 {
     if (findFileCaseInsensitive(folder, fileName).isEmpty())
         return false;
@@ -79,7 +79,7 @@ bool TableOpening::openByName(StoreTable &table, const QString &folder, const QS
     table.setFileName(fileName);
     table.setExclusive(exclusive);
     for (int failures = 0;; ++failures) {
-        if (ensureOpen(table, programFolder))
+        if (ensureOpen(table, templateFolder))
             return true;
         if (failures < kSilentRetries)
             continue;

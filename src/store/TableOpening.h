@@ -24,12 +24,12 @@ public:
     // shared one asks the user whether to retry. False when the file is
     // missing or the user gives up.
     static bool openByName(StoreTable &table, const QString &folder, const QString &fileName,
-        bool exclusive, const QString &programFolder);
+        bool exclusive, const QString &templateFolder);
     // Opens the table unless it is open; when the engine refuses and the
     // table's .MDX is missing, copies the program's "DATA.MDX" in its place and
     // tries once more.
     // False when it stays closed.
-    static bool ensureOpen(StoreTable &table, const QString &programFolder);
+    static bool ensureOpen(StoreTable &table, const QString &templateFolder);
     // folder + base name + ".MDX"
     static QString indexPathOf(const StoreTable &table);
 };

@@ -11,9 +11,9 @@
 namespace zendrova {
 
 bool TableTemplates::copyTemplate(
-    const QString &programFolder, const QString &templateName, const QString &target)
+    const QString &templateFolder, const QString &templateName, const QString &target)
 {
-    const QString source = findFileCaseInsensitive(programFolder, templateName);
+    const QString source = findFileCaseInsensitive(templateFolder, templateName);
     if (source.isEmpty())
         return false;
     try {
@@ -24,11 +24,11 @@ bool TableTemplates::copyTemplate(
     }
 }
 
-bool TableTemplates::createFromTemplate(const QString &programFolder,
+bool TableTemplates::createFromTemplate(const QString &templateFolder,
     const QString &databaseFolder, const QString &name, bool keepIndexes)
 {
     const QString target = programFilePath(databaseFolder, name);
-    if (!copyTemplate(programFolder, kRecordTemplate, target))
+    if (!copyTemplate(templateFolder, kRecordTemplate, target))
         return false;
     if (keepIndexes)
         return true;
@@ -68,10 +68,10 @@ bool TableTemplates::keepAside(const QString &databaseFolder, const QString &nam
     return true;
 }
 
-bool TableTemplates::createCatalog(const QString &programFolder, const QString &databaseFolder)
+bool TableTemplates::createCatalog(const QString &templateFolder, const QString &databaseFolder)
 {
     return copyTemplate(
-        programFolder, kCatalogTemplate, programFilePath(databaseFolder, kCatalogTemplate));
+        templateFolder, kCatalogTemplate, programFilePath(databaseFolder, kCatalogTemplate));
 }
 
 } // namespace zendrova

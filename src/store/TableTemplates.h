@@ -5,7 +5,7 @@
 namespace zendrova {
 
 // New tables of a database folder are copies of the template tables in the
-// program folder.
+// template folder.
 class TableTemplates
 {
 public:
@@ -16,7 +16,7 @@ public:
     // replacing any table there. Without keepIndexes every tag of the copy is
     // deleted, last to first, under exclusive use. False when the copy could
     // not be made or its tags could not be removed.
-    static bool createFromTemplate(const QString &programFolder, const QString &databaseFolder,
+    static bool createFromTemplate(const QString &templateFolder, const QString &databaseFolder,
         const QString &name, bool keepIndexes);
     // Copies every file of the table family databaseFolder/name to
     // "TEMP$$$" with the same extensions, replacing what is there; true when
@@ -25,11 +25,11 @@ public:
     static inline const QString kKeptTableBase = QStringLiteral("TEMP$$$");
 
     // Copies the catalog template into the database folder, replacing it.
-    static bool createCatalog(const QString &programFolder, const QString &databaseFolder);
+    static bool createCatalog(const QString &templateFolder, const QString &databaseFolder);
 
 private:
     static bool copyTemplate(
-        const QString &programFolder, const QString &templateName, const QString &target);
+        const QString &templateFolder, const QString &templateName, const QString &target);
 };
 
 } // namespace zendrova

@@ -10,6 +10,7 @@ TEST(AppState, StartsInThePublicFolderOfTheProgramFolder)
 {
     const AppState state("/opt/zendrova/");
     EXPECT_EQ(state.programFolder.toStdString(), "/opt/zendrova");
+    EXPECT_EQ(state.installFolder.toStdString(), "/opt/zendrova");
     EXPECT_EQ(state.dataDirectory.toStdString(), "/opt/zendrova");
     EXPECT_EQ(state.userFolder.toStdString(), "/opt/zendrova/DATA");
     EXPECT_EQ(state.databaseFolder, state.userFolder);

@@ -1,4 +1,5 @@
 #include "support/InstallationFixture.h"
+#include "support/MainWindowCloser.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WidgetLookup.h"
 
@@ -14,7 +15,6 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zendrova {
@@ -79,25 +79,17 @@ struct ProgramRunTest : ::testing::Test
     {
         QApplication::setQuitOnLastWindowClosed(false);
         // The main window opens the database: the program folder needs its templates.
-        const QDir templates(QStringLiteral(ZENDROVA_BIN_DIR));
-        for (const QString &name : templates.entryList({ QStringLiteral("*.dbf"),
-                 QStringLiteral("*.dbt"), QStringLiteral("*.mdx"), QStringLiteral("*.MDX") }))
-            QFile::copy(templates.filePath(name), installation.path(name));
+        InstallationFixture::copyShippedTemplates(installation.programFolder);
     }
     void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
 
-    // Closes the main window once the loop has shown it, noting what was up.
-    void closeMainWindowSoon()
+    // What was up when the main window showed.
+    std::function<void(QWidget &)> noteWhatWasUp()
     {
-        QTimer::singleShot(50, [this] {
-            QWidget *main = topLevel(QStringLiteral("Form3"));
-            mainWindowTitle = main ? main->windowTitle() : QString();
+        return [this](QWidget &main) {
+            mainWindowTitle = main.windowTitle();
             splashStillUp = topLevel(QStringLiteral("AboutBox")) != nullptr;
-            if (main)
-                main->close();
-            else
-                QCoreApplication::quit();
-        });
+        };
     }
 
     InstallationFixture installation;
@@ -113,7 +105,7 @@ TEST_F(ProgramRunTest, ClosingTheMainWindowEndsTheRunCleanly)
     test::ScriptedInteraction dialogs;
     dialogs.expectMessage(MessageKind::Warning, newDatabaseText, MessageButtons::Ok, kNoHelp);
     ProgramWindows windows(installation.state);
-    closeMainWindowSoon();
+    test::MainWindowCloser closer(noteWhatWasUp());
     EXPECT_EQ(windows.run(), 0);
 
     EXPECT_EQ(mainWindowTitle, QStringLiteral("Zendrova - Database: data.dbf"));
@@ -135,7 +127,7 @@ TEST_F(ProgramRunTest, AfterACrashTheWarningComesOnceTheWindowIsUp)
                        "click on Help."),
         MessageButtons::OkHelp, 123);
     ProgramWindows windows(installation.state);
-    closeMainWindowSoon();
+    test::MainWindowCloser closer(noteWhatWasUp());
     EXPECT_EQ(windows.run(), 0);
     EXPECT_EQ(dialogs.shownMessages().size(), 2);
     EXPECT_EQ(test::fileBytes(installation.path(QStringLiteral("DATA/shut.dat"))),

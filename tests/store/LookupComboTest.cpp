@@ -187,10 +187,10 @@ TEST_F(LookupComboTest, AMissingListIsCreatedFromTheTemplate)
 
 TEST_F(LookupComboTest, AFailedTemplateCopyIsReported)
 {
-    QTemporaryDir emptyProgramFolder;
-    folder.state.programFolder = emptyProgramFolder.path();
+    QTemporaryDir emptyTemplateFolder;
+    folder.state.installFolder = emptyTemplateFolder.path();
     user.expectMessage(MessageKind::Error,
-        "Error! Could not create a list file: \r"
+        "Error! Could not create a list file: "
             + QDir::toNativeSeparators(folder.path("list4.dbf")),
         MessageButtons::Ok, kNoHelp);
     TLookup *combo = addCombo("list4.dbf");

@@ -11,13 +11,13 @@
 
 namespace zendrova::test {
 
-// A database folder in a temporary directory; the program folder is the build's,
+// A database folder in a temporary directory; the install folder is the build's,
 // where the template list lies.
 struct LookupFolder
 {
     LookupFolder()
     {
-        state.programFolder = QStringLiteral(ZENDROVA_BIN_DIR);
+        state.installFolder = QStringLiteral(ZENDROVA_BIN_DIR);
         state.databaseFolder = dir.path();
     }
 
@@ -26,7 +26,7 @@ struct LookupFolder
     // A list from the template holding items in this physical order.
     void writeList(const QString &fileName, const QStringList &items) const
     {
-        ASSERT_TRUE(LookupList::createFromTemplate(state.programFolder, path(fileName)));
+        ASSERT_TRUE(LookupList::createFromTemplate(state.installFolder, path(fileName)));
         LookupList list(dir.path(), fileName);
         list.open();
         for (const QString &item : items)

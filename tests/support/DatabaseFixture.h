@@ -18,11 +18,7 @@ class DatabaseFixture : public InstallationFixture
 public:
     DatabaseFixture()
     {
-        const QDir templates(QStringLiteral(ZENDROVA_BIN_DIR));
-        const QStringList filters { QStringLiteral("*.dbf"), QStringLiteral("*.dbt"),
-            QStringLiteral("*.mdx"), QStringLiteral("*.MDX") };
-        for (const QString &name : templates.entryList(filters, QDir::Files))
-            QFile::copy(templates.filePath(name), programFolder + QLatin1Char('/') + name);
+        InstallationFixture::copyShippedTemplates(programFolder);
         state.userFolder = state.databaseFolder = state.publicFolder();
         QDir().mkpath(state.databaseFolder);
     }

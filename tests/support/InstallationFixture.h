@@ -52,6 +52,17 @@ public:
         ASSERT_TRUE(list.saveAccounts(dataDirectory));
     }
 
+    // Copies the template tables the build writes beside the program into folder.
+    static void copyShippedTemplates(const QString &folder)
+    {
+        QDir().mkpath(folder);
+        const QDir shipped(QStringLiteral(ZENDROVA_BIN_DIR));
+        const QStringList tables { QStringLiteral("*.dbf"), QStringLiteral("*.dbt"),
+            QStringLiteral("*.mdx"), QStringLiteral("*.MDX") };
+        for (const QString &name : shipped.entryList(tables, QDir::Files))
+            ASSERT_TRUE(QFile::copy(shipped.filePath(name), folder + QLatin1Char('/') + name));
+    }
+
     QString path(const QString &relative) const { return programFolder + QLatin1Char('/') + relative; }
 
     // Every file below folder, relative to it, sorted.

@@ -1,6 +1,7 @@
 #include "shell/ui/ProgramEntry.h"
 
 #include "common/AppState.h"
+#include "shell/UserDataFolder.h"
 #include "shell/ui/ProgramWindows.h"
 #include "common/ui/WidgetInteraction.h"
 #include "common/ui/WidgetLoginPrompt.h"
@@ -9,6 +10,21 @@
 #include <QDir>
 
 namespace zendrova {
+
+namespace {
+constexpr int kNoDataFolderExitCode = 1;
+} // namespace
+
+int runInstalledProgram(const QString &installFolder)
+{
+    AppState state;
+    if (!UserDataFolder::settle(state, installFolder))
+        return kNoDataFolderExitCode;
+    // Files named without a folder are the program's own.
+    QDir::setCurrent(state.programFolder);
+    ProgramWindows windows(state);
+    return windows.run();
+}
 
 int runProgram()
 {
@@ -21,14 +37,7 @@ int runProgram()
     // written its files, not when the last visible window goes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    AppState state(QCoreApplication::applicationDirPath());
-    // Files named without a folder are the program's own.
-    QDir::setCurrent(state.programFolder);
-    int code = 0;
-    {
-        ProgramWindows windows(state);
-        code = windows.run();
-    }
+    const int code = runInstalledProgram(QCoreApplication::applicationDirPath());
     LoginPrompt::install(nullptr);
     Interaction::install(nullptr);
     return code;

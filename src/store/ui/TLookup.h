@@ -22,7 +22,7 @@ class TLookup : public QComboBox
     Q_PROPERTY(zendrova::TLookup *Twin READ twin WRITE setTwin)
     Q_PROPERTY(bool AskUser READ askUser WRITE setAskUser)
 public:
-    // The state gives the database and program folders and the auto-fill option.
+    // The state gives the database and install folders and the auto-fill option.
     explicit TLookup(const AppState &state, QWidget *parent = nullptr);
     ~TLookup() override;
 
