@@ -70,7 +70,7 @@ TEST_F(InstalledRunTest, ACardSurvivesReplacingTheInstallation)
 {
     // The first start is a fresh installation: only the prescribed notice.
     dialogs.expectMessage(
-        MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
+        MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, test::kNoHelp);
     ASSERT_EQ(runOnce(), 0);
     EXPECT_EQ(InstallationFixture::filesBelow(install), shipped);
     for (const char *file : { "options.dat", "DATA/data.dbf", "DATA/master.dbf", "DATA/shut.dat" })
@@ -101,7 +101,7 @@ TEST_F(InstalledRunTest, WithoutADataFolderTheRunEndsBeforeAnyWindow)
 {
     test::writeBytes(dir.path() + QStringLiteral("/home/.local"), "a file, not a folder");
     dialogs.expectMessage(MessageKind::Error, UserDataFolder::createFailedText(dataFolder),
-        MessageButtons::Ok, kNoHelp);
+        MessageButtons::Ok, test::kNoHelp);
     EXPECT_EQ(runInstalledProgram(install), 1);
     EXPECT_TRUE(dialogs.allConsumed());
     EXPECT_EQ(topLevel(QStringLiteral("AboutBox")), nullptr);

@@ -70,7 +70,7 @@ TEST(UserDataFolder, AFolderThatCannotBeCreatedIsReported)
     ScriptedInteraction dialogs;
     dialogs.expectMessage(MessageKind::Error,
         "Could not create the folder for your settings and databases:\r" + folder,
-        MessageButtons::Ok, kNoHelp);
+        MessageButtons::Ok, test::kNoHelp);
     AppState state;
     EXPECT_FALSE(UserDataFolder::settle(state, QStringLiteral("/opt/zendrova")));
     EXPECT_TRUE(dialogs.allConsumed());

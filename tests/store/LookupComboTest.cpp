@@ -190,7 +190,7 @@ TEST_F(LookupComboTest, AFailedTemplateCopyIsReported)
     QTemporaryDir emptyTemplateFolder;
     folder.state.installFolder = emptyTemplateFolder.path();
     user.expectMessage(MessageKind::Error,
-        "Error! Could not create a list file: "
+        "Error! Could not create a list file: \r"
             + QDir::toNativeSeparators(folder.path("list4.dbf")),
         MessageButtons::Ok, kNoHelp);
     TLookup *combo = addCombo("list4.dbf");
