@@ -22,7 +22,10 @@ public:
     static inline const QString kDefaultTableFile = QStringLiteral("data.dbf");
     static inline const QString kSupervisorName = QStringLiteral("Supervisor");
     static inline const QString kProductName = QStringLiteral("Zendrova");
-    static inline const QString kVersionText = QStringLiteral("Version 2.0 (32-bit)");
+    // Names the build's real word size.
+    static inline const QString kVersionText = sizeof(void *) == 8
+        ? QStringLiteral("Version 2.0 (64-bit)")
+        : QStringLiteral("Version 2.0 (32-bit)");
 
     AppState() = default;
     explicit AppState(const QString &programFolder) { setProgramFolder(programFolder); }

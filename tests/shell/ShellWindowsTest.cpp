@@ -35,7 +35,9 @@ TEST(TAboutBoxWidget, TheSplashSaysWelcomeWithoutOkOrAnimation)
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(child<QPushButton>(splash, "OKButton")->isVisible());
     EXPECT_EQ(child<QLabel>(splash, "ProductName")->text(), QStringLiteral("Zendrova"));
-    EXPECT_EQ(child<QLabel>(splash, "Version")->text(), QStringLiteral("Version 2.0 (32-bit)"));
+    EXPECT_EQ(child<QLabel>(splash, "Version")->text(),
+        sizeof(void *) == 8 ? QStringLiteral("Version 2.0 (64-bit)")
+                            : QStringLiteral("Version 2.0 (32-bit)"));
     const QSize full = QPixmap(QStringLiteral(":/icons/zendrova.png")).size();
     ASSERT_GT(full.width(), 1);
     EXPECT_EQ(splash.shownIconSize(), full);
