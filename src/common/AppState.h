@@ -54,6 +54,8 @@ public:
     QString userFolder;
     QString databaseFolder;
     QString currentTableFile = kDefaultTableFile;
+    // This run made the public folder: its first database is no surprise.
+    bool publicFolderCreatedThisRun = false;
 
     QString supervisorPassword;
     QString userName;

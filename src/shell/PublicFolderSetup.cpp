@@ -47,7 +47,7 @@ void PublicFolderSetup::ensure(AppState &state)
             return;
     }
     // "DATA" may exist already; only the outcome for "BACKUP" below matters.
-    QDir(state.dataDirectory).mkdir(AppState::kPublicFolderName);
+    state.publicFolderCreatedThisRun = QDir(state.dataDirectory).mkdir(AppState::kPublicFolderName);
     QDir(state.publicFolder()).mkdir(AppState::kBackupFolderName);
     if (!canEnterFolder(backupFolder(state)))
         showMessage(MessageKind::Warning, createFailedText());

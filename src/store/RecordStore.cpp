@@ -139,7 +139,10 @@ bool RecordStore::createRecordTable()
         showMessage(MessageKind::Error, newDatabaseFailureText());
         return false;
     }
-    showMessage(MessageKind::Warning, newDatabaseText());
+    // A fresh installation starts its first database silently; a database
+    // that went missing or would not open is worth a warning.
+    if (!(m_state.publicFolderCreatedThisRun && m_state.isPublicFolder(m_state.databaseFolder)))
+        showMessage(MessageKind::Warning, newDatabaseText());
     const QString &folder = m_state.databaseFolder;
     // A table that exists but would not open is kept, as repair keeps the
     // table it replaces, before the fresh one takes its name.

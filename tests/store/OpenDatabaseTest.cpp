@@ -57,6 +57,23 @@ TEST_F(OpenDatabaseTest, EmptyFolderGetsCatalogCopyTableAndFreshRecordTable)
     EXPECT_EQ(store.recordTable().numericDecimals(9), 0);
 }
 
+TEST_F(OpenDatabaseTest, APublicFolderMadeByThisRunGetsItsFirstDatabaseSilently)
+{
+    fixture.state.publicFolderCreatedThisRun = true;
+    ASSERT_TRUE(store.openDatabase()); // no message scripted: any would fail the test
+    EXPECT_TRUE(QFile::exists(fixture.databaseFile(QStringLiteral("data.dbf"))));
+    EXPECT_EQ(store.recordTable().recordCount(), 0);
+
+    // A database that goes missing later is still worth the warning.
+    store.closeAll();
+    fixture.state.publicFolderCreatedThisRun = false;
+    ASSERT_TRUE(QFile::remove(fixture.databaseFile(QStringLiteral("data.dbf"))));
+    DatabaseFixture::expectNewDatabase(user);
+    RecordStore again { fixture.state };
+    ASSERT_TRUE(again.openDatabase());
+    EXPECT_TRUE(user.allConsumed());
+}
+
 TEST_F(OpenDatabaseTest, SecondOpenFindsEverythingAndAddsNoRow)
 {
     DatabaseFixture::expectNewDatabase(user);
