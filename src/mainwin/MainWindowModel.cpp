@@ -21,6 +21,7 @@ bool MainWindowModel::openCurrentDatabase()
 {
     if (!m_store.openDatabase())
         return false;
+    m_databaseOpen = true;
     QString name;
     try {
         name = m_store.databaseName();
@@ -44,7 +45,9 @@ std::optional<WindowPlacement> MainWindowModel::savedPlacement() const
 void MainWindowModel::writeFiles(const WindowPlacement &placement)
 {
     WindowPlacementFile::write(m_state.userFolder, placement);
-    if (m_store.tablesCreated())
+    // A database that never opened has no sort of its own to save: writing one
+    // would overwrite the saved sort for every user of the database.
+    if (m_databaseOpen)
         m_store.sortOrder().writeSortFile(m_state.databaseFolder, m_state.currentTableFile);
 }
 

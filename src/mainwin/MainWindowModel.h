@@ -45,6 +45,7 @@ private:
     AppState &m_state;
     RecordStore &m_store;
     QString m_caption;
+    bool m_databaseOpen = false;
 };
 
 } // namespace zendrova

@@ -4,6 +4,7 @@
 #include "mainwin/ui/TForm3.h"
 #include "common/WindowPlacementFile.h"
 #include "store/RecordStore.h"
+#include "store/SortFile.h"
 
 #include <QPointer>
 #include <gtest/gtest.h>
@@ -70,6 +71,12 @@ TEST_F(Form3Test, AFailedOpenClosesTheWindowAfterItsMessage)
 {
     QFile::remove(fixture.databaseFile(QStringLiteral("master.dbf")));
     QFile::remove(fixture.programFolder + QStringLiteral("/master.dbf"));
+    // The saved sort of the database belongs to everyone who uses it.
+    const SortBytes savedSort { 4, true, 0, false };
+    const QString &table = fixture.state.currentTableFile;
+    ASSERT_TRUE(SortFile::write(fixture.state.databaseFolder, table, savedSort));
+    const QString sortFile = fixture.databaseFile(SortFile::fileNameFor(table));
+    const QByteArray sortBytes = fileBytes(sortFile);
     user.expectMessage(
         MessageKind::Error, RecordStore::catalogFailureText(), MessageButtons::Ok, kNoHelp);
     RecordStore store(fixture.state);
@@ -82,6 +89,7 @@ TEST_F(Form3Test, AFailedOpenClosesTheWindowAfterItsMessage)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watch.isNull());
     EXPECT_TRUE(user.allConsumed());
+    EXPECT_EQ(fileBytes(sortFile), sortBytes);
 }
 
 } // namespace
