@@ -276,6 +276,10 @@ TEST_F(ListDlgTest, TheLookupMenuOpensTheCombosListAndSwitchesAutoFill)
     EXPECT_FALSE(folder.state.userOptions.autoFill);
     menu.prepareFor(&sport);
     EXPECT_FALSE(menu.entry(15)->isChecked());
+    // Switched elsewhere (the options, another card's menu): the next popup shows it.
+    folder.state.userOptions.autoFill = true;
+    menu.prepareFor(&sport);
+    EXPECT_TRUE(menu.entry(15)->isChecked());
 }
 
 } // namespace

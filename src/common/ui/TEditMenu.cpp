@@ -59,7 +59,7 @@ void TEditMenu::prepareFor(QWidget *component)
         return;
     component->setFocus(Qt::PopupFocusReason);
     EditMenuInput input = EditTargetActions::inspect(component);
-    input.autoFill = m_autoFill;
+    input.autoFill = m_autoFillSource && m_autoFillSource();
     const EditMenuState state = editMenuState(input);
     entry(UndoPos)->setVisible(state.undoVisible);
     entry(UndoPos + 1)->setVisible(state.undoVisible);

@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include <functional>
+
 namespace zendrova {
 
 // The right-click menu of the card's text boxes, memo and lookup combo boxes.
@@ -21,7 +23,12 @@ public:
     explicit TEditMenu(Variant variant = Variant::Text, QWidget *parent = nullptr);
 
     // Auto-fill of lookup fields, shown as the check mark of "Auto-F&ill".
-    void setAutoFillOption(bool on) { m_autoFill = on; }
+    // Asked at each popup, so the mark shows the option as it is then.
+    void setAutoFillSource(std::function<bool()> source) { m_autoFillSource = std::move(source); }
+    void setAutoFillOption(bool on)
+    {
+        setAutoFillSource([on] { return on; });
+    }
     // Gives the control the focus and sets the entries' state for it.
     void prepareFor(QWidget *component);
     void popupFor(QWidget *component, const QPoint &globalPos);
@@ -40,7 +47,7 @@ private:
 
     QWidget *m_component = nullptr;
     QAction *m_autoFillEntry = nullptr;
-    bool m_autoFill = false;
+    std::function<bool()> m_autoFillSource;
 };
 
 } // namespace zendrova

@@ -10,11 +10,10 @@ namespace zendrova {
 LookupMenuActions::LookupMenuActions(TEditMenu &menu, AppState &state,
                                      std::function<ListEditorSetup()> setup, QObject *parent)
     : QObject(parent)
-    , m_menu(&menu)
     , m_state(state)
     , m_setup(std::move(setup))
 {
-    menu.setAutoFillOption(state.userOptions.autoFill);
+    menu.setAutoFillSource([&state] { return state.userOptions.autoFill; });
     connect(&menu, &TEditMenu::OnEditList, this, &LookupMenuActions::editList);
     connect(&menu, &TEditMenu::OnAutoFill, this, &LookupMenuActions::toggleAutoFill);
 }
@@ -40,8 +39,6 @@ void LookupMenuActions::editList(QWidget *component)
 void LookupMenuActions::toggleAutoFill()
 {
     m_state.userOptions.autoFill = !m_state.userOptions.autoFill;
-    if (m_menu)
-        m_menu->setAutoFillOption(m_state.userOptions.autoFill);
 }
 
 void LookupMenuActions::reloadLookups()

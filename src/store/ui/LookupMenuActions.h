@@ -31,7 +31,6 @@ public:
     void reloadLookups();
 
 private:
-    QPointer<TEditMenu> m_menu;
     AppState &m_state;
     std::function<ListEditorSetup()> m_setup;
     QList<QPointer<TLookup>> m_lookups;
