@@ -17,6 +17,14 @@ QString MainWindowModel::captionFor(
     return caption;
 }
 
+MainWindowModel::MainWindowModel(AppState &state, RecordStore &store)
+    : m_state(state)
+    , m_store(store)
+{
+    m_state.captions.fillDefaultsIfEmpty();
+    m_state.dateFormats.fillDefaultsIfEmpty();
+}
+
 bool MainWindowModel::openCurrentDatabase()
 {
     if (!m_store.openDatabase())

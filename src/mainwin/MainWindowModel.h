@@ -21,10 +21,10 @@ class MainWindowModel
 public:
     static constexpr int kMinimumCardPageWidth = 230;
 
-    MainWindowModel(AppState &state, RecordStore &store)
-        : m_state(state)
-        , m_store(store)
-    { }
+    // A fresh installation has no caption or date format file yet: the card
+    // and every menu naming fields start from the built-in captions and the
+    // first date format.
+    MainWindowModel(AppState &state, RecordStore &store);
 
     static QString captionFor(const QString &productName, const QString &databaseName,
         bool readOnlyMode);

@@ -67,6 +67,30 @@ TEST_F(Form3Test, PlacementIsWrittenWhenTheWindowGoesAndRestoredNextTime)
     EXPECT_EQ(form.placement(), (WindowPlacement { 40, 30, 640, 480, 230 }));
 }
 
+TEST_F(Form3Test, AFreshInstallationGetsTheBuiltInCaptionsAndTheFirstDateFormat)
+{
+    ASSERT_TRUE(fixture.state.captions.isEmpty());
+    ASSERT_TRUE(fixture.state.dateFormats.isEmpty());
+    {
+        RecordStore store(fixture.state);
+        TForm3 form(fixture.state, store);
+    }
+    EXPECT_EQ(fixture.state.captions.captions(), CaptionList::builtInCaptions());
+    EXPECT_EQ(fixture.state.captions.caption(18), QStringLiteral("Custom 4:"));
+    const QList<DateFormatList::Entry> firstFormat { { 0, 17 } };
+    EXPECT_EQ(fixture.state.dateFormats.entries(), firstFormat);
+
+    // Lists the user has are kept as they are.
+    fixture.state.captions.setCaption(1, QStringLiteral("Player:"));
+    fixture.state.dateFormats.setCodeForField(17, 2);
+    {
+        RecordStore store(fixture.state);
+        TForm3 form(fixture.state, store);
+    }
+    EXPECT_EQ(fixture.state.captions.caption(1), QStringLiteral("Player:"));
+    EXPECT_EQ(fixture.state.dateFormats.codeForField(17), 2);
+}
+
 TEST_F(Form3Test, AFailedOpenClosesTheWindowAfterItsMessage)
 {
     QFile::remove(fixture.databaseFile(QStringLiteral("master.dbf")));
