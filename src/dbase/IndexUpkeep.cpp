@@ -102,7 +102,7 @@ std::string IndexUpkeep::keyOf(const std::string &tag, const std::string &record
 
 std::string IndexUpkeep::prefixKey(const std::string &tag, const KeyBuffer &buffer)
 {
-    std::string key = m_index->keyOf(tag, buffer);
+    std::string key = m_index->keyOfBuffer(tag, buffer);
     const auto i = m_index->findTag(tag);
     if (i && m_index->tags()[size_t(*i)].keyType == 'C')
         key = std::string(codec::trimRight(key));

@@ -120,7 +120,7 @@ std::string ProductionIndex::keyOf(const std::string &tagName, const RecordView 
     return tag(requireTag(tagName)).expression->evaluate(record);
 }
 
-std::string ProductionIndex::keyOf(const std::string &tagName, const KeyBuffer &buffer)
+std::string ProductionIndex::keyOfBuffer(const std::string &tagName, const KeyBuffer &buffer)
 {
     MdxFile::Scope scope(*file_, false);
     return buffer.keyOf(*tag(requireTag(tagName)).expression);

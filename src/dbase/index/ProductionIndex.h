@@ -60,8 +60,9 @@ public:
 
     // The key a tag gives for a record (e.g. a key buffer holding range ends), in stored form.
     std::string keyOf(const std::string &tagName, const RecordView &record);
-    // The same for a key buffer, cut after its prefix field (KeyBuffer::setPrefix).
-    std::string keyOf(const std::string &tagName, const KeyBuffer &buffer);
+    // The same for a key buffer, cut after its prefix field (KeyBuffer::setPrefix);
+    // named apart so a buffer passed as a plain record view cannot lose the cut.
+    std::string keyOfBuffer(const std::string &tagName, const KeyBuffer &buffer);
 
     // Keeps every tag in step with one record: added, removed, or changed from one form to another.
     void insertKey(uint32_t recNo, const RecordView &record);
