@@ -262,13 +262,19 @@ TEST_F(RecordCardTest, RecordBarKeepsPositionAndNavigationAtItsRightEdge)
     auto *percentage = child<QLabel>(card(), "Perc_Lbl");
     auto *next = child<QPushButton>(card(), "B_Next");
     auto *previous = child<QPushButton>(card(), "B_Prev");
-    for (int width : {300, 420}) {
-        card().resize(width, card().height());
+    auto *undo = child<QPushButton>(card(), "B_RUndo");
+    auto *synchronise = child<QPushButton>(card(), "B_RSynchro");
+    // At the narrowest card the left buttons give up their captions for their key letters.
+    const struct { int width; const char *undoCaption; } widths[] = {{230, "U"}, {420, "Undo"}};
+    for (const auto &w : widths) {
+        card().resize(w.width, card().height());
         QApplication::processEvents();
         EXPECT_EQ(position->geometry().right() + 1, bar->width() - 2);
         EXPECT_EQ(percentage->x(), position->x());
         EXPECT_LT(next->geometry().right(), position->x());
         EXPECT_LT(previous->geometry().right(), next->x());
+        EXPECT_LT(synchronise->geometry().right(), previous->x());
+        EXPECT_EQ(undo->text(), w.undoCaption);
     }
     QSignalSpy commands(&card(), &RecordCard::commandRequested);
     const struct { const char *name; MainCommand command; } buttons[] = {

@@ -33,11 +33,21 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void addButton(MainCommand command, const char *name, const QString &caption,
+    struct Captions
+    {
+        QString full;
+        QString compact; // the letter of its Alt key, for a narrow bar
+    };
+    void addButton(MainCommand command, const char *name, const Captions &captions,
         const QString &hint);
     void relayout();
+    int widthFor(const QString &caption) const;
+    // The left buttons with their captions while they fit before B_Prev,
+    // else as small squares with their key letters.
+    void placeLeftButtons(int space);
 
     QHash<MainCommand, QPushButton *> m_buttons;
+    QHash<MainCommand, Captions> m_captions;
     QLabel *m_position;
     QLabel *m_percentage;
 };
