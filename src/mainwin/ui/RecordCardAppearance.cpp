@@ -1,0 +1,102 @@
+// The record card's fonts and colours.
+#include "mainwin/ui/RecordCard.h"
+
+#include "editors/ui/TBtnEdit.h"
+#include "editors/ui/TCurrencyEdit.h"
+#include "mainwin/CardFieldDesign.h"
+#include "mainwin/CardFields.h"
+#include "mainwin/FontShift.h"
+#include "mainwin/ui/RecordCardLabel.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTabBar>
+
+namespace zendrova {
+
+namespace {
+
+// A field's colours; disabled fields are drawn in the system's colours
+// whatever the scheme, so they look unavailable.
+QPalette fieldPalette(QPalette palette, const QColor &text, const QColor &background)
+{
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Base, background);
+    }
+    const QPalette system = QApplication::palette();
+    palette.setColor(QPalette::Disabled, QPalette::Base, system.color(QPalette::Active, QPalette::Window));
+    palette.setColor(QPalette::Disabled, QPalette::Text, system.color(QPalette::Disabled, QPalette::Text));
+    return palette;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void RecordCard::setOneLineFont(const QFont &font)
+{
+    QList<FontShift::Field> fields;
+    for (const CardField &field : CardFields::all()) {
+        if (field.isOneLine())
+            m_controls[field.tag - 1]->setFont(font);
+        fields << FontShift::Field{field.page, CardFieldDesign::controlRect(field.tag),
+            CardFieldDesign::captionRect(field.tag), field.isOneLine()};
+    }
+    const int height = TBtnEdit::minimumHeightFor(
+        QFontMetrics(font).height(), QFontMetrics(QApplication::font()).height());
+    const FontShift::Placement placed = FontShift::apply(fields, height);
+    m_baseControls = placed.controls;
+    m_baseLabels = placed.captions;
+    relayout();
+}
+
+void RecordCard::setMultiLineFont(const QFont &font)
+{
+    for (const CardField &field : CardFields::all())
+        if (field.kind == CardControlKind::Memo)
+            m_controls[field.tag - 1]->setFont(font);
+}
+
+void RecordCard::applyColors(const CardColors &colors)
+{
+    for (const CardField &field : CardFields::all()) {
+        QWidget *control = m_controls[field.tag - 1];
+        switch (field.kind) {
+        case CardControlKind::Memo:
+            control->setPalette(fieldPalette(control->palette(), colors.memoText, colors.memoBackground));
+            break;
+        case CardControlKind::Currency: {
+            auto *currency = static_cast<TCurrencyEdit *>(control);
+            currency->setPalette(fieldPalette(
+                currency->palette(), colors.currencyPositive, colors.oneLineBackground));
+            currency->setPlusColor(colors.currencyPositive);
+            currency->setNegColor(colors.currencyNegative);
+            break;
+        }
+        case CardControlKind::Picture:
+            break;
+        default:
+            control->setPalette(
+                fieldPalette(control->palette(), colors.oneLineText, colors.oneLineBackground));
+        }
+    }
+    for (RecordCardLabel *label : std::as_const(m_labels)) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colors.captionText);
+        palette.setColor(QPalette::Window, colors.captionBackground);
+        label->setPalette(palette);
+    }
+    for (int page = 0; page < m_notebook->count(); ++page)
+        setBackground(m_notebook->widget(page)->findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly), colors.pageBackground);
+    setBackground(m_tabs, colors.pageBackground);
+}
+
+} // namespace zendrova
