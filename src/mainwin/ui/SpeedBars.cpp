@@ -53,6 +53,7 @@ SpeedBars::SpeedBars(CommandTable &commands, QWidget *parent)
     m_tabs->setObjectName(QStringLiteral("TabSet1"));
     m_tabs->setShape(QTabBar::TriangularSouth);
     m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->setExpanding(false);
     m_tabs->addTab(tr("Standard"));
     m_tabs->addTab(tr("Advanced"));
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int page) {
