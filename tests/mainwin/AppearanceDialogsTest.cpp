@@ -65,14 +65,16 @@ TEST(TColorDlg, ClicksShowAtOnceCancelRestoresAndOkWrites)
 
     EXPECT_EQ(grid->current(), 6) << "element 0 is blue";
     EXPECT_EQ(frameColor(grid, 6), QColor(Qt::black));
-    QTest::mouseClick(radios[3], Qt::LeftButton);
+    radios[3]->click();
     EXPECT_EQ(grid->current(), 14) << "element 3 is gray";
     EXPECT_EQ(frameColor(grid, 14), QColor(Qt::yellow));
     EXPECT_EQ(frameColor(grid, 6), Palette::color(6)) << "the old frame is gone";
 
     QSignalSpy edited(&dialog, &TColorDlg::schemeEdited);
     clickCell(grid, 7);
-    QTest::mouseClick(radios[0], Qt::LeftButton);
+    radios[0]->click();
+    EXPECT_TRUE(radios[0]->isChecked());
+    EXPECT_EQ(grid->current(), 6);
     clickCell(grid, 8);
     EXPECT_EQ(edited.count(), 2);
     EXPECT_EQ(scheme.elements[3], 7);
