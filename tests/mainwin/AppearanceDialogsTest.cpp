@@ -4,6 +4,7 @@
 
 #include "common/AppState.h"
 #include "common/ColorSchemeFile.h"
+#include "common/FontConversion.h"
 #include "common/TColorList.h"
 #include "mainwin/Palette.h"
 #include "mainwin/TLabelTemplateList.h"
@@ -44,6 +45,16 @@ QColor frameColor(TColorDlgGrid *grid, int index)
 {
     const QImage image = grid->grab().toImage();
     return image.pixelColor(grid->cellRect(index).topLeft() + QPoint(1, 1));
+}
+
+TEST(FontConversion, NameSizeAndEveryStyleBitSurviveTheFontDialogsFont)
+{
+    for (std::uint8_t style = 0; style < 16; ++style) {
+        const FontRecord record { QStringLiteral("Courier New"), style, 13 };
+        const QFont font = toQFont(record);
+        EXPECT_EQ(font.pointSize(), 13);
+        EXPECT_EQ(fontRecordOf(font), record) << int(style);
+    }
 }
 
 TEST(TColorDlg, ClicksShowAtOnceCancelRestoresAndOkWrites)
