@@ -22,6 +22,7 @@ public:
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString folderName(const QString &, const QString &) override { return {}; }
+    std::optional<FontRecord> chooseFont(const FontRecord &) override { return std::nullopt; }
     void showHelp(int) override {}
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FontRecord.h"
+
 #include <QString>
 #include <optional>
 
@@ -28,6 +30,8 @@ public:
     virtual QString saveFileName(const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
     virtual QString folderName(const QString &caption, const QString &folder) = 0;
+    // The font dialog preset with current; nothing when the user cancels.
+    virtual std::optional<FontRecord> chooseFont(const FontRecord &current) = 0;
     virtual void showHelp(int helpContext) = 0;
 
     static Interaction &current();

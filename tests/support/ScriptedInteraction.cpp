@@ -52,6 +52,7 @@ std::optional<QString> ScriptedInteraction::inputText(
 {
     if (m_inputs.empty())
         return StrictInteraction::inputText(caption, prompt, initial);
+    m_inputRequests << caption + QStringLiteral(" / ") + prompt + QStringLiteral(" / ") + initial;
     // Copied out as text and flag: GCC 12 misreads a moved-from optional<QString>
     // as uninitialised.
     const bool given = m_inputs.front().has_value();
@@ -87,6 +88,21 @@ QString ScriptedInteraction::folderName(const QString &caption, const QString &f
 {
     QString name;
     return takeFile(name) ? name : StrictInteraction::folderName(caption, folder);
+}
+
+void ScriptedInteraction::expectFont(std::optional<FontRecord> answer)
+{
+    m_fonts.push_back(std::move(answer));
+}
+
+std::optional<FontRecord> ScriptedInteraction::chooseFont(const FontRecord &current)
+{
+    if (m_fonts.empty())
+        return StrictInteraction::chooseFont(current);
+    m_fontPresets.append(current);
+    const std::optional<FontRecord> answer = m_fonts.front();
+    m_fonts.pop_front();
+    return answer;
 }
 
 void ScriptedInteraction::showHelp(int helpContext)

@@ -23,10 +23,19 @@ public:
         int helpContext, Answer answer = Answer::Ok);
     void expectInput(std::optional<QString> answer);
     void expectFileName(const QString &fileName);
+    // The next font dialog answers this (nothing = Cancel).
+    void expectFont(std::optional<FontRecord> answer);
+    // Each answered input box as "caption / prompt / initial text", in order.
+    const QStringList &inputRequests() const { return m_inputRequests; }
+    // The presets the font dialogs were opened with, in order.
+    const QList<FontRecord> &fontPresets() const { return m_fontPresets; }
     // Texts of every message shown so far, in order.
     const QStringList &shownMessages() const { return m_shown; }
     const QList<int> &helpRequests() const { return m_help; }
-    bool allConsumed() const { return m_messages.empty() && m_inputs.empty() && m_files.empty(); }
+    bool allConsumed() const
+    {
+        return m_messages.empty() && m_inputs.empty() && m_files.empty() && m_fonts.empty();
+    }
 
     Answer message(MessageKind kind, const QString &text, MessageButtons buttons,
                    int helpContext) override;
@@ -37,6 +46,7 @@ public:
     QString saveFileName(const QString &caption, const QString &folder,
                          const QString &filter) override;
     QString folderName(const QString &caption, const QString &folder) override;
+    std::optional<FontRecord> chooseFont(const FontRecord &current) override;
     // Recorded, not failed: tests check helpRequests() after pressing Help.
     void showHelp(int helpContext) override;
 
@@ -52,6 +62,9 @@ private:
     std::deque<ExpectedMessage> m_messages;
     std::deque<std::optional<QString>> m_inputs;
     std::deque<QString> m_files;
+    std::deque<std::optional<FontRecord>> m_fonts;
+    QList<FontRecord> m_fontPresets;
+    QStringList m_inputRequests;
     QStringList m_shown;
     QList<int> m_help;
     Interaction *m_previous;

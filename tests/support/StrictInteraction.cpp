@@ -79,6 +79,13 @@ QString StrictInteraction::folderName(const QString &caption, const QString &)
     return unexpectedFile("folder", caption);
 }
 
+std::optional<FontRecord> StrictInteraction::chooseFont(const FontRecord &current)
+{
+    ADD_FAILURE() << "unexpected font dialog, preset " << current.name.toStdString() << " "
+                  << current.size;
+    return std::nullopt;
+}
+
 void StrictInteraction::showHelp(int helpContext)
 {
     ADD_FAILURE() << "unexpected help call, context " << helpContext;

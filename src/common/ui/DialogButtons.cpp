@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace zendrova {
 
@@ -31,6 +32,22 @@ QPushButton *popupButton(QWidget *parent, const QString &objectName, const QRect
     button->setAutoDefault(false);
     button->setGeometry(geometry);
     return button;
+}
+
+QPushButton *namedButton(const QString &objectName, const QString &text)
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(objectName);
+    return button;
+}
+
+QVBoxLayout *buttonColumn(std::initializer_list<QPushButton *> buttons)
+{
+    auto *column = new QVBoxLayout;
+    for (QPushButton *button : buttons)
+        column->addWidget(button);
+    column->addStretch();
+    return column;
 }
 
 } // namespace zendrova

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QIcon>
+#include <initializer_list>
 
 class QPushButton;
+class QVBoxLayout;
 class QRect;
 class QWidget;
 
@@ -16,5 +18,10 @@ QIcon dialogGlyph(DialogGlyph glyph);
 // A push button of the popups: placed by hand, never taking the focus or
 // reacting to Enter on its own (the popup handles its keys).
 QPushButton *popupButton(QWidget *parent, const QString &objectName, const QRect &geometry);
+
+// A dialog's push button with its component name.
+QPushButton *namedButton(const QString &objectName, const QString &text);
+// The buttons stacked top down at a dialog's side.
+QVBoxLayout *buttonColumn(std::initializer_list<QPushButton *> buttons);
 
 } // namespace zendrova

@@ -1,9 +1,11 @@
 #include "common/ui/WidgetInteraction.h"
 
+#include "common/FontConversion.h"
 #include "common/ui/HelpViewer.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -106,6 +108,15 @@ QString WidgetInteraction::saveFileName(
 QString WidgetInteraction::folderName(const QString &caption, const QString &folder)
 {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder);
+}
+
+std::optional<FontRecord> WidgetInteraction::chooseFont(const FontRecord &current)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, toQFont(current), QApplication::activeWindow());
+    if (!ok)
+        return std::nullopt;
+    return fontRecordOf(chosen);
 }
 
 void WidgetInteraction::showHelp(int helpContext)

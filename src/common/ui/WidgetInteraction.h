@@ -17,6 +17,7 @@ public:
     QString saveFileName(const QString &caption, const QString &folder,
                          const QString &filter) override;
     QString folderName(const QString &caption, const QString &folder) override;
+    std::optional<FontRecord> chooseFont(const FontRecord &current) override;
     void showHelp(int helpContext) override;
 };
 
