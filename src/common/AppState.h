@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/CaptionList.h"
+#include "common/ColorScheme.h"
 #include "common/DateFormatList.h"
 #include "common/SystemOptions.h"
 #include "common/UserOptions.h"
@@ -69,6 +70,8 @@ public:
     UserOptions userOptions;
     CaptionList captions;
     DateFormatList dateFormats;
+    // The main window's colours, from "color.lst" of the database folder.
+    ColorScheme colorScheme;
 };
 
 } // namespace zendrova

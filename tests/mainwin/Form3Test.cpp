@@ -53,6 +53,7 @@ TEST_F(Form3Test, PlacementIsWrittenWhenTheWindowGoesAndRestoredNextTime)
         auto *form = new TForm3(fixture.state, store);
         form->move(wanted.left, wanted.top);
         form->resize(wanted.width, wanted.height);
+        form->writeFiles();
         delete form;
     }
     const auto written = WindowPlacementFile::read(fixture.state.userFolder);

@@ -69,10 +69,11 @@ TEST_F(MainMenusTest, AnItemAndItsButtonAgreeOnWhetherTheCommandRuns)
     for (const CommandEntry &entry : CommandTable::entries()) {
         EXPECT_EQ(item(entry.menuItemName)->isEnabled(), commands.available(entry.command))
             << entry.menuItemName;
-        if (entry.buttonName)
+        if (entry.buttonName) {
             EXPECT_EQ(child<TNoFocusBitBtn>(bars, entry.buttonName)->isEnabled(),
                 commands.available(entry.command))
                 << entry.buttonName;
+        }
     }
     EXPECT_FALSE(item("Find1")->isEnabled());
     EXPECT_EQ(item("Find1")->toolTip(), QStringLiteral("Find a Record"));

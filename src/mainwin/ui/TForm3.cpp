@@ -1,45 +1,116 @@
 #include "mainwin/ui/TForm3.h"
 
+#include "common/AppState.h"
+#include "common/ColorSchemeFile.h"
+#include "common/FontConversion.h"
+#include "mainwin/MainLayout.h"
+#include "mainwin/ui/LetterColumn.h"
+#include "mainwin/ui/MainMenus.h"
+#include "mainwin/ui/MainSplitter.h"
+#include "mainwin/ui/RecordCard.h"
+#include "mainwin/ui/RecordListPage.h"
+#include "mainwin/ui/SpeedBars.h"
 #include "store/RecordStore.h"
+#include "store/ui/TSortButton.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace zendrova {
 
 namespace {
 constexpr int kStartWidth = 800;
 constexpr int kStartHeight = 600;
-constexpr int kMinimumWidth = 400;
-constexpr int kMinimumHeight = 300;
+constexpr int kDesignCardPageWidth = 320;
+constexpr int kSortButtonHelpContext = 103;
+constexpr int kHeaderHelpContext = 104;
+constexpr int kRecordButtonHelpContext = 105;
 } // namespace
+
+const char *const TForm3::kHelpContextProperty = "helpContext";
 
 TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     : QMainWindow(parent)
+    , m_state(state)
+    , m_store(store)
     , m_model(state, store)
+    , m_letters(state, store)
 {
     setObjectName(QStringLiteral("Form3"));
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
-    setCentralWidget(new QWidget(this));
+    setMinimumSize(MainLayout::kMinimumWindowSize);
+    m_state.colorScheme = ColorSchemeFile::read(m_state.databaseFolder).value_or(ColorScheme {});
+    m_cardPageWidth = kDesignCardPageWidth;
+    buildParts();
+    connectParts();
+    setProperty(kHelpContextProperty, kWindowHelpContext);
+    m_listPage->sortButton()->setProperty(kHelpContextProperty, kSortButtonHelpContext);
+    m_listPage->header()->setProperty(kHelpContextProperty, kHeaderHelpContext);
+    m_listPage->rowMenu()->setProperty(kHelpContextProperty, kRecordButtonHelpContext);
+
     store.createOpenTables();
     placeAtStart();
-
-    m_opened = m_model.openCurrentDatabase();
-    if (m_opened) {
-        setWindowTitle(m_model.caption());
-    } else {
-        // Posted, so whoever creates the window sees it first and the close
-        // ends the run through the usual shutdown.
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    }
+    openDatabase();
+    m_appliedMode = -1;
+    applyInterfaceOptions();
+    applyColors();
     if (const auto saved = m_model.savedPlacement())
         applyPlacement(*saved);
+    m_busy = false;
+    applyFonts();
+    relayout();
+    // The window sees every key before its controls do.
+    qApp->installEventFilter(this);
 }
 
 TForm3::~TForm3()
 {
-    m_model.writeFiles(placement());
+    qApp->removeEventFilter(this);
     emit destroying();
+}
+
+void TForm3::buildParts()
+{
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
+
+    m_menus = new MainMenus(m_commands, m_state.userOptions, this);
+    setMenuBar(m_menus->menuBar());
+    m_speedBars = new SpeedBars(m_commands, m_client);
+    m_listPage = new RecordListPage(m_client);
+    m_letterColumn = new LetterColumn(m_client);
+    m_card = new RecordCard(m_state, m_client);
+    m_splitter = new MainSplitter(m_client);
+    m_card->selectPart(1);
+}
+
+void TForm3::connectParts()
+{
+    connect(m_menus, &MainMenus::commandChosen, this,
+        [this](MainCommand command) { runCommand({ command }); });
+    connect(m_menus, &MainMenus::interfaceChosen, this,
+        [this](InterfaceChoice choice) { interfaceChosen(choice); });
+    connect(m_speedBars, &SpeedBars::commandChosen, this,
+        [this](MainCommand command) { runCommand({ command }); });
+    connect(m_listPage, &RecordListPage::command, this,
+        [this](int command) { runCommand({ MainCommand(command) }); });
+    connect(m_card, &RecordCard::commandRequested, this,
+        [this](MainCommand command) { runCommand({ command }); });
+    connect(m_splitter, &MainSplitter::released, this, &TForm3::splitterReleased);
+    connect(m_letterColumn, &LetterColumn::letterClicked, this, &TForm3::letterClicked);
+    connect(m_letterColumn, &LetterColumn::enableRequested, this,
+        [this] { setLetterTabsOption(true); });
+    connect(m_letterColumn, &LetterColumn::disableRequested, this,
+        [this] { setLetterTabsOption(false); });
+    m_letters.refreshTab = [this](char letter) {
+        m_letterColumn->setCount(letter, m_letters.counts().count(letter));
+    };
+    connectSortButton();
+    connectAppearance();
 }
 
 void TForm3::placeAtStart()
@@ -54,12 +125,75 @@ void TForm3::applyPlacement(const WindowPlacement &placement)
 {
     move(placement.left, placement.top);
     resize(placement.width, placement.height);
-    m_cardPageWidth = placement.cardPageWidth;
+    m_cardPageWidth = std::max(placement.cardPageWidth, MainLayout::kMinimumCardPageWidth);
 }
 
 WindowPlacement TForm3::placement() const
 {
     return { y(), x(), width(), height(), m_cardPageWidth };
+}
+
+void TForm3::writeFiles()
+{
+    m_model.writeFiles(placement());
+}
+
+void TForm3::openDatabase()
+{
+    m_opened = m_model.openCurrentDatabase();
+    if (!m_opened) {
+        // Posted, so whoever creates the window sees it first and the close
+        // ends the run through the usual shutdown.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    setWindowTitle(m_model.caption());
+    resetLetterTabs();
+    showSort();
+}
+
+void TForm3::closeEvent(QCloseEvent *event)
+{
+    if (m_opened) {
+        if (beforeClose)
+            beforeClose();
+        if (!mayLeaveRecord()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TForm3::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        // The program goes to the task bar as a whole, not this window alone.
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window != this && window->isVisible() && !window->isMinimized())
+                window->showMinimized();
+        }
+    }
+}
+
+void TForm3::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_state.userOptions.stayOnTop && !(windowFlags() & Qt::WindowStaysOnTopHint)) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        show();
+    }
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        applyCaptions();
+    }
+}
+
+void TForm3::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    relayout();
 }
 
 } // namespace zendrova

@@ -1,23 +1,41 @@
 #pragma once
 
+#include "mainwin/ColorDialogModel.h"
+#include "mainwin/CommandTable.h"
+#include "mainwin/InterfaceChoices.h"
+#include "mainwin/LetterColumnModel.h"
+#include "mainwin/MainCommand.h"
 #include "mainwin/MainWindowModel.h"
 
 #include <QMainWindow>
+#include <functional>
+
+class QMenu;
 
 namespace zendrova {
 
 class AppState;
+class CaptionMenu;
+class LetterColumn;
+class MainMenus;
+class MainSplitter;
+class RecordCard;
+class RecordListPage;
 class RecordStore;
+class SpeedBars;
+struct MainLayoutInput;
 
-// The main window. In this form it opens the current database, shows its
-// name in the caption and keeps its placement between runs; the record list,
-// letter column and card come with their parts.
+// The main window: record list on the left, letter column, record card on
+// the right, speed bars and main menu. It coordinates its parts; each part
+// keeps its own widgets and rules.
 class TForm3 : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    static constexpr int kDefaultCardPageWidth = 300;
+    // The help context of a widget, looked up from the focused one outwards.
+    static const char *const kHelpContextProperty;
+    static constexpr int kWindowHelpContext = 1;
 
     // Creates the store's tables and opens the current database; when that
     // fails the window closes itself once the event loop runs.
@@ -27,18 +45,98 @@ public:
     bool databaseOpened() const { return m_opened; }
     int cardPageWidth() const { return m_cardPageWidth; }
     WindowPlacement placement() const;
+    // The placement file and the current database's sort file.
+    void writeFiles();
+
+    // Set by whoever composes the program.
+    std::function<void()> showAboutBox;
+    // Before the window closes (the exit reminder); may be left empty.
+    std::function<void()> beforeClose;
+    // Leaving the record on the card: false keeps the window as it is.
+    std::function<bool()> leaveRecord;
+
+    CommandTable &commands() { return m_commands; }
+    void runCommand(MainCommandCall call);
+
+    void relayout();
+    // Menus-and-speed-bars mode, hints, positions, captions and date formats.
+    void applyInterfaceOptions();
+    void applyColors();
+    void applyFonts();
+    void applyCaptions();
+    void resetLetterTabs();
+    // Lifts the letter restriction for a report run and puts it back after.
+    void beforePrint();
+    void afterPrint();
 
 signals:
-    // While the window is being destroyed, after it wrote its files.
+    // While the window is being destroyed.
     void destroying();
 
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Creation.
+    void buildParts();
+    void connectParts();
+    void connectSortButton();
+    void connectAppearance();
     void placeAtStart();
     void applyPlacement(const WindowPlacement &placement);
+    void openDatabase();
 
+    // Layout.
+    MainLayoutInput layoutInput() const;
+    void applyMode(int mode);
+    void splitterReleased(int centreX);
+
+    // Commands.
+    bool mayLeaveRecord();
+    bool handleKey(QKeyEvent *event);
+    void showHelpForFocus();
+    void sortByDialog();
+    void applySortChange();
+    void sortChanged();
+    void showSort();
+    void chooseFilterScope(int scope);
+    void showLetters();
+    void letterClicked(char letter);
+    void setLetterTabsOption(bool on);
+    void popupInterfaceMenu();
+    void popupSortMenu(int which);
+    void interfaceChosen(InterfaceChoice choice);
+
+    // Appearance.
+    void chooseColors(ColorDialogUse use);
+
+    AppState &m_state;
+    RecordStore &m_store;
     MainWindowModel m_model;
+    LetterColumnModel m_letters;
+    CommandTable m_commands;
+
+    QWidget *m_client = nullptr;
+    SpeedBars *m_speedBars = nullptr;
+    MainMenus *m_menus = nullptr;
+    RecordListPage *m_listPage = nullptr;
+    LetterColumn *m_letterColumn = nullptr;
+    MainSplitter *m_splitter = nullptr;
+    RecordCard *m_card = nullptr;
+    CaptionMenu *m_captionMenu = nullptr;
+
     bool m_opened = false;
-    int m_cardPageWidth = kDefaultCardPageWidth;
+    bool m_busy = true;
+    bool m_shownOnce = false;
+    bool m_hintsShown = true;
+    int m_cardPageWidth = MainWindowModel::kMinimumCardPageWidth;
+    // -1 until the first mode is applied.
+    int m_appliedMode = -1;
 };
 
 } // namespace zendrova

@@ -48,7 +48,12 @@ StartupHooks ProgramWindows::hooks()
         }
     };
     h.beep = [] { QApplication::beep(); };
-    // The main window writes its own files as it is destroyed.
+    // The one place the main window's files are written: as it goes, or when
+    // the loop ended with it still open.
+    h.writeMainWindowFiles = [this] {
+        if (m_mainWindow)
+            m_mainWindow->writeFiles();
+    };
     h.closeSharedTables = [this] {
         if (m_store)
             m_store->closeAll();
@@ -64,6 +69,7 @@ void ProgramWindows::createMainWindow()
     auto *window = new TForm3(m_state, *m_store);
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &TForm3::destroying, [this] { mainWindowDestroyed(); });
+    window->showAboutBox = [this] { TAboutBox(m_state, TAboutBox::Use::About, m_mainWindow).exec(); };
     m_mainWindow = window;
     // A window whose database did not open closes itself without being shown.
     if (window->databaseOpened())

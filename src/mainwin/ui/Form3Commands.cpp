@@ -1,0 +1,302 @@
+// What the main window's menus, speed bars, keys and popups do.
+#include "mainwin/ui/TForm3.h"
+
+#include "common/AppState.h"
+#include "common/Interaction.h"
+#include "common/WaitCursor.h"
+#include "mainwin/MainKeyboard.h"
+#include "mainwin/ui/LetterColumn.h"
+#include "mainwin/ui/MainMenus.h"
+#include "mainwin/ui/RecordCard.h"
+#include "mainwin/ui/RecordCardBar.h"
+#include "mainwin/ui/RecordListPage.h"
+#include "store/RecordStore.h"
+#include "store/RecordTableSort.h"
+#include "store/SortChange.h"
+#include "store/SortMenus.h"
+#include "store/ui/TSortButton.h"
+#include "store/ui/TSortDlg.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+
+namespace zendrova {
+
+namespace {
+constexpr QPoint kInterfaceMenuOffset { 50, 100 };
+constexpr int kSortMenuCount = 3;
+
+bool enabledButton(const RecordCardBar *bar, MainCommand command)
+{
+    const QPushButton *button = bar->button(command);
+    return button && button->isEnabled();
+}
+} // namespace
+
+bool TForm3::mayLeaveRecord()
+{
+    return !leaveRecord || leaveRecord();
+}
+
+void TForm3::runCommand(MainCommandCall call)
+{
+    const MainCommand command = call.command;
+    if (CommandTable::find(command) && !m_commands.available(command))
+        return;
+    if (CommandTable::leavesRecord(command) && !mayLeaveRecord())
+        return;
+    switch (command) {
+    case MainCommand::Exit:
+        close();
+        break;
+    case MainCommand::Sort:
+        sortByDialog();
+        break;
+    case MainCommand::HelpContents:
+        Interaction::current().showHelp(kWindowHelpContext);
+        break;
+    case MainCommand::About:
+        if (showAboutBox)
+            showAboutBox();
+        break;
+    case MainCommand::SelectCardPart:
+        m_card->selectPart(call.argument);
+        break;
+    case MainCommand::NextCardField:
+    case MainCommand::PreviousCardField:
+        m_card->focusNextField(command == MainCommand::PreviousCardField);
+        break;
+    case MainCommand::InterfaceMenu:
+        popupInterfaceMenu();
+        break;
+    case MainCommand::RecordButtonMenu:
+        m_listPage->popupRowMenu();
+        break;
+    case MainCommand::PrimarySortMenu:
+    case MainCommand::SecondarySortMenu:
+    case MainCommand::FilterMenu:
+        popupSortMenu(int(command) - int(MainCommand::PrimarySortMenu));
+        break;
+    case MainCommand::JumpToLetter:
+        letterClicked(char(call.argument));
+        break;
+    default:
+        // The record cycle, list paging and the dialogs of the other commands
+        // make these available as they arrive; until then they are disabled.
+        break;
+    }
+}
+
+void TForm3::showHelpForFocus()
+{
+    for (const QWidget *widget = QApplication::focusWidget(); widget;
+         widget = widget->parentWidget()) {
+        const QVariant context = widget->property(kHelpContextProperty);
+        if (context.isValid()) {
+            Interaction::current().showHelp(context.toInt());
+            return;
+        }
+    }
+    Interaction::current().showHelp(kWindowHelpContext);
+}
+
+bool TForm3::handleKey(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        showHelpForFocus();
+        return true;
+    }
+    MainKeyContext context;
+    context.cardFieldFocused = m_card->focusedControl() >= 0;
+    context.letterTabsActive = m_letters.active() && !m_letters.buttonsDisabled();
+    context.cardParts = m_card->partCount();
+    const RecordCardBar *bar = m_card->recordBar();
+    context.deleteEnabled = enabledButton(bar, MainCommand::DeleteRecord);
+    context.copyEnabled = enabledButton(bar, MainCommand::CopyRecord);
+    context.pasteEnabled = enabledButton(bar, MainCommand::PasteRecord);
+    context.undoEnabled = enabledButton(bar, MainCommand::UndoRecord);
+    const auto call = MainKeyboard::commandFor(event->key(), event->modifiers(), context);
+    if (!call)
+        return false;
+    if (call->command != MainCommand::None)
+        runCommand(*call);
+    return true;
+}
+
+bool TForm3::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip:
+        // Hidden hints stay hidden everywhere in the program.
+        return !m_hintsShown;
+    case QEvent::KeyPress:
+        // Only keys meant for this window or one of its own controls.
+        if (auto *widget = qobject_cast<QWidget *>(watched);
+            widget && widget->window() == this && isActiveWindow())
+            return handleKey(static_cast<QKeyEvent *>(event));
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm3::event(QEvent *event)
+{
+    // The window's own keys (e.g. with no control focused) go the same way.
+    if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QMainWindow::event(event);
+}
+
+void TForm3::popupInterfaceMenu()
+{
+    m_menus->refreshChecks();
+    m_menus->interfaceMenu()->popup(geometry().topLeft() + kInterfaceMenuOffset);
+}
+
+void TForm3::popupSortMenu(int which)
+{
+    TSortButton *button = m_listPage->sortButton();
+    const QPoint at
+        = button->mapToGlobal(QPoint(button->width() * which / kSortMenuCount, button->height()));
+    if (which == 0)
+        button->popupPrimaryMenu(at);
+    else if (which == 1)
+        button->popupSecondaryMenu(at);
+    else
+        button->popupFilterMenu(at);
+}
+
+void TForm3::interfaceChosen(InterfaceChoice choice)
+{
+    if (choice == InterfaceChoice::Help) {
+        Interaction::current().showHelp(InterfaceChoices::kHelpContext);
+        return;
+    }
+    if (InterfaceChoices::leavesRecordFirst(choice, m_state.userOptions) && !mayLeaveRecord())
+        return;
+    const InterfaceRefreshes refresh = InterfaceChoices::choose(choice, m_state.userOptions);
+    if (refresh & InterfaceRefresh::LetterTabs) {
+        sortChanged();
+        return;
+    }
+    if (refresh & (InterfaceRefresh::Mode | InterfaceRefresh::Positions | InterfaceRefresh::Hints))
+        applyInterfaceOptions();
+}
+
+// ---- sort and letters --------------------------------------------------------
+
+void TForm3::connectSortButton()
+{
+    TSortButton *button = m_listPage->sortButton();
+    button->menuContext = [this] {
+        return SortMenuContext { m_state.captions.captions(), m_store.fields(),
+            m_store.sortOrder().descriptor.sort };
+    };
+    connect(button, &TSortButton::sort1MenuClick, this, [this](SortMenuChoice choice) {
+        if (!mayLeaveRecord())
+            return;
+        SortChange::choosePrimary(m_store.sortOrder().descriptor, m_store.fields(), choice);
+        applySortChange();
+    });
+    connect(button, &TSortButton::sort2MenuClick, this, [this](SortMenuChoice choice) {
+        if (!mayLeaveRecord())
+            return;
+        SortChange::chooseSecondary(m_store.sortOrder().descriptor, m_store.fields(), choice);
+        applySortChange();
+    });
+    connect(button, &TSortButton::sortByClick, this, [this] { runCommand({ MainCommand::Sort }); });
+    connect(button, &TSortButton::filterClick, this,
+        [this] { runCommand({ MainCommand::Filter }); });
+    connect(button, &TSortButton::filterMenuClick, this, &TForm3::chooseFilterScope);
+}
+
+void TForm3::sortByDialog()
+{
+    TSortDlg dialog(m_store.sortOrder().descriptor, m_state.captions.captions(), m_store.fields(),
+        this);
+    if (dialog.exec() == QDialog::Accepted)
+        applySortChange();
+}
+
+void TForm3::applySortChange()
+{
+    {
+        const WaitCursor hourglass;
+        m_store.sortOrder().applyChange(m_store.sortTarget());
+    }
+    sortChanged();
+}
+
+void TForm3::chooseFilterScope(int scope)
+{
+    if (!mayLeaveRecord())
+        return;
+    {
+        const WaitCursor hourglass;
+        m_store.sortOrder().chooseFilterScope(m_store.sortTarget(), FilterScope(scope));
+    }
+    sortChanged();
+}
+
+void TForm3::sortChanged()
+{
+    resetLetterTabs();
+    showSort();
+}
+
+void TForm3::showSort()
+{
+    const SortOrder &order = m_store.sortOrder();
+    m_listPage->sortButton()->showSort(
+        order.descriptor.sort, m_state.captions.captions(), order.filterScope);
+}
+
+void TForm3::resetLetterTabs()
+{
+    m_letters.reset();
+    showLetters();
+}
+
+void TForm3::showLetters()
+{
+    m_letterColumn->setLetterTabsOption(m_state.userOptions.letterTabs == 0);
+    m_letterColumn->setCounts(m_letters.counts());
+    m_letterColumn->setSelectedLetter(m_letters.currentLetter());
+    m_letterColumn->setActive(!m_letters.buttonsDisabled());
+}
+
+void TForm3::letterClicked(char letter)
+{
+    if (m_letters.buttonsDisabled())
+        return;
+    m_letters.click(letter);
+    showLetters();
+}
+
+void TForm3::setLetterTabsOption(bool on)
+{
+    if (on && !mayLeaveRecord())
+        return;
+    m_letters.setOptionOn(on);
+    {
+        const WaitCursor hourglass;
+        m_store.sortOrder().applySort(m_store.sortTarget());
+    }
+    sortChanged();
+}
+
+void TForm3::beforePrint()
+{
+    m_letters.liftRestriction();
+}
+
+void TForm3::afterPrint()
+{
+    m_letters.restoreRestriction();
+}
+
+} // namespace zendrova

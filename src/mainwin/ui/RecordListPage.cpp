@@ -1,0 +1,209 @@
+#include "mainwin/ui/RecordListPage.h"
+
+#include "common/ui/TNoFocusBitBtn.h"
+#include "mainwin/MainCommand.h"
+#include "mainwin/RecordRowGeometry.h"
+#include "store/ui/TFormatedButton.h"
+#include "store/ui/TSortButton.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QResizeEvent>
+
+namespace zendrova {
+
+namespace {
+constexpr int kSortButtonTop = 4;
+constexpr int kSortButtonHeight = 24;
+constexpr int kHeaderHeight = 20;
+constexpr int kNavigationBarHeight = 30;
+constexpr int kNavigationButtonWidth = 56;
+constexpr int kNavigationButtonHeight = 24;
+constexpr int kPageMargin = 5;
+
+struct NavigationButton
+{
+    const char *name;
+    const char *caption;
+    const char *hint;
+    MainCommand command;
+};
+
+const NavigationButton kNavigationButtons[] = {
+    { "B_First", QT_TRANSLATE_NOOP("RecordListPage", "First"),
+        QT_TRANSLATE_NOOP("RecordListPage", "First Page"), MainCommand::FirstPage },
+    { "B_PgUp", QT_TRANSLATE_NOOP("RecordListPage", "PgUp"),
+        QT_TRANSLATE_NOOP("RecordListPage", "Previous Page"), MainCommand::PageUp },
+    { "B_PgDn", QT_TRANSLATE_NOOP("RecordListPage", "PgDn"),
+        QT_TRANSLATE_NOOP("RecordListPage", "Next Page"), MainCommand::PageDown },
+    { "B_Last", QT_TRANSLATE_NOOP("RecordListPage", "Last"),
+        QT_TRANSLATE_NOOP("RecordListPage", "Last Page"), MainCommand::LastPage },
+};
+} // namespace
+
+RecordListPage::RecordListPage(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Panel1"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+
+    m_sortButton = new TSortButton(this);
+    m_sortButton->setObjectName(QStringLiteral("SortButton1"));
+
+    // The column header proper arrives with the record list; until then the
+    // place it takes is kept so the rows sit where they will.
+    m_header = new QFrame(this);
+    m_header->setObjectName(QStringLiteral("OrvanHeader1"));
+    static_cast<QFrame *>(m_header)->setFrameShape(QFrame::StyledPanel);
+    m_header->setToolTip(tr("Left Click - Change Order;  Right Click - Menu"));
+
+    m_rowFont = font();
+    buildNavigationBar();
+    buildRowMenu();
+}
+
+void RecordListPage::buildNavigationBar()
+{
+    m_navigationBar = new QFrame(this);
+    m_navigationBar->setObjectName(QStringLiteral("Panel6"));
+    m_navigationBar->setFrameShape(QFrame::NoFrame);
+    for (const NavigationButton &spec : kNavigationButtons) {
+        auto *button = new TNoFocusBitBtn(m_navigationBar);
+        button->setObjectName(QLatin1String(spec.name));
+        button->setText(tr(spec.caption));
+        button->setToolTip(tr(spec.hint));
+        const int command = static_cast<int>(spec.command);
+        connect(button, &QPushButton::clicked, this, [this, command] { emit this->command(command); });
+        m_navigationButtons.append(button);
+    }
+}
+
+void RecordListPage::buildRowMenu()
+{
+    m_rowMenu = new QMenu(this);
+    m_rowMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    auto add = [this](const char *name, const QString &caption) {
+        QAction *action = m_rowMenu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    auto separator = [this](const char *name) {
+        m_rowMenu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+    // The record list, copy buffer and printing bring these to life.
+    for (QAction *later : { add("QuickView1", tr("&Quick View")),
+             add("ViewBuffer1", tr("&View Copy Buffer")) })
+        later->setEnabled(false);
+    separator("Help3");
+    for (QAction *later : { add("CopyRecord1", tr("&Copy Record")),
+             add("PasteRecord1", tr("&Paste Record")), add("Deleterecord1", tr("&Delete Record")),
+             add("PrintRecord1", tr("P&rint Record")) })
+        later->setEnabled(false);
+    separator("N5");
+    connect(add("Font1", tr("&Font...")), &QAction::triggered, this,
+        &RecordListPage::rowFontRequested);
+    connect(add("Color1", tr("C&olor...")), &QAction::triggered, this,
+        &RecordListPage::rowColorRequested);
+    separator("N7");
+    connect(add("FButtonHelp", tr("&Help")), &QAction::triggered, this,
+        &RecordListPage::rowHelpRequested);
+}
+
+QAction *RecordListPage::rowMenuItem(const char *name) const
+{
+    return m_rowMenu->findChild<QAction *>(QLatin1String(name));
+}
+
+void RecordListPage::setRowFont(const QFont &font)
+{
+    m_rowFont = font;
+    // Every row is made again in the new font's height.
+    qDeleteAll(m_rows);
+    m_rows.clear();
+    rebuildRows();
+}
+
+void RecordListPage::applyColors(const Colors &colors)
+{
+    m_colors = colors;
+    QPalette pagePalette = palette();
+    pagePalette.setColor(QPalette::Window, colors.page);
+    setPalette(pagePalette);
+    for (TFormatedButton *row : std::as_const(m_rows)) {
+        row->setTextColor(colors.text);
+        row->setBgndColor(colors.background);
+        row->setSelTextColor(colors.selectedText);
+        row->setSelBgndColor(colors.selectedBackground);
+    }
+}
+
+void RecordListPage::popupRowMenu()
+{
+    if (m_rows.isEmpty())
+        return;
+    m_menuRow = 0;
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row]->hasFocus())
+            m_menuRow = row;
+    }
+    const TFormatedButton *button = m_rows[m_menuRow];
+    m_rowMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+void RecordListPage::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    const int innerWidth = width() - 2 * kPageMargin;
+    m_sortButton->setGeometry(kPageMargin, kSortButtonTop, innerWidth, kSortButtonHeight);
+    m_header->setGeometry(kPageMargin, m_sortButton->geometry().bottom() + 1, innerWidth,
+        kHeaderHeight);
+    m_navigationBar->setGeometry(0, height() - kNavigationBarHeight, width(), kNavigationBarHeight);
+    layoutNavigationBar();
+    rebuildRows();
+}
+
+void RecordListPage::rebuildRows()
+{
+    const int headerBottom = m_header->geometry().bottom() + 1;
+    const int rowHeight = RecordRowGeometry::rowHeight(
+        QFontMetrics(m_rowFont).height(), QFontMetrics(QApplication::font()).height());
+    const int wanted = RecordRowGeometry::rowsPerPage(
+        height(), headerBottom, kNavigationBarHeight, rowHeight);
+    while (m_rows.size() > wanted)
+        delete m_rows.takeLast();
+    while (m_rows.size() < wanted) {
+        auto *row = new TFormatedButton(this);
+        row->setObjectName(QStringLiteral("RecordButton%1").arg(m_rows.size()));
+        row->setFont(m_rowFont);
+        row->setFocusPolicy(Qt::StrongFocus);
+        row->setStayDown(true);
+        row->setToolTip(tr("Left Click - Details; Right Click - Menu"));
+        row->setContextMenuPolicy(Qt::CustomContextMenu);
+        const int index = int(m_rows.size());
+        connect(row, &QWidget::customContextMenuRequested, this, [this, index](const QPoint &at) {
+            m_menuRow = index;
+            m_rowMenu->popup(m_rows[index]->mapToGlobal(at));
+        });
+        m_rows.append(row);
+        row->show();
+    }
+    applyColors(m_colors);
+    for (int index = 0; index < m_rows.size(); ++index)
+        m_rows[index]->setGeometry(
+            RecordRowGeometry::rowRect(index, width(), headerBottom, rowHeight));
+}
+
+void RecordListPage::layoutNavigationBar()
+{
+    const int top = (kNavigationBarHeight - kNavigationButtonHeight) / 2;
+    int left = 4;
+    for (TNoFocusBitBtn *button : std::as_const(m_navigationButtons)) {
+        button->setGeometry(left, top, kNavigationButtonWidth, kNavigationButtonHeight);
+        left += kNavigationButtonWidth + 2;
+    }
+}
+
+} // namespace zendrova

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QFrame>
+#include <QList>
+
+class QMenu;
+class QAction;
+
+namespace zendrova {
+
+class TFormatedButton;
+class TNoFocusBitBtn;
+class TSortButton;
+
+// The left page: the sort button, the column header, the record buttons that
+// fill the page and the navigation bar. The rows are filled by the record list.
+class RecordListPage : public QFrame
+{
+    Q_OBJECT
+
+public:
+    struct Colors
+    {
+        QColor text, background, selectedText, selectedBackground, page;
+    };
+
+    explicit RecordListPage(QWidget *parent = nullptr);
+
+    TSortButton *sortButton() const { return m_sortButton; }
+    QWidget *header() const { return m_header; }
+    const QList<TFormatedButton *> &rows() const { return m_rows; }
+    QMenu *rowMenu() const { return m_rowMenu; }
+    QAction *rowMenuItem(const char *name) const;
+
+    void setRowFont(const QFont &font);
+    void applyColors(const Colors &colors);
+    // The record-button menu below a row: the focused one, else the first.
+    void popupRowMenu();
+    // The row the menu was opened for.
+    int menuRow() const { return m_menuRow; }
+
+signals:
+    void command(int mainCommand);
+    void rowFontRequested();
+    void rowColorRequested();
+    void rowHelpRequested();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildNavigationBar();
+    void buildRowMenu();
+    void rebuildRows();
+    void layoutNavigationBar();
+
+    TSortButton *m_sortButton = nullptr;
+    QWidget *m_header = nullptr;
+    QFrame *m_navigationBar = nullptr;
+    QList<TNoFocusBitBtn *> m_navigationButtons;
+    QList<TFormatedButton *> m_rows;
+    QMenu *m_rowMenu = nullptr;
+    QFont m_rowFont;
+    Colors m_colors;
+    int m_menuRow = 0;
+};
+
+} // namespace zendrova

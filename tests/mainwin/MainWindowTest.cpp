@@ -1,0 +1,226 @@
+#include "support/DatabaseFixture.h"
+#include "support/ScriptedInteraction.h"
+#include "support/WidgetLookup.h"
+
+#include "common/ColorSchemeFile.h"
+#include "dbase/Table.h"
+#include "dbase/tool/CardGenerator.h"
+#include "mainwin/CardFields.h"
+#include "mainwin/ui/CaptionMenu.h"
+#include "mainwin/ui/RecordCard.h"
+#include "mainwin/ui/TForm3.h"
+#include "store/RecordStore.h"
+#include "store/SortFile.h"
+#include "store/StoreTable.h"
+#include "store/ui/TColorButton.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace zendrova::test {
+namespace {
+
+constexpr uint32_t kCards = 300;
+constexpr uint8_t kCardName = 2;
+constexpr uint8_t kPurchasePrice = 11;
+
+// A database of generated cards, opened by a main window in the tests.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dbase::cardgen::generateCardDatabase(fixture.state.databaseFolder.toStdString(), kCards, 7,
+            fixture.programFolder.toStdString());
+        sortBy(kCardName);
+    }
+
+    void sortBy(uint8_t position)
+    {
+        SortBytes sort;
+        sort.primary = position;
+        ASSERT_TRUE(SortFile::write(fixture.state.databaseFolder, fixture.state.currentTableFile, sort));
+    }
+
+    // How many cards' names start with the letter, read straight from the table.
+    int namesStartingWith(char letter)
+    {
+        dbase::Table table;
+        table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
+        int count = 0;
+        for (table.first(); !table.eof(); table.next()) {
+            const std::string_view name = table.rawValue(kCardName);
+            if (!name.empty() && std::toupper(static_cast<unsigned char>(name[0])) == letter)
+                ++count;
+        }
+        return count;
+    }
+
+    std::unique_ptr<TForm3> openWindow()
+    {
+        auto form = std::make_unique<TForm3>(fixture.state, store);
+        form->show();
+        QCoreApplication::processEvents();
+        return form;
+    }
+
+    DatabaseFixture fixture;
+    ScriptedInteraction user;
+    RecordStore store { fixture.state };
+};
+
+TEST_F(MainWindowTest, EveryPartCarriesItsName)
+{
+    auto form = openWindow();
+    const char *names[] = { "Panel1", "OrvanHeader1", "SortButton1", "Panel6", "B_First", "B_PgUp",
+        "B_PgDn", "B_Last", "Panel7", "Panel5", "Panel9", "SpeedButton2", "Panel8", "SpeedButton1",
+        "PgRight", "RStatus", "Panel10", "TemplateBtn", "Notebook1", "PgR1", "PgR2", "PgR3", "PgR4",
+        "TabSet2", "Panel2", "B_RPrint", "B_RDelete", "B_RCopy", "B_RPaste", "B_RUndo", "B_Prev",
+        "B_Next", "B_RSynchro", "PgR_Lbl", "Perc_Lbl", "Panel3", "Panel4", "TabSet1", "Splitter",
+        "MainMenu1", "PopupMenu2", "PopupMenu1", "PopupMenu4", "B_Search", "B_Summary" };
+    for (const char *name : names)
+        EXPECT_NE(form->findChild<QObject *>(QLatin1String(name)), nullptr) << name;
+    for (int letter = 1; letter <= 26; ++letter) {
+        auto *tab = child<TColorButton>(*form, QStringLiteral("ColorButton%1").arg(letter).toLatin1());
+        ASSERT_NE(tab, nullptr);
+        EXPECT_EQ(tab->text(), QString(QChar('A' + letter - 1)));
+    }
+    // Each field control sits on its part and is bound to field position tag + 1.
+    for (int tag = 1; tag <= CardFields::kCount; ++tag) {
+        auto *control = child<QWidget>(*form, QStringLiteral("L%1").arg(tag).toLatin1());
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(CardFields::tagOf(control), tag);
+        EXPECT_EQ(CardFields::byTag(tag).fieldPosition(), tag + 1);
+        const QString page = QStringLiteral("PgR%1").arg(CardFields::byTag(tag).page);
+        EXPECT_NE(form->findChild<QWidget *>(page)->findChild<QWidget *>(control->objectName()), nullptr)
+            << tag;
+    }
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zendrova - Database: data.dbf"));
+}
+
+TEST_F(MainWindowTest, TheWindowKeepsItsLeastSizeAndTheListItsLeastWidth)
+{
+    auto form = openWindow();
+    form->resize(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_GE(form->width(), 400);
+    EXPECT_GE(form->height(), 300);
+
+    // With the card at its least width, narrowing the window until the list
+    // would fall under 180 pixels makes the window grow instead.
+    auto *list = child<QWidget>(*form, "Panel1");
+    auto *card = child<QWidget>(*form, "PgRight");
+    form->resize(900, 600);
+    QCoreApplication::processEvents();
+    QTest::mousePress(child<QWidget>(*form, "Splitter"), Qt::LeftButton);
+    QTest::mouseRelease(child<QWidget>(*form, "Splitter"), Qt::LeftButton, {},
+        QPoint(-400, 5));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(card->width(), 230);
+    form->resize(420, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->width(), 180);
+    EXPECT_EQ(card->width(), 230);
+    EXPECT_GT(form->width(), 420);
+}
+
+TEST_F(MainWindowTest, OnlySpeedBarsRemovesTheMenuAndKeepsTheClientHeight)
+{
+    auto form = openWindow();
+    auto *menu = child<QMenuBar>(*form, "MainMenu1");
+    const int clientHeight = form->centralWidget()->height();
+    fixture.state.userOptions.menusAndSpeedBars = 2;
+    form->applyInterfaceOptions();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(form->centralWidget()->height(), clientHeight);
+    EXPECT_TRUE(child<QWidget>(*form, "Panel3")->isVisible());
+
+    // Only menus hides the speed bars and the window gives up their room.
+    fixture.state.userOptions.menusAndSpeedBars = 1;
+    form->applyInterfaceOptions();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(child<QWidget>(*form, "Panel3")->isVisible());
+}
+
+TEST_F(MainWindowTest, ALetterClickShowsThatLettersCards)
+{
+    auto form = openWindow();
+    const int expected = namesStartingWith('M');
+    ASSERT_GT(expected, 0);
+    auto *m = child<TColorButton>(*form, "ColorButton13");
+    ASSERT_TRUE(m->isEnabled());
+    QTest::mouseClick(m, Qt::LeftButton);
+    EXPECT_EQ(store.recordTable().recordCount(), expected);
+    const QStringList names = DatabaseFixture::columnInOrder(store.recordTable(), kCardName);
+    for (const QString &name : names)
+        EXPECT_TRUE(name.startsWith(QLatin1Char('M'), Qt::CaseInsensitive)) << name.toStdString();
+}
+
+TEST_F(MainWindowTest, LettersAreDisabledWhenTheSortFieldAllowsNone)
+{
+    sortBy(kPurchasePrice);
+    auto form = openWindow();
+    for (int letter = 1; letter <= 26; ++letter)
+        EXPECT_FALSE(child<QWidget>(*form, QStringLiteral("ColorButton%1").arg(letter).toLatin1())
+                         ->isEnabled());
+}
+
+TEST_F(MainWindowTest, KeysOfTheWindowComeBeforeTheFields)
+{
+    auto form = openWindow();
+    form->activateWindow();
+    auto *notebook = child<QStackedWidget>(*form, "Notebook1");
+    auto *name = child<QLineEdit>(*form, "L1");
+    name->setFocus();
+    name->setText(QStringLiteral("Ruth"));
+    // A card of four parts has no fifth: Alt+5 does nothing, not even type.
+    QTest::keyClick(name, Qt::Key_5, Qt::AltModifier);
+    EXPECT_EQ(notebook->currentIndex(), 0);
+    EXPECT_EQ(name->text(), QStringLiteral("Ruth"));
+    QTest::keyClick(name, Qt::Key_2, Qt::AltModifier);
+    EXPECT_EQ(notebook->currentIndex(), 1);
+
+    // F3 from a card field: the record-button menu of the first record button.
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_F3);
+    auto *menu = child<QMenu>(*form, "PopupMenu1");
+    EXPECT_TRUE(menu->isVisible());
+    auto *firstRow = child<QWidget>(*form, "RecordButton0");
+    EXPECT_EQ(menu->pos(), firstRow->mapToGlobal(QPoint(0, firstRow->height())));
+    menu->hide();
+}
+
+TEST_F(MainWindowTest, ACaptionAndAColourOutliveTheRun)
+{
+    {
+        auto form = openWindow();
+        auto *captions = child<CaptionMenu>(*form, "PopupMenu4");
+        captions->setFieldNumber(2);
+        user.expectInput(QStringLiteral("League:"));
+        captions->Text1Click();
+        // Record button text in red.
+        fixture.state.colorScheme.elements[0] = 5;
+        ASSERT_TRUE(ColorSchemeFile::write(fixture.state.databaseFolder, fixture.state.colorScheme));
+        form->writeFiles();
+    }
+    store.closeAll();
+    // The next run reads the files again.
+    AppState next(fixture.programFolder);
+    next.userFolder = next.databaseFolder = fixture.state.databaseFolder;
+    ASSERT_TRUE(next.captions.load(next.userFolder));
+    RecordStore nextStore(next);
+    TForm3 form(next, nextStore);
+    form.show();
+    EXPECT_EQ(child<QWidget>(form, "Label2")->property("text").toString(), QStringLiteral("League:"));
+    EXPECT_EQ(child<TColorButton>(form, "RecordButton0")->textColor(), QColor(255, 0, 0));
+    EXPECT_TRUE(user.allConsumed());
+}
+
+} // namespace
+} // namespace zendrova::test
