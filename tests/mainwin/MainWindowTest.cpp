@@ -116,9 +116,10 @@ TEST_F(MainWindowTest, TheWindowKeepsItsLeastSizeAndTheListItsLeastWidth)
     auto *card = child<QWidget>(*form, "PgRight");
     form->resize(900, 600);
     QCoreApplication::processEvents();
-    QTest::mousePress(child<QWidget>(*form, "Splitter"), Qt::LeftButton);
-    QTest::mouseRelease(child<QWidget>(*form, "Splitter"), Qt::LeftButton, {},
-        QPoint(-400, 5));
+    // The splitter dragged far to the right leaves the card its least width.
+    auto *splitter = child<QWidget>(*form, "Splitter");
+    QTest::mousePress(splitter, Qt::LeftButton);
+    QTest::mouseRelease(splitter, Qt::LeftButton, {}, QPoint(splitter->width() + 600, 5));
     QCoreApplication::processEvents();
     EXPECT_EQ(card->width(), 230);
     form->resize(420, 600);

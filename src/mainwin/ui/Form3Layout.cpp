@@ -23,7 +23,7 @@ constexpr int kLetterColumnWidth = 26;
 MainLayoutInput TForm3::layoutInput() const
 {
     MainLayoutInput input;
-    input.client = m_client->size();
+    input.client = clientSize();
     input.speedBarsShown = MainLayout::speedBarsShownIn(m_appliedMode);
     input.speedBarLocation = m_state.userOptions.speedBarLocation;
     input.letterColumnLocation = m_state.userOptions.letterTabsLocation;
@@ -34,15 +34,19 @@ MainLayoutInput TForm3::layoutInput() const
     return input;
 }
 
+QSize TForm3::clientSize() const
+{
+    // Worked out from the window, so it is right before the window's own
+    // layout has placed the client area (a window not shown yet).
+    const QMenuBar *menu = m_menus->menuBar();
+    const int menuHeight = menu->isHidden() ? 0 : menu->sizeHint().height();
+    return { width(), height() - menuHeight };
+}
+
 void TForm3::relayout()
 {
     if (m_busy || !m_client)
         return;
-    const QSize raised = MainLayout::raisedToMinimum(size());
-    if (raised != size()) {
-        resize(raised);
-        return; // the resize lays out again
-    }
     const MainLayoutResult parts = MainLayout::compute(layoutInput());
     if (parts.windowGrowth > 0) {
         // The list keeps its least width: the window grows instead.

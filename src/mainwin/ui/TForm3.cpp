@@ -193,7 +193,12 @@ void TForm3::showEvent(QShowEvent *event)
 void TForm3::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    relayout();
+    // Below the floor the window is raised at once.
+    const QSize raised = MainLayout::raisedToMinimum(size());
+    if (!m_busy && raised != size())
+        resize(raised);
+    else
+        relayout();
 }
 
 } // namespace zendrova

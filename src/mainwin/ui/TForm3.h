@@ -92,6 +92,7 @@ private:
     void openDatabase();
 
     // Layout.
+    QSize clientSize() const;
     MainLayoutInput layoutInput() const;
     void applyMode(int mode);
     void splitterReleased(int centreX);
