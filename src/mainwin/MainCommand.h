@@ -55,6 +55,9 @@ enum class MainCommand {
     PreviousCardField,
 };
 
+// The property naming the command a button runs.
+inline constexpr const char *kMainCommandProperty = "mainCommand";
+
 // A command with the one value some commands take.
 struct MainCommandCall
 {

@@ -14,6 +14,7 @@
 #include "store/StoreTable.h"
 #include "store/ui/TColorButton.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -116,6 +117,10 @@ TEST_F(MainWindowTest, TheWindowKeepsItsLeastSizeAndTheListItsLeastWidth)
     auto *card = child<QWidget>(*form, "PgRight");
     form->resize(900, 600);
     QCoreApplication::processEvents();
+    auto *first = child<QAbstractButton>(*form, "B_First");
+    auto *find = child<QAbstractButton>(*form, "B_Search");
+    EXPECT_EQ(first->text(), QStringLiteral("First"));
+    EXPECT_EQ(find->text(), QStringLiteral("Find"));
     // The splitter dragged far to the right leaves the card its least width.
     auto *splitter = child<QWidget>(*form, "Splitter");
     QTest::mousePress(splitter, Qt::LeftButton);
@@ -127,6 +132,16 @@ TEST_F(MainWindowTest, TheWindowKeepsItsLeastSizeAndTheListItsLeastWidth)
     EXPECT_EQ(list->width(), 180);
     EXPECT_EQ(card->width(), 230);
     EXPECT_GT(form->width(), 420);
+    // Too narrow for their captions, the bars' buttons go square ...
+    EXPECT_EQ(first->text(), QString());
+    EXPECT_EQ(first->width(), first->height());
+    EXPECT_EQ(find->text(), QString());
+    EXPECT_EQ(find->width(), find->height());
+    // ... and get them back when there is room again.
+    form->resize(1200, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(first->text(), QStringLiteral("First"));
+    EXPECT_EQ(find->text(), QStringLiteral("Find"));
 }
 
 TEST_F(MainWindowTest, OnlySpeedBarsRemovesTheMenuAndKeepsTheClientHeight)

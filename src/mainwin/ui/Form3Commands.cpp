@@ -40,10 +40,24 @@ bool TForm3::mayLeaveRecord()
     return !leaveRecord || leaveRecord();
 }
 
+// Keys that move about the window itself, always at hand.
+bool TForm3::alwaysAvailable(MainCommand command)
+{
+    return command >= MainCommand::SelectCardPart;
+}
+
+void TForm3::showCommandStates()
+{
+    for (QAbstractButton *button : m_commandButtons) {
+        const auto command = MainCommand(button->property(kMainCommandProperty).toInt());
+        button->setEnabled(m_commands.available(command));
+    }
+}
+
 void TForm3::runCommand(MainCommandCall call)
 {
     const MainCommand command = call.command;
-    if (CommandTable::find(command) && !m_commands.available(command))
+    if (!alwaysAvailable(command) && !m_commands.available(command))
         return;
     if (CommandTable::leavesRecord(command) && !mayLeaveRecord())
         return;

@@ -2,6 +2,7 @@
 
 #include "common/ui/TNoFocusBitBtn.h"
 #include "mainwin/MainCommand.h"
+#include "mainwin/NavigationBarLayout.h"
 #include "mainwin/RecordRowGeometry.h"
 #include "store/ui/TFormatedButton.h"
 #include "store/ui/TSortButton.h"
@@ -24,21 +25,16 @@ constexpr int kPageMargin = 5;
 
 struct NavigationButton
 {
-    const char *name;
-    const char *caption;
     const char *hint;
     MainCommand command;
 };
 
+// In the order of NavigationBarLayout's buttons.
 const NavigationButton kNavigationButtons[] = {
-    { "B_First", QT_TRANSLATE_NOOP("RecordListPage", "First"),
-        QT_TRANSLATE_NOOP("RecordListPage", "First Page"), MainCommand::FirstPage },
-    { "B_PgUp", QT_TRANSLATE_NOOP("RecordListPage", "PgUp"),
-        QT_TRANSLATE_NOOP("RecordListPage", "Previous Page"), MainCommand::PageUp },
-    { "B_PgDn", QT_TRANSLATE_NOOP("RecordListPage", "PgDn"),
-        QT_TRANSLATE_NOOP("RecordListPage", "Next Page"), MainCommand::PageDown },
-    { "B_Last", QT_TRANSLATE_NOOP("RecordListPage", "Last"),
-        QT_TRANSLATE_NOOP("RecordListPage", "Last Page"), MainCommand::LastPage },
+    { QT_TRANSLATE_NOOP("RecordListPage", "First Page"), MainCommand::FirstPage },
+    { QT_TRANSLATE_NOOP("RecordListPage", "Previous Page"), MainCommand::PageUp },
+    { QT_TRANSLATE_NOOP("RecordListPage", "Next Page"), MainCommand::PageDown },
+    { QT_TRANSLATE_NOOP("RecordListPage", "Last Page"), MainCommand::LastPage },
 };
 } // namespace
 
@@ -70,12 +66,15 @@ void RecordListPage::buildNavigationBar()
     m_navigationBar = new QFrame(this);
     m_navigationBar->setObjectName(QStringLiteral("Panel6"));
     m_navigationBar->setFrameShape(QFrame::NoFrame);
-    for (const NavigationButton &spec : kNavigationButtons) {
+    for (int i = 0; i < NavigationBarLayout::kButtonCount; ++i) {
+        const NavigationButton &spec = kNavigationButtons[i];
+        const auto which = NavigationBarLayout::Button(i);
         auto *button = new TNoFocusBitBtn(m_navigationBar);
-        button->setObjectName(QLatin1String(spec.name));
-        button->setText(tr(spec.caption));
+        button->setObjectName(QLatin1String(NavigationBarLayout::objectName(which)));
+        button->setText(NavigationBarLayout::caption(which));
         button->setToolTip(tr(spec.hint));
         const int command = static_cast<int>(spec.command);
+        button->setProperty(kMainCommandProperty, command);
         connect(button, &QPushButton::clicked, this, [this, command] { emit this->command(command); });
         m_navigationButtons.append(button);
     }
@@ -110,6 +109,14 @@ void RecordListPage::buildRowMenu()
     separator("N7");
     connect(add("FButtonHelp", tr("&Help")), &QAction::triggered, this,
         &RecordListPage::rowHelpRequested);
+}
+
+QList<QAbstractButton *> RecordListPage::navigationButtons() const
+{
+    QList<QAbstractButton *> buttons;
+    for (TNoFocusBitBtn *button : m_navigationButtons)
+        buttons.append(button);
+    return buttons;
 }
 
 QAction *RecordListPage::rowMenuItem(const char *name) const
@@ -198,11 +205,20 @@ void RecordListPage::rebuildRows()
 
 void RecordListPage::layoutNavigationBar()
 {
-    const int top = (kNavigationBarHeight - kNavigationButtonHeight) / 2;
-    int left = 4;
-    for (TNoFocusBitBtn *button : std::as_const(m_navigationButtons)) {
-        button->setGeometry(left, top, kNavigationButtonWidth, kNavigationButtonHeight);
-        left += kNavigationButtonWidth + 2;
+    std::array<int, NavigationBarLayout::kButtonCount> widths {};
+    for (int i = 0; i < NavigationBarLayout::kButtonCount; ++i) {
+        const QString caption = NavigationBarLayout::caption(NavigationBarLayout::Button(i));
+        widths[i] = std::max(kNavigationButtonWidth,
+            m_navigationButtons[i]->fontMetrics().horizontalAdvance(caption) + 12);
+    }
+    const auto placed = NavigationBarLayout::compute(
+        m_navigationBar->size(), widths, kNavigationButtonHeight);
+    for (int i = 0; i < NavigationBarLayout::kButtonCount; ++i) {
+        TNoFocusBitBtn *button = m_navigationButtons[i];
+        button->setGeometry(placed.buttons[i]);
+        button->setText(placed.captionsShown
+                ? NavigationBarLayout::caption(NavigationBarLayout::Button(i))
+                : QString());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QList>
 
+class QAbstractButton;
 class QMenu;
 class QAction;
 
@@ -29,6 +30,8 @@ public:
     TSortButton *sortButton() const { return m_sortButton; }
     QWidget *header() const { return m_header; }
     const QList<TFormatedButton *> &rows() const { return m_rows; }
+    // B_First, B_PgUp, B_PgDn, B_Last, each carrying its command.
+    QList<QAbstractButton *> navigationButtons() const;
     QMenu *rowMenu() const { return m_rowMenu; }
     QAction *rowMenuItem(const char *name) const;
 

@@ -8,13 +8,16 @@
 #include "mainwin/ui/MainMenus.h"
 #include "mainwin/ui/MainSplitter.h"
 #include "mainwin/ui/RecordCard.h"
+#include "mainwin/ui/RecordCardBar.h"
 #include "mainwin/ui/RecordListPage.h"
 #include "mainwin/ui/SpeedBars.h"
 #include "store/RecordStore.h"
 #include "store/ui/TSortButton.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -111,6 +114,19 @@ void TForm3::connectParts()
     };
     connectSortButton();
     connectAppearance();
+
+    for (QAbstractButton *button : m_listPage->navigationButtons())
+        m_commandButtons.append(button);
+    for (const MainCommand command : { MainCommand::PrintRecord, MainCommand::DeleteRecord,
+             MainCommand::CopyRecord, MainCommand::PasteRecord, MainCommand::UndoRecord,
+             MainCommand::PreviousRecord, MainCommand::NextRecord, MainCommand::Synchronise }) {
+        if (QAbstractButton *button = m_card->recordBar()->button(command)) {
+            button->setProperty(kMainCommandProperty, int(command));
+            m_commandButtons.append(button);
+        }
+    }
+    connect(&m_commands, &CommandTable::availabilityChanged, this, &TForm3::showCommandStates);
+    showCommandStates();
 }
 
 void TForm3::placeAtStart()

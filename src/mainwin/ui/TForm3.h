@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class QAbstractButton;
 class QMenu;
 
 namespace zendrova {
@@ -98,6 +99,9 @@ private:
     void splitterReleased(int centreX);
 
     // Commands.
+    static bool alwaysAvailable(MainCommand command);
+    // The navigation and record bar buttons follow the commands' availability.
+    void showCommandStates();
     bool mayLeaveRecord();
     bool handleKey(QKeyEvent *event);
     void showHelpForFocus();
@@ -130,6 +134,7 @@ private:
     MainSplitter *m_splitter = nullptr;
     RecordCard *m_card = nullptr;
     CaptionMenu *m_captionMenu = nullptr;
+    QList<QAbstractButton *> m_commandButtons;
 
     bool m_opened = false;
     bool m_busy = true;
