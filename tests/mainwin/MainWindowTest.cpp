@@ -164,6 +164,31 @@ TEST_F(MainWindowTest, OnlySpeedBarsRemovesTheMenuAndKeepsTheClientHeight)
     EXPECT_FALSE(child<QWidget>(*form, "Panel3")->isVisible());
 }
 
+TEST_F(MainWindowTest, SpeedBarAndLetterColumnGoWhereTheOptionsSay)
+{
+    auto form = openWindow();
+    auto *bar = child<QWidget>(*form, "Panel3");
+    auto *list = child<QWidget>(*form, "Panel1");
+    auto *letters = child<QWidget>(*form, "Panel7");
+    auto *card = child<QWidget>(*form, "PgRight");
+    auto top = [](QWidget *w) { return w->mapTo(w->window(), QPoint(0, 0)).y(); };
+    auto left = [](QWidget *w) { return w->mapTo(w->window(), QPoint(0, 0)).x(); };
+
+    fixture.state.userOptions.speedBarLocation = 1;
+    fixture.state.userOptions.letterTabsLocation = 0;
+    form->applyInterfaceOptions();
+    EXPECT_GT(top(bar), top(list));
+    EXPECT_LT(left(letters), left(card));
+    EXPECT_GT(left(letters), left(list));
+
+    fixture.state.userOptions.speedBarLocation = 0;
+    fixture.state.userOptions.letterTabsLocation = 1;
+    form->applyInterfaceOptions();
+    EXPECT_LT(top(bar), top(list));
+    EXPECT_GT(left(letters), left(card));
+    EXPECT_GT(left(card), left(list));
+}
+
 TEST_F(MainWindowTest, ALetterClickShowsThatLettersCards)
 {
     auto form = openWindow();
