@@ -237,6 +237,22 @@ TEST_F(MainWindowTest, KeysOfTheWindowComeBeforeTheFields)
     menu->hide();
 }
 
+TEST_F(MainWindowTest, ARecordThatCannotBeLeftKeepsTheWindowOpen)
+{
+    auto form = openWindow();
+    bool mayLeave = false;
+    int asked = 0;
+    form->leaveRecord = [&] {
+        ++asked;
+        return mayLeave;
+    };
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    mayLeave = true;
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(asked, 2);
+}
+
 TEST_F(MainWindowTest, ACaptionAndAColourOutliveTheRun)
 {
     {
