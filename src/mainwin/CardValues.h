@@ -1,0 +1,27 @@
+#pragma once
+
+namespace zendrova {
+
+class StoreTable;
+
+// The record card's 21 field controls as the record cycle sees them: control
+// i (0..20) is bound to field position i + 2 of the record table. Loading and
+// writing may raise dbase::Error (a memo or picture the table cannot read or
+// store).
+class CardValues
+{
+public:
+    virtual ~CardValues();
+
+    virtual void clearAll() = 0;
+    virtual void clear(int index) = 0;
+    // Every control empty: no text, no picture, no date, a currency value of 0.
+    virtual bool isEmpty() const = 0;
+    // asTemplate: a stored date of 1.0 stands for today.
+    virtual void load(int index, const StoreTable &record, bool asTemplate) = 0;
+    virtual void write(int index, StoreTable &record) const = 0;
+    // The user changed a control since the last load or clear.
+    virtual bool changed() const = 0;
+};
+
+} // namespace zendrova

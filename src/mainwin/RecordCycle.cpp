@@ -1,0 +1,309 @@
+#include "mainwin/RecordCycle.h"
+
+#include "common/AppState.h"
+#include "common/Interaction.h"
+#include "common/WaitCursor.h"
+#include "mainwin/CardFields.h"
+#include "mainwin/CardValues.h"
+#include "mainwin/CycleLetterTabs.h"
+#include "mainwin/DeleteConfirmation.h"
+#include "store/RecordStore.h"
+#include "store/TableOpening.h"
+
+#include <algorithm>
+
+namespace zendrova {
+
+namespace {
+
+constexpr int kNameOfRecord = 3; // the field the corrupt-memo message names
+
+int positionOf(int index)
+{
+    return index + FieldModel::kFirstUserPosition;
+}
+
+} // namespace
+
+QString RecordCycle::notOpenText()
+{
+    return tr("Database is not Open! Cannot display details.");
+}
+
+QString RecordCycle::corruptMemoText(const QString &recordName)
+{
+    return tr("Corrupt Memo Field!!! You should delete record: ") + recordName + QLatin1Char('\r')
+        + tr("You may have to use Advanced/Maintenance/Repair Data File function.");
+}
+
+QString RecordCycle::updateFailedText()
+{
+    return tr("Could not Update the record!\rDo you want to continue anyway?\r"
+              "(If you answer Yes changes to the current record will be discarded.)");
+}
+
+QString RecordCycle::deleteFailedText()
+{
+    return tr("Record in use - not Deleted!");
+}
+
+RecordCycle::RecordCycle(AppState &state, RecordStore &store, CardValues &values)
+    : m_state(state)
+    , m_store(store)
+    , m_values(values)
+{
+    m_cursor.engine().setAfterInsert([this](dbase::Table &) { m_store.assignRecordNumber(m_cursor); });
+    m_cursor.engine().setBeforePost([this](dbase::Table &) {
+        if (beforePost)
+            beforePost(m_cursor);
+    });
+}
+
+RecordCycle::~RecordCycle() = default;
+
+StoreTable &RecordCycle::list()
+{
+    return m_store.recordTable();
+}
+
+bool RecordCycle::readOnly() const
+{
+    return m_state.isReadOnlyMode();
+}
+
+bool RecordCycle::lettersInUse() const
+{
+    return m_letters && m_letters->inUse();
+}
+
+bool RecordCycle::onRecord(StoreTable &table)
+{
+    return table.isOpen() && table.engine().recno() != 0 && !table.engine().eof();
+}
+
+bool RecordCycle::open()
+{
+    m_cursor.close();
+    m_card = CardState();
+    return TableOpening::openByName(
+        m_cursor, list().folder(), list().fileName(), false, m_state.installFolder);
+}
+
+bool RecordCycle::release()
+{
+    if (m_cursor.isOpen() && m_card.position > 0 && !leaveRecordForCommand())
+        return false;
+    m_cursor.close();
+    m_card.position = 0;
+    return true;
+}
+
+bool RecordCycle::reopen(int listPosition)
+{
+    if (!open())
+        return false;
+    showRecord(listPosition);
+    return true;
+}
+
+void RecordCycle::showRecord(int p)
+{
+    if (!m_store.tablesCreated() || !list().isOpen() || !m_cursor.isOpen()) {
+        showMessage(MessageKind::Error, notOpenText());
+        return;
+    }
+    const int before = list().recordCount();
+    if (m_card.position > 0 && !m_card.alreadyLeft && !leaveRecord())
+        return;
+    m_card.inUse = m_card.newRecord = false;
+    const int after = list().recordCount();
+    if (after > before)
+        ++p; // the saved record came before the one asked for
+    if (p < after) {
+        list().gotoRecord(p);
+        m_cursor.engine().gotoBookmark(list().engine().bookmark());
+    } else {
+        m_card.newRecord = true;
+    }
+    display(m_card.newRecord ? after + 1 : p + 1);
+}
+
+void RecordCycle::display(int position)
+{
+    m_card.position = position;
+    if (m_card.newRecord) {
+        m_values.clearAll();
+        m_card.recordNumber = -1;
+    } else {
+        lockCard();
+        loadCard(m_cursor, false);
+        m_card.recordNumber = qRound(m_cursor.number(FieldModel::kRecordNumberPosition));
+        m_card.cardLetter = m_letters && m_letters->counted() ? m_letters->letterOf(m_cursor) : 0;
+    }
+    if (displayed)
+        displayed();
+    m_card.alreadyLeft = false;
+}
+
+void RecordCycle::lockCard()
+{
+    if (readOnly())
+        return;
+    try {
+        m_cursor.engine().edit();
+    } catch (const dbase::Error &) {
+        m_card.inUse = true; // another user has it on a card
+    }
+}
+
+void RecordCycle::loadCard(StoreTable &source, bool asTemplate)
+{
+    const bool hasRecord = onRecord(source);
+    for (int i = 0; i < CardFields::kCount; ++i) {
+        if (!hasRecord && !source.fieldModel().isPicture(positionOf(i))) {
+            m_values.clear(i);
+            continue;
+        }
+        try {
+            m_values.load(i, source, asTemplate);
+        } catch (const dbase::Error &) {
+            m_values.clear(i);
+            showMessage(MessageKind::Error, corruptMemoText(source.text(kNameOfRecord)),
+                MessageButtons::OkHelp, kCorruptMemoHelp);
+            return;
+        }
+    }
+}
+
+bool RecordCycle::leaveRecord()
+{
+    if (readOnly() || m_card.inUse) {
+        m_card.alreadyLeft = true;
+        return true;
+    }
+    dbase::Table &engine = m_cursor.engine();
+    if (m_card.newRecord && engine.state() != dbase::Table::State::Insert)
+        engine.append();
+    if (m_values.isEmpty()) {
+        // An empty card never deletes a record; a new one is simply dropped.
+        engine.cancel();
+        m_card.alreadyLeft = true;
+        return true;
+    }
+    if (!writeCard()) {
+        if (!askYesNo(MessageKind::Warning, updateFailedText())) {
+            m_card.alreadyLeft = false;
+            return false;
+        }
+        engine.cancel();
+    }
+    m_card.alreadyLeft = true;
+    return true;
+}
+
+bool RecordCycle::leaveRecordForCommand()
+{
+    const bool wasNew = m_card.newRecord;
+    if (!leaveRecord())
+        return false;
+    m_card.alreadyLeft = true;
+    if (wasNew) {
+        showRecord(m_card.position - 1);
+        leaveRecord();
+    }
+    return true;
+}
+
+bool RecordCycle::writeCard()
+{
+    if (m_card.inUse)
+        return false;
+    WaitCursor wait;
+    for (int attempt = 0; attempt < kPostAttempts; ++attempt) {
+        bool stop = false;
+        if (writeAttempt(stop))
+            return true;
+        if (stop)
+            return false;
+    }
+    return false;
+}
+
+bool RecordCycle::writeAttempt(bool &stop)
+{
+    dbase::Table &engine = m_cursor.engine();
+    try {
+        if (engine.state() != dbase::Table::State::Insert)
+            engine.edit();
+        for (int i = 0; i < CardFields::kCount; ++i) {
+            const int position = positionOf(i);
+            const FieldModel &fields = m_cursor.fieldModel();
+            try {
+                m_values.write(i, m_cursor);
+            } catch (const dbase::Error &) {
+                if (!fields.isMemo(position) && !fields.isPicture(position))
+                    throw;
+                stop = true;
+                showMessage(MessageKind::Error, corruptMemoText(m_cursor.text(kNameOfRecord)),
+                    MessageButtons::OkHelp, kCorruptMemoHelp);
+                return false;
+            }
+        }
+        const bool counted = m_letters && m_letters->counted();
+        const char letter = counted ? m_letters->letterOf(m_cursor) : 0;
+        engine.post();
+        if (counted && (m_card.newRecord || letter != m_card.cardLetter))
+            m_letters->moveCount(m_card.newRecord ? 0 : m_card.cardLetter, letter);
+        return true;
+    } catch (const dbase::Error &) {
+        return false; // counted as one failed attempt
+    }
+}
+
+bool RecordCycle::newRecord()
+{
+    showRecord(list().recordCount());
+    return !m_card.inUse && !readOnly() && m_card.newRecord;
+}
+
+void RecordCycle::deleteRecord()
+{
+    if (m_values.isEmpty())
+        return;
+    if (m_state.userOptions.recordDeleteMode != 1) {
+        const std::optional<QString> typed =
+            askDeleteConfirmation ? askDeleteConfirmation() : std::nullopt;
+        if (!typed || !DeleteConfirmation::confirms(*typed)) {
+            showMessage(MessageKind::Information, DeleteConfirmation::notDeletedText());
+            return;
+        }
+    }
+    if (m_card.newRecord) {
+        m_values.clearAll();
+        return;
+    }
+    if (!onRecord(m_cursor))
+        return;
+    const char letter = m_letters && m_letters->counted() ? m_letters->letterOf(m_cursor) : 0;
+    try {
+        m_cursor.engine().deleteRecord();
+    } catch (const dbase::Error &) {
+        showMessage(MessageKind::Error, deleteFailedText());
+        return;
+    }
+    if (letter)
+        m_letters->moveCount(letter, 0);
+    const int old = m_card.position;
+    m_card.position = 0; // nothing left to save
+    showRecord(std::max(old - 1, 0));
+}
+
+void RecordCycle::undo()
+{
+    if (m_card.newRecord)
+        m_values.clearAll();
+    else
+        loadCard(m_cursor, false);
+}
+
+} // namespace zendrova

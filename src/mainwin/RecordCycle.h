@@ -1,0 +1,106 @@
+#pragma once
+
+#include "mainwin/CardState.h"
+#include "store/StoreTable.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace zendrova {
+
+class AppState;
+class CardValues;
+class CycleLetterTabs;
+class RecordStore;
+
+// The record on the card: which record it is, locking it while shown, moving
+// values between the card and the record, and saving when it is left. The
+// card edits through its own cursor on the current record table, while the
+// list reads through the store's record table.
+class RecordCycle
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordCycle)
+
+public:
+    static constexpr int kPostAttempts = 100;
+    static constexpr int kCorruptMemoHelp = 62;
+
+    static QString notOpenText();
+    static QString corruptMemoText(const QString &recordName);
+    static QString updateFailedText();
+    static QString deleteFailedText();
+    static QString newRecordStatus();
+    static QString readOnlyStatus();
+    static QString inUseStatus();
+    static QString readWriteStatus();
+
+    RecordCycle(AppState &state, RecordStore &store, CardValues &values);
+    ~RecordCycle();
+    RecordCycle(const RecordCycle &) = delete;
+    RecordCycle &operator=(const RecordCycle &) = delete;
+
+    // Run on the card cursor just before each post (the filter sets the mark).
+    std::function<void(StoreTable &)> beforePost;
+    // The typed-YES dialog: the text typed, nothing on Cancel.
+    std::function<std::optional<QString>()> askDeleteConfirmation;
+    // After every display: labels, status, enabled states and the list redraw.
+    std::function<void()> displayed;
+    // nullptr: no letter tabs.
+    void setLetterTabs(CycleLetterTabs *tabs) { m_letters = tabs; }
+
+    // Opens the card cursor on the store's current record table.
+    bool open();
+    // Leaves the record and closes the card cursor before an exclusive
+    // operation; false when the user stays on the record.
+    bool release();
+    // Opens the card cursor again and shows the list position.
+    bool reopen(int listPosition = 0);
+
+    void showRecord(int listPosition);
+    bool leaveRecord();
+    bool leaveRecordForCommand();
+    // False when the new record cannot be edited (read-only or in use).
+    bool newRecord();
+    void deleteRecord();
+    void undo();
+    void next();
+    void previous();
+    // Shows the card's record in the list; the list's new top row, nothing
+    // when the card has no saved record or the user stays on it.
+    std::optional<int> synchronise(int rowsPerPage);
+    // Loads another cursor's record (a template) into the card.
+    void loadCard(StoreTable &source, bool asTemplate);
+
+    const CardState &card() const { return m_card; }
+    StoreTable &cardCursor() { return m_cursor; }
+    QString statusText() const;
+    QString positionText() const;
+    QString percentText();
+    CycleCommandStates commandStates(bool copyBufferHasRecord);
+
+private:
+    StoreTable &list();
+    bool readOnly() const;
+    bool lettersInUse() const;
+    bool onRecord(StoreTable &table);
+    void display(int position);
+    bool writeCard();
+    bool writeAttempt(bool &stop);
+    void lockCard();
+    void showCardOf(char letter, int target);
+    char nextLetter(char from, int step) const;
+    char edgeLetter(bool last) const;
+    bool atFirst();
+    bool atLast();
+
+    AppState &m_state;
+    RecordStore &m_store;
+    CardValues &m_values;
+    CycleLetterTabs *m_letters = nullptr;
+    StoreTable m_cursor;
+    CardState m_card;
+};
+
+} // namespace zendrova

@@ -1,0 +1,201 @@
+// The record cycle on a real store: the card's values go through the plain
+// card values, the store's record table is the list.
+#include "support/DatabaseFixture.h"
+#include "support/ScriptedInteraction.h"
+
+#include "mainwin/DeleteConfirmation.h"
+#include "mainwin/PlainCardValues.h"
+#include "mainwin/RecordCycle.h"
+#include "store/RecordStore.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace zendrova::test {
+namespace {
+
+constexpr int kCardName = 0; // control index of field position 2
+constexpr int kSport = 1;
+
+// A program instance: its store on the shared database and its card.
+struct Instance
+{
+    explicit Instance(AppState &state)
+        : store(state)
+        , cycle(state, store, values)
+    {
+    }
+    bool open() { return store.openDatabase() && cycle.open(); }
+
+    RecordStore store;
+    PlainCardValues values;
+    RecordCycle cycle;
+};
+
+class RecordCycleTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        DatabaseFixture::expectNewDatabase(user);
+        ASSERT_TRUE(main.open());
+        for (const char *name : { "Alpha", "Bravo", "Charlie" }) {
+            main.cycle.newRecord();
+            main.values.setText(kCardName, QString::fromLatin1(name));
+            ASSERT_TRUE(main.cycle.leaveRecord());
+        }
+        main.cycle.showRecord(0);
+    }
+
+    QStringList names() { return DatabaseFixture::columnInOrder(main.store.recordTable(), 2); }
+
+    ScriptedInteraction user;
+    DatabaseFixture fixture;
+    Instance main {fixture.state};
+};
+
+TEST_F(RecordCycleTest, RowAfterTheLastStartsANewRecordAndAnEmptyCardAddsNothing)
+{
+    main.cycle.showRecord(3);
+    EXPECT_TRUE(main.cycle.card().newRecord);
+    EXPECT_EQ(main.cycle.card().position, 4);
+    EXPECT_EQ(main.cycle.statusText(), QStringLiteral("New Record"));
+    EXPECT_EQ(main.cycle.positionText(), QString());
+    EXPECT_EQ(main.cycle.percentText(), QStringLiteral("100%"));
+    main.cycle.showRecord(0);
+    EXPECT_EQ(names(), QStringList({ "Alpha", "Bravo", "Charlie" }));
+    EXPECT_EQ(main.values.text(kCardName), QStringLiteral("Alpha"));
+    EXPECT_EQ(main.cycle.statusText(), QStringLiteral("Read/Write Access"));
+    EXPECT_EQ(main.cycle.percentText(), QStringLiteral("33%"));
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(RecordCycleTest, SavedRecordsGetNumbersAndEditsArePosted)
+{
+    main.cycle.showRecord(1);
+    const int number = main.cycle.card().recordNumber;
+    EXPECT_GT(number, 0);
+    main.values.setText(kSport, QStringLiteral("Hockey"));
+    main.cycle.showRecord(2);
+    main.cycle.showRecord(1);
+    EXPECT_EQ(main.values.text(kSport), QStringLiteral("Hockey"));
+    EXPECT_EQ(main.cycle.card().recordNumber, number);
+}
+
+TEST_F(RecordCycleTest, ClearingEveryFieldKeepsTheRecordUnchanged)
+{
+    main.cycle.showRecord(1);
+    main.values.setText(kCardName, QString());
+    main.cycle.showRecord(0);
+    EXPECT_EQ(names(), QStringList({ "Alpha", "Bravo", "Charlie" }));
+}
+
+TEST_F(RecordCycleTest, SavingANewRecordShiftsTheRequestedPosition)
+{
+    main.cycle.newRecord();
+    main.values.setText(kCardName, QStringLiteral("Delta"));
+    main.cycle.showRecord(1); // the list counted three records when row 1 was clicked
+    EXPECT_EQ(main.cycle.card().position, 3);
+    EXPECT_EQ(main.cycle.positionText(), QStringLiteral("3"));
+    EXPECT_EQ(names().size(), 4);
+}
+
+TEST_F(RecordCycleTest, NextAndPreviousStopAtTheEnds)
+{
+    main.cycle.previous();
+    EXPECT_EQ(main.cycle.card().position, 1);
+    EXPECT_FALSE(main.cycle.commandStates(false).previous);
+    EXPECT_TRUE(main.cycle.commandStates(false).next);
+    main.cycle.next();
+    main.cycle.next();
+    EXPECT_EQ(main.cycle.card().position, 3);
+    EXPECT_FALSE(main.cycle.commandStates(false).next);
+    main.cycle.next();
+    EXPECT_EQ(main.cycle.card().position, 3);
+    EXPECT_FALSE(main.cycle.card().newRecord);
+    main.cycle.previous();
+    EXPECT_EQ(main.cycle.card().position, 2);
+    EXPECT_EQ(main.values.text(kCardName), QStringLiteral("Bravo"));
+}
+
+TEST(DeleteConfirmationTest, OnlyYesAfterUpperCasingConfirms)
+{
+    EXPECT_TRUE(DeleteConfirmation::confirms(QStringLiteral("yes")));
+    EXPECT_TRUE(DeleteConfirmation::confirms(QStringLiteral("YES")));
+    EXPECT_FALSE(DeleteConfirmation::confirms(QStringLiteral("YE")));
+    EXPECT_FALSE(DeleteConfirmation::confirms(QString()));
+    EXPECT_EQ(DeleteConfirmation::edited(QStringLiteral("yesno")), QStringLiteral("YES"));
+}
+
+TEST_F(RecordCycleTest, ConfirmedDeleteTakesLowerCaseYesAndRefusesYe)
+{
+    std::optional<QString> typed = QStringLiteral("YE");
+    main.cycle.askDeleteConfirmation = [&typed] { return typed; };
+    main.cycle.showRecord(1);
+    user.expectMessage(MessageKind::Information, QStringLiteral("Record not Deleted."),
+        MessageButtons::Ok, kNoHelp);
+    main.cycle.deleteRecord();
+    EXPECT_EQ(names().size(), 3);
+    typed = QStringLiteral("yes");
+    main.cycle.deleteRecord();
+    EXPECT_EQ(names(), QStringList({ "Alpha", "Charlie" }));
+    EXPECT_EQ(main.cycle.card().position, 2);
+    EXPECT_EQ(main.values.text(kCardName), QStringLiteral("Charlie"));
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(RecordCycleTest, APostFailingEveryAttemptAsksAndNoKeepsTheCard)
+{
+    int attempts = 0;
+    main.cycle.beforePost = [&attempts](StoreTable &) {
+        ++attempts;
+        throw dbase::Error(dbase::ErrorKind::Locked, "held");
+    };
+    main.values.setText(kCardName, QStringLiteral("Changed"));
+    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(),
+        MessageButtons::YesNo, kNoHelp, Answer::No);
+    main.cycle.next();
+    EXPECT_EQ(attempts, 100);
+    EXPECT_EQ(main.cycle.card().position, 1);
+    EXPECT_EQ(main.values.text(kCardName), QStringLiteral("Changed"));
+    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(),
+        MessageButtons::YesNo, kNoHelp, Answer::Yes);
+    main.cycle.next();
+    EXPECT_EQ(main.cycle.card().position, 2);
+    main.cycle.beforePost = nullptr;
+    EXPECT_EQ(names(), QStringList({ "Alpha", "Bravo", "Charlie" }));
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(RecordCycleTest, ARecordOnOneCardIsReadOnlyOnAnother)
+{
+    main.cycle.showRecord(1);
+    Instance other(fixture.state);
+    ASSERT_TRUE(other.open());
+    other.cycle.showRecord(1);
+    EXPECT_TRUE(other.cycle.card().inUse);
+    EXPECT_EQ(other.cycle.statusText(), QStringLiteral("Read Only Access - Record In Use"));
+    EXPECT_EQ(other.values.text(kCardName), QStringLiteral("Bravo"));
+    const CycleCommandStates states = other.cycle.commandStates(true);
+    EXPECT_FALSE(states.remove);
+    EXPECT_FALSE(states.paste);
+    EXPECT_FALSE(states.controls);
+    other.cycle.showRecord(2);
+    EXPECT_FALSE(other.cycle.card().inUse);
+    EXPECT_EQ(other.cycle.statusText(), QStringLiteral("Read/Write Access"));
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(RecordCycleTest, ReleaseClosesTheCardCursorAndReopenShowsAgain)
+{
+    main.cycle.showRecord(2);
+    main.values.setText(kSport, QStringLiteral("Golf"));
+    ASSERT_TRUE(main.cycle.release());
+    EXPECT_FALSE(main.cycle.cardCursor().isOpen());
+    ASSERT_TRUE(main.cycle.reopen(2));
+    EXPECT_EQ(main.values.text(kSport), QStringLiteral("Golf"));
+    EXPECT_EQ(main.cycle.statusText(), QStringLiteral("Read/Write Access"));
+}
+
+} // namespace
+} // namespace zendrova::test
