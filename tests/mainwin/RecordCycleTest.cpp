@@ -3,10 +3,13 @@
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
+#include "mainwin/CycleLetterTabs.h"
 #include "mainwin/DeleteConfirmation.h"
 #include "mainwin/PlainCardValues.h"
 #include "mainwin/RecordCycle.h"
+#include "store/LetterTabs.h"
 #include "store/RecordStore.h"
+#include "store/RecordTableSort.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -98,6 +101,7 @@ TEST_F(RecordCycleTest, SavingANewRecordShiftsTheRequestedPosition)
     EXPECT_EQ(main.cycle.card().position, 3);
     EXPECT_EQ(main.cycle.positionText(), QStringLiteral("3"));
     EXPECT_EQ(names().size(), 4);
+    EXPECT_EQ(main.values.text(kCardName), names().at(2));
 }
 
 TEST_F(RecordCycleTest, NextAndPreviousStopAtTheEnds)
@@ -195,6 +199,111 @@ TEST_F(RecordCycleTest, ReleaseClosesTheCardCursorAndReopenShowsAgain)
     ASSERT_TRUE(main.cycle.reopen(2));
     EXPECT_EQ(main.values.text(kSport), QStringLiteral("Golf"));
     EXPECT_EQ(main.cycle.statusText(), QStringLiteral("Read/Write Access"));
+}
+
+// The window's letter tabs over the store's name sort, all records in scope.
+class StoreLetters final : public CycleLetterTabs
+{
+public:
+    explicit StoreLetters(RecordStore &store)
+        : m_store(store)
+        , m_tabs { store.sortOrder().descriptor.sort, store.fields(), FilterScope::AllRecords,
+              true, true }
+    {
+        m_tabs.letterCounts(store.sortTarget(), m_counts);
+    }
+
+    bool inUse() const override { return true; }
+    bool counted() const override { return true; }
+    char letterOf(const StoreTable &record) const override
+    {
+        return LetterCounts::firstLetter(record.text(2));
+    }
+    char currentLetter() const override { return m_current; }
+    int count(char letter) const override { return m_counts.count(letter); }
+    void rangeList(char letter) override { m_tabs.letterRange(m_store.sortTarget(), letter); }
+    void moveCount(char from, char to) override { m_counts.moveLetterCount(from, to); }
+    void selectLetter(char letter) override
+    {
+        m_current = letter;
+        rangeList(letter);
+    }
+
+private:
+    RecordStore &m_store;
+    LetterTabs m_tabs;
+    LetterCounts m_counts;
+    char m_current = 'A';
+};
+
+// Alpha and Apple under A, Bravo under B, Charlie under C.
+class LetterStepTest : public RecordCycleTest
+{
+protected:
+    void SetUp() override
+    {
+        RecordCycleTest::SetUp();
+        main.cycle.newRecord();
+        main.values.setText(kCardName, QStringLiteral("Apple"));
+        ASSERT_TRUE(main.cycle.release());
+        RecordStore &store = main.store;
+        store.sortOrder().descriptor.rememberApplied();
+        store.sortOrder().descriptor.sort = SortBytes { 2, false, 0, false };
+        ASSERT_TRUE(store.sortOrder().applyChange(store.sortTarget()));
+        letters = std::make_unique<StoreLetters>(store);
+        main.cycle.setLetterTabs(letters.get());
+        ASSERT_TRUE(main.cycle.open());
+    }
+
+    void showFirstOf(char letter)
+    {
+        letters->selectLetter(letter);
+        main.cycle.showRecord(0);
+    }
+    QString onCard() const { return main.values.text(kCardName); }
+
+    std::unique_ptr<StoreLetters> letters;
+};
+
+TEST_F(LetterStepTest, NextCrossesToTheNextLetterWhileTheListStays)
+{
+    showFirstOf('A');
+    EXPECT_FALSE(main.cycle.commandStates(false).previous);
+    main.cycle.next();
+    EXPECT_EQ(onCard(), QStringLiteral("Apple"));
+    main.cycle.next();
+    EXPECT_EQ(onCard(), QStringLiteral("Bravo"));
+    EXPECT_EQ(main.cycle.card().position, 1);
+    EXPECT_EQ(main.cycle.card().cardLetter, 'B');
+    EXPECT_EQ(DatabaseFixture::columnInOrder(main.store.recordTable(), 2),
+        QStringList({ "Alpha", "Apple" }));
+    main.cycle.previous();
+    EXPECT_EQ(onCard(), QStringLiteral("Apple"));
+}
+
+TEST_F(LetterStepTest, TheEndsOfTheFirstAndLastLettersWrapWithinTheirLetter)
+{
+    showFirstOf('C');
+    EXPECT_FALSE(main.cycle.commandStates(false).next);
+    main.cycle.next();
+    EXPECT_EQ(onCard(), QStringLiteral("Charlie"));
+    showFirstOf('A');
+    main.cycle.previous();
+    EXPECT_EQ(onCard(), QStringLiteral("Apple"));
+    EXPECT_EQ(main.cycle.card().position, 2);
+}
+
+TEST_F(LetterStepTest, SynchroniseSwitchesTheListToTheCardsLetter)
+{
+    showFirstOf('A');
+    main.cycle.next();
+    main.cycle.next(); // Bravo on the card, the list on A
+    const std::optional<int> top = main.cycle.synchronise(10);
+    ASSERT_TRUE(top.has_value());
+    EXPECT_EQ(*top, 0);
+    EXPECT_EQ(letters->currentLetter(), 'B');
+    EXPECT_EQ(onCard(), QStringLiteral("Bravo"));
+    EXPECT_EQ(main.cycle.card().position, 1);
 }
 
 } // namespace
