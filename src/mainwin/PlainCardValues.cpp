@@ -66,7 +66,8 @@ void PlainCardValues::load(int index, const StoreTable &record, bool asTemplate)
         m_pictures.at(index) = QByteArray(bytes.data(), qsizetype(bytes.size()));
     } else {
         QString text = record.text(position);
-        if (asTemplate && record.fieldModel().kind(position) == FieldKind::Date && text == kTodayMarker)
+        if (asTemplate && record.fieldModel().kind(position) == FieldKind::Date
+            && text == kTodayMarker)
             text = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
         m_texts.at(index) = text;
     }
@@ -83,7 +84,8 @@ void PlainCardValues::write(int index, StoreTable &record) const
         if (bytes.isEmpty())
             record.engine().setNull(position);
         else
-            record.engine().setBlob(position, std::string_view(bytes.constData(), size_t(bytes.size())));
+            record.engine().setBlob(
+                position, std::string_view(bytes.constData(), size_t(bytes.size())));
     } else if (fields.kind(position) == FieldKind::Numeric) {
         record.setNumber(position, withoutSeparators(text).toDouble());
     } else if (fields.kind(position) == FieldKind::Date && text.isEmpty()) {

@@ -52,7 +52,8 @@ RecordCycle::RecordCycle(AppState &state, RecordStore &store, CardValues &values
     , m_store(store)
     , m_values(values)
 {
-    m_cursor.engine().setAfterInsert([this](dbase::Table &) { m_store.assignRecordNumber(m_cursor); });
+    m_cursor.engine().setAfterInsert(
+        [this](dbase::Table &) { m_store.assignRecordNumber(m_cursor); });
     m_cursor.engine().setBeforePost([this](dbase::Table &) {
         if (beforePost)
             beforePost(m_cursor);
@@ -159,6 +160,7 @@ void RecordCycle::lockCard()
 void RecordCycle::loadCard(StoreTable &source, bool asTemplate)
 {
     const bool hasRecord = onRecord(source);
+    m_card.templateLoad = asTemplate;
     for (int i = 0; i < CardFields::kCount; ++i) {
         if (!hasRecord && !source.fieldModel().isPicture(positionOf(i))) {
             m_values.clear(i);
@@ -170,9 +172,10 @@ void RecordCycle::loadCard(StoreTable &source, bool asTemplate)
             m_values.clear(i);
             showMessage(MessageKind::Error, corruptMemoText(source.text(kNameOfRecord)),
                 MessageButtons::OkHelp, kCorruptMemoHelp);
-            return;
+            break;
         }
     }
+    m_card.templateLoad = false;
 }
 
 bool RecordCycle::leaveRecord()
@@ -271,8 +274,8 @@ void RecordCycle::deleteRecord()
     if (m_values.isEmpty())
         return;
     if (m_state.userOptions.recordDeleteMode != 1) {
-        const std::optional<QString> typed =
-            askDeleteConfirmation ? askDeleteConfirmation() : std::nullopt;
+        const std::optional<QString> typed
+            = askDeleteConfirmation ? askDeleteConfirmation() : std::nullopt;
         if (!typed || !DeleteConfirmation::confirms(*typed)) {
             showMessage(MessageKind::Information, DeleteConfirmation::notDeletedText());
             return;

@@ -58,7 +58,8 @@ QString RecordCycle::percentText()
 // records; 0 when there is none.
 char RecordCycle::nextLetter(char from, int step) const
 {
-    for (char letter = char(from + step); letter >= 'A' && letter <= 'Z'; letter = char(letter + step))
+    for (char letter = char(from + step); letter >= 'A' && letter <= 'Z';
+         letter = char(letter + step))
         if (m_letters->count(letter) > 0)
             return letter;
     return 0;

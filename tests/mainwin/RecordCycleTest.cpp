@@ -26,8 +26,7 @@ struct Instance
     explicit Instance(AppState &state)
         : store(state)
         , cycle(state, store, values)
-    {
-    }
+    { }
     bool open() { return store.openDatabase() && cycle.open(); }
 
     RecordStore store;
@@ -54,7 +53,7 @@ protected:
 
     ScriptedInteraction user;
     DatabaseFixture fixture;
-    Instance main {fixture.state};
+    Instance main { fixture.state };
 };
 
 TEST_F(RecordCycleTest, RowAfterTheLastStartsANewRecordAndAnEmptyCardAddsNothing)
@@ -156,14 +155,14 @@ TEST_F(RecordCycleTest, APostFailingEveryAttemptAsksAndNoKeepsTheCard)
         throw dbase::Error(dbase::ErrorKind::Locked, "held");
     };
     main.values.setText(kCardName, QStringLiteral("Changed"));
-    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(),
-        MessageButtons::YesNo, kNoHelp, Answer::No);
+    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(), MessageButtons::YesNo,
+        kNoHelp, Answer::No);
     main.cycle.next();
     EXPECT_EQ(attempts, 100);
     EXPECT_EQ(main.cycle.card().position, 1);
     EXPECT_EQ(main.values.text(kCardName), QStringLiteral("Changed"));
-    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(),
-        MessageButtons::YesNo, kNoHelp, Answer::Yes);
+    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(), MessageButtons::YesNo,
+        kNoHelp, Answer::Yes);
     main.cycle.next();
     EXPECT_EQ(main.cycle.card().position, 2);
     main.cycle.beforePost = nullptr;
@@ -190,6 +189,39 @@ TEST_F(RecordCycleTest, ARecordOnOneCardIsReadOnlyOnAnother)
     EXPECT_TRUE(user.allConsumed());
 }
 
+TEST_F(RecordCycleTest, ReadOnlyModeNeitherLocksNorSaves)
+{
+    Instance other(fixture.state);
+    ASSERT_TRUE(other.open());
+    fixture.state.accessLevel = AccessLevel::ReadOnly;
+    main.cycle.showRecord(1);
+    EXPECT_EQ(main.cycle.statusText(), QStringLiteral("Read Only Access"));
+    const CycleCommandStates states = main.cycle.commandStates(true);
+    EXPECT_FALSE(states.newRecord);
+    EXPECT_FALSE(states.controls);
+    EXPECT_FALSE(states.maintenance);
+    fixture.state.accessLevel = AccessLevel::ReadAndWrite;
+    other.cycle.showRecord(1);
+    EXPECT_FALSE(other.cycle.card().inUse);
+    fixture.state.accessLevel = AccessLevel::ReadOnly;
+    main.values.setText(kCardName, QStringLiteral("Changed"));
+    main.cycle.showRecord(0);
+    EXPECT_EQ(names(), QStringList({ "Alpha", "Bravo", "Charlie" }));
+}
+
+TEST(RecordCycleClosedTest, ShowingWithoutAnOpenTableSaysSo)
+{
+    ScriptedInteraction user;
+    DatabaseFixture fixture;
+    Instance closed(fixture.state);
+    user.expectMessage(MessageKind::Error,
+        QStringLiteral("Database is not Open! Cannot display details."), MessageButtons::Ok,
+        kNoHelp);
+    closed.cycle.showRecord(0);
+    EXPECT_EQ(closed.cycle.card().position, 0);
+    EXPECT_TRUE(user.allConsumed());
+}
+
 TEST_F(RecordCycleTest, ReleaseClosesTheCardCursorAndReopenShowsAgain)
 {
     main.cycle.showRecord(2);
@@ -207,8 +239,8 @@ class StoreLetters final : public CycleLetterTabs
 public:
     explicit StoreLetters(RecordStore &store)
         : m_store(store)
-        , m_tabs { store.sortOrder().descriptor.sort, store.fields(), FilterScope::AllRecords,
-              true, true }
+        , m_tabs { store.sortOrder().descriptor.sort, store.fields(), FilterScope::AllRecords, true,
+            true }
     {
         m_tabs.letterCounts(store.sortTarget(), m_counts);
     }
