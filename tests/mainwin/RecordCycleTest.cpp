@@ -209,6 +209,28 @@ TEST_F(RecordCycleTest, ReadOnlyModeNeitherLocksNorSaves)
     EXPECT_EQ(names(), QStringList({ "Alpha", "Bravo", "Charlie" }));
 }
 
+TEST_F(RecordCycleTest, AMemoThatCannotBeReadStopsLoadingTheCard)
+{
+    constexpr int kNotes = 19;
+    main.cycle.showRecord(1);
+    main.values.setText(kSport, QStringLiteral("Hockey"));
+    main.values.setText(kNotes, QString(600, QLatin1Char('n')));
+    ASSERT_TRUE(main.cycle.release());
+    main.store.closeAll();
+    QFile memo(fixture.databaseFile(QStringLiteral("data.dbt")));
+    ASSERT_TRUE(memo.resize(512)); // the header survives, the notes' blocks do not
+
+    ASSERT_TRUE(main.store.openDatabase());
+    user.expectMessage(MessageKind::Error,
+        QStringLiteral("Corrupt Memo Field!!! You should delete record: Hockey\r"
+                       "You may have to use Advanced/Maintenance/Repair Data File function."),
+        MessageButtons::OkHelp, 62);
+    ASSERT_TRUE(main.cycle.reopen(1));
+    EXPECT_EQ(main.values.text(kCardName), QStringLiteral("Bravo"));
+    EXPECT_EQ(main.values.text(kNotes), QString());
+    EXPECT_TRUE(user.allConsumed());
+}
+
 TEST(RecordCycleClosedTest, ShowingWithoutAnOpenTableSaysSo)
 {
     ScriptedInteraction user;
