@@ -29,6 +29,11 @@ LetterColumnModel::LetterColumnModel(AppState &state, RecordStore &store)
     };
 }
 
+char LetterColumnModel::letterOf(const StoreTable &record) const
+{
+    return LetterCounts::firstLetter(record.text(m_store.sortOrder().descriptor.sort.primary));
+}
+
 bool LetterColumnModel::active() const
 {
     return m_store.tablesCreated() && m_store.recordTable().isOpen()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwin/CycleLetterTabs.h"
 #include "store/LetterCounts.h"
 
 #include <functional>
@@ -12,14 +13,13 @@ class RecordStore;
 // The letter column's state over the store's record table: which letter is
 // current, whether the tabs are active, the per-letter counts, and the range
 // the record list is restricted to.
-class LetterColumnModel
+class LetterColumnModel : public CycleLetterTabs
 {
 public:
     LetterColumnModel(AppState &state, RecordStore &store);
 
     // The option is on and the first sort field allows letters.
     bool active() const;
-    char currentLetter() const { return m_letter; }
     const LetterCounts &counts() const { return m_counts; }
     // The tab ranges could not be set: every letter button is disabled.
     bool buttonsDisabled() const { return !active() || m_rangeFailed; }
@@ -36,6 +36,16 @@ public:
 
     // The letter tabs option; both re-apply the sort through applySort.
     void setOptionOn(bool on);
+
+    // What the record cycle needs when it steps across letters.
+    bool inUse() const override { return active() && !m_rangeFailed; }
+    bool counted() const override { return active(); }
+    char letterOf(const StoreTable &record) const override;
+    char currentLetter() const override { return m_letter; }
+    int count(char letter) const override { return m_counts.count(letter); }
+    void rangeList(char letter) override { restrictTo(letter); }
+    void moveCount(char from, char to) override { m_counts.moveLetterCount(from, to); }
+    void selectLetter(char letter) override { click(letter); }
 
     // Redraws a tab after its count changed.
     std::function<void(char)> refreshTab;

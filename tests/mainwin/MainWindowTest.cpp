@@ -6,6 +6,8 @@
 #include "dbase/Table.h"
 #include "dbase/tool/CardGenerator.h"
 #include "mainwin/CardFields.h"
+#include "mainwin/RecordCycle.h"
+#include "dbase/Error.h"
 #include "mainwin/ui/CaptionMenu.h"
 #include "mainwin/ui/RecordCard.h"
 #include "mainwin/ui/TForm3.h"
@@ -15,6 +17,7 @@
 #include "store/ui/TColorButton.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -237,20 +240,43 @@ TEST_F(MainWindowTest, KeysOfTheWindowComeBeforeTheFields)
     menu->hide();
 }
 
-TEST_F(MainWindowTest, ARecordThatCannotBeLeftKeepsTheWindowOpen)
+TEST_F(MainWindowTest, ACardThatCannotBeSavedKeepsTheWindowOpen)
 {
     auto form = openWindow();
-    bool mayLeave = false;
-    int asked = 0;
-    form->leaveRecord = [&] {
-        ++asked;
-        return mayLeave;
-    };
+    RecordCycle *cycle = form->recordCycle();
+    ASSERT_NE(cycle, nullptr);
+    cycle->beforePost = [](StoreTable &) { throw dbase::Error(dbase::ErrorKind::Locked, "held"); };
+    child<QLineEdit>(*form, "L1")->setText(QStringLiteral("Changed"));
+    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(), MessageButtons::YesNo,
+        kNoHelp, Answer::No);
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    mayLeave = true;
+    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(), MessageButtons::YesNo,
+        kNoHelp, Answer::Yes);
     EXPECT_TRUE(form->close());
-    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(MainWindowTest, ANewCardTypedAndLeftIsThereNextRun)
+{
+    {
+        auto form = openWindow();
+        auto *name = child<QLineEdit>(*form, "L1");
+        EXPECT_FALSE(name->text().isEmpty()); // the first card is shown
+        QTest::mouseClick(child<QAbstractButton>(*form, "B_New"), Qt::LeftButton);
+        EXPECT_EQ(child<QLabel>(*form, "RStatus")->text(), RecordCycle::newRecordStatus());
+        EXPECT_TRUE(name->text().isEmpty());
+        QTest::keyClicks(name, QStringLiteral("Zelda Quinn"));
+        EXPECT_TRUE(form->close());
+    }
+    store.closeAll();
+    dbase::Table table;
+    table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
+    EXPECT_EQ(table.recordCount(), kCards + 1);
+    int found = 0;
+    for (table.first(); !table.eof(); table.next())
+        found += table.rawValue(kCardName).starts_with("Zelda Quinn");
+    EXPECT_EQ(found, 1);
 }
 
 TEST_F(MainWindowTest, ACaptionAndAColourOutliveTheRun)

@@ -5,6 +5,7 @@
 #include "common/Interaction.h"
 #include "common/WaitCursor.h"
 #include "mainwin/MainKeyboard.h"
+#include "mainwin/RecordCycle.h"
 #include "mainwin/ui/LetterColumn.h"
 #include "mainwin/ui/MainMenus.h"
 #include "mainwin/ui/RecordCard.h"
@@ -34,11 +35,6 @@ bool enabledButton(const RecordCardBar *bar, MainCommand command)
     return button && button->isEnabled();
 }
 } // namespace
-
-bool TForm3::mayLeaveRecord()
-{
-    return !leaveRecord || leaveRecord();
-}
 
 // Keys that move about the window itself, always at hand.
 bool TForm3::alwaysAvailable(MainCommand command)
@@ -74,6 +70,21 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::About:
         if (showAboutBox)
             showAboutBox();
+        break;
+    case MainCommand::NewRecord:
+        newRecord();
+        break;
+    case MainCommand::DeleteRecord:
+        m_cycle->deleteRecord();
+        break;
+    case MainCommand::UndoRecord:
+        m_cycle->undo();
+        break;
+    case MainCommand::PreviousRecord:
+        m_cycle->previous();
+        break;
+    case MainCommand::NextRecord:
+        m_cycle->next();
         break;
     case MainCommand::SelectCardPart:
         m_card->selectPart(call.argument);
@@ -194,7 +205,7 @@ void TForm3::interfaceChosen(InterfaceChoice choice)
         return;
     const InterfaceRefreshes refresh = InterfaceChoices::choose(choice, m_state.userOptions);
     if (refresh & InterfaceRefresh::LetterTabs) {
-        sortChanged();
+        reapplySort();
         return;
     }
     if (refresh & (InterfaceRefresh::Mode | InterfaceRefresh::Positions | InterfaceRefresh::Hints))
@@ -238,22 +249,27 @@ void TForm3::sortByDialog()
 
 void TForm3::applySortChange()
 {
+    // A new tag needs the table for this program alone: the card lets go.
+    if (!releaseCard())
+        return;
     {
         const WaitCursor hourglass;
         m_store.sortOrder().applyChange(m_store.sortTarget());
     }
     sortChanged();
+    reopenCard();
 }
 
 void TForm3::chooseFilterScope(int scope)
 {
-    if (!mayLeaveRecord())
+    if (!releaseCard())
         return;
     {
         const WaitCursor hourglass;
         m_store.sortOrder().chooseFilterScope(m_store.sortTarget(), FilterScope(scope));
     }
     sortChanged();
+    reopenCard();
 }
 
 void TForm3::sortChanged()
@@ -293,14 +309,20 @@ void TForm3::letterClicked(char letter)
 
 void TForm3::setLetterTabsOption(bool on)
 {
-    if (on && !mayLeaveRecord())
-        return;
     m_letters.setOptionOn(on);
+    reapplySort();
+}
+
+void TForm3::reapplySort()
+{
+    if (!releaseCard())
+        return;
     {
         const WaitCursor hourglass;
         m_store.sortOrder().applySort(m_store.sortTarget());
     }
     sortChanged();
+    reopenCard();
 }
 
 void TForm3::beforePrint()

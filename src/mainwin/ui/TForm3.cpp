@@ -4,6 +4,8 @@
 #include "common/ColorSchemeFile.h"
 #include "common/FontConversion.h"
 #include "mainwin/MainLayout.h"
+#include "mainwin/RecordCycle.h"
+#include "mainwin/ui/CardWidgetValues.h"
 #include "mainwin/ui/LetterColumn.h"
 #include "mainwin/ui/MainMenus.h"
 #include "mainwin/ui/MainSplitter.h"
@@ -64,6 +66,8 @@ TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     m_busy = false;
     applyFonts();
     relayout();
+    if (m_opened)
+        startRecordCycle();
     // The window sees every key before its controls do.
     qApp->installEventFilter(this);
 }

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class QAbstractButton;
 class QMenu;
@@ -17,6 +18,8 @@ namespace zendrova {
 
 class AppState;
 class CaptionMenu;
+class CardWidgetValues;
+class RecordCycle;
 class LetterColumn;
 class MainMenus;
 class MainSplitter;
@@ -53,8 +56,8 @@ public:
     std::function<void()> showAboutBox;
     // Before the window closes (the exit reminder); may be left empty.
     std::function<void()> beforeClose;
-    // Leaving the record on the card: false keeps the window as it is.
-    std::function<bool()> leaveRecord;
+    // The record on the card; nothing while no database is open.
+    RecordCycle *recordCycle() const { return m_cycle.get(); }
 
     CommandTable &commands() { return m_commands; }
     void runCommand(MainCommandCall call);
@@ -98,6 +101,14 @@ private:
     void applyMode(int mode);
     void splitterReleased(int centreX);
 
+    // The record cycle.
+    void startRecordCycle();
+    void showCardState();
+    void newRecord();
+    // Around operations that may need the record table for themselves.
+    bool releaseCard();
+    void reopenCard();
+
     // Commands.
     static bool alwaysAvailable(MainCommand command);
     // The navigation and record bar buttons follow the commands' availability.
@@ -113,6 +124,8 @@ private:
     void showLetters();
     void letterClicked(char letter);
     void setLetterTabsOption(bool on);
+    // The letter tabs option changed: the sort is applied again.
+    void reapplySort();
     void popupInterfaceMenu();
     void popupSortMenu(int which);
     void interfaceChosen(InterfaceChoice choice);
@@ -135,6 +148,8 @@ private:
     RecordCard *m_card = nullptr;
     CaptionMenu *m_captionMenu = nullptr;
     QList<QAbstractButton *> m_commandButtons;
+    std::unique_ptr<CardWidgetValues> m_values;
+    std::unique_ptr<RecordCycle> m_cycle;
 
     bool m_opened = false;
     bool m_busy = true;

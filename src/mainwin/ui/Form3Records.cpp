@@ -1,0 +1,77 @@
+// The record on the card: the record cycle and what the window shows of it.
+#include "mainwin/ui/TForm3.h"
+
+#include "common/AppState.h"
+#include "mainwin/DeleteConfirmation.h"
+#include "mainwin/RecordCycle.h"
+#include "mainwin/ui/CardWidgetValues.h"
+#include "mainwin/ui/RecordCard.h"
+#include "mainwin/ui/RecordCardBar.h"
+#include "mainwin/ui/TDeleteDlg1.h"
+#include "store/RecordStore.h"
+
+#include <QLineEdit>
+
+namespace zendrova {
+
+namespace {
+// The commands the record cycle decides about.
+const MainCommand kCycleCommands[] = { MainCommand::NewRecord, MainCommand::DeleteRecord,
+    MainCommand::UndoRecord, MainCommand::PreviousRecord, MainCommand::NextRecord };
+} // namespace
+
+void TForm3::startRecordCycle()
+{
+    m_values = std::make_unique<CardWidgetValues>(m_card->controls());
+    m_cycle = std::make_unique<RecordCycle>(m_state, m_store, *m_values);
+    m_cycle->setLetterTabs(&m_letters);
+    m_cycle->askDeleteConfirmation = [this] {
+        return TDeleteDlg1::ask(
+            DeleteConfirmation::promptText(), DeleteConfirmation::warningText(), this);
+    };
+    m_cycle->displayed = [this] { showCardState(); };
+    if (m_cycle->open())
+        m_cycle->showRecord(0);
+}
+
+void TForm3::showCardState()
+{
+    m_card->setStatusText(m_cycle->statusText());
+    m_card->recordBar()->setPositionText(m_cycle->positionText(), m_cycle->percentText());
+    // The copy buffer arrives with record templates; until then it is empty.
+    const CycleCommandStates states = m_cycle->commandStates(false);
+    m_commands.setAvailable(MainCommand::NewRecord, states.newRecord);
+    m_commands.setAvailable(MainCommand::DeleteRecord, states.remove);
+    m_commands.setAvailable(MainCommand::UndoRecord, states.undo);
+    m_commands.setAvailable(MainCommand::PreviousRecord, states.previous);
+    m_commands.setAvailable(MainCommand::NextRecord, states.next);
+    for (QWidget *control : m_card->controls())
+        control->setEnabled(states.controls);
+    showLetters();
+}
+
+void TForm3::newRecord()
+{
+    if (!m_cycle->newRecord())
+        return;
+    m_card->selectPart(1);
+    m_card->controls().constFirst()->setFocus();
+}
+
+bool TForm3::releaseCard()
+{
+    return !m_cycle || m_cycle->release();
+}
+
+void TForm3::reopenCard()
+{
+    if (m_cycle)
+        m_cycle->reopen(0);
+}
+
+bool TForm3::mayLeaveRecord()
+{
+    return !m_cycle || m_cycle->leaveRecordForCommand();
+}
+
+} // namespace zendrova
