@@ -73,6 +73,19 @@ void readEntry(ByteReader &in, TFilter &entry)
         entry.Values << readString(in);
 }
 
+bool loadBytes(TFilterList &filter, const std::optional<QByteArray> &bytes)
+{
+    filter.clear();
+    if (!bytes)
+        return false;
+    std::optional<std::vector<TFilter>> entries = decode(*bytes);
+    if (!entries)
+        return false;
+    filter.entries() = std::move(*entries);
+    filter.prepareAll();
+    return true;
+}
+
 } // namespace
 
 QByteArray encode(const std::vector<TFilter> &entries)
@@ -108,19 +121,6 @@ std::optional<std::vector<TFilter>> decode(const QByteArray &bytes)
     if (!in.ok())
         return std::nullopt;
     return entries;
-}
-
-static bool loadBytes(TFilterList &filter, const std::optional<QByteArray> &bytes)
-{
-    filter.clear();
-    if (!bytes)
-        return false;
-    std::optional<std::vector<TFilter>> entries = decode(*bytes);
-    if (!entries)
-        return false;
-    filter.entries() = std::move(*entries);
-    filter.prepareAll();
-    return true;
 }
 
 bool load(TFilterList &filter, const QString &path)

@@ -1,5 +1,7 @@
 #include "query/TFilter.h"
 
+#include "store/StoreTable.h"
+
 #include "common/DateSerial.h"
 
 #include <algorithm>
@@ -17,10 +19,11 @@ QString upperAscii(QString text)
     return text;
 }
 
-// Ordinal order of the upper-cased texts; a prefix is the smaller.
+// Ordinal order of the upper-cased texts' bytes as the table stores them; a
+// prefix is the smaller.
 int compareTexts(const QString &a, const QString &b)
 {
-    return QString::compare(upperAscii(a), upperAscii(b), Qt::CaseSensitive);
+    return toCp1252(upperAscii(a)).compare(toCp1252(upperAscii(b)));
 }
 
 template <typename Ordering>

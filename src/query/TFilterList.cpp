@@ -107,6 +107,12 @@ void TFilterList::installStoreHook(StoreTable &table)
     table.setBeforePost([this](StoreTable &storing) { storeHook(storing); });
 }
 
+void TFilterList::attach(StoreTable &table)
+{
+    m_table = &table;
+    installStoreHook(table);
+}
+
 void TFilterList::storeHook(StoreTable &table)
 {
     // Assigning the mark must not store the record again through this hook.

@@ -51,6 +51,9 @@ public:
     void markRecord(StoreTable &table) const;
     // Makes the filter mark every record the table stores from now on.
     void installStoreHook(StoreTable &table);
+    // The record table that applying walks; it gets the store hook too.
+    void attach(StoreTable &table);
+    StoreTable *table() const { return m_table; }
 
     std::vector<TFilter> &entries() { return m_entries; }
     const std::vector<TFilter> &entries() const { return m_entries; }
@@ -59,6 +62,7 @@ private:
     void storeHook(StoreTable &table);
 
     std::vector<TFilter> m_entries;
+    StoreTable *m_table = nullptr;
     FilterDateFormat m_dateFormat = FilterDateFormat::MonthDayYear;
     bool m_evaluation = true;
     bool m_inHook = false;

@@ -2,6 +2,7 @@
 #include "support/ScriptedInteraction.h"
 
 #include "query/FilterApply.h"
+#include "query/FilterStorage.h"
 #include "query/TFilterList.h"
 
 #include "store/RecordStore.h"
@@ -82,7 +83,8 @@ TEST_F(FilterMarkTest, UnsetEntriesAndAnEmptyFilterMarkEveryRecordTwo)
 
 TEST_F(FilterMarkTest, StoringARecordMarksItUnlessTheEvaluationSwitchIsOff)
 {
-    filter.installStoreHook(records());
+    filter.attach(records());
+    EXPECT_EQ(filter.table(), &records());
     filter.add(kName);
     filter.storeCondition(0, QStringLiteral("m"), QString(), FilterKind::Text, 3);
     records().engine().append();
@@ -116,6 +118,30 @@ TEST_F(FilterMarkTest, AProgressThatSaysStopEndsTheWalkWithEarlierMarksKept)
     filter.storeCondition(0, QStringLiteral("zzz"), QString(), FilterKind::Text, 4);
     EXPECT_EQ(FilterApply::run(filter, records(), [](int percent) { return percent < 50; }), 2);
     EXPECT_EQ(marksOnDisk(), QStringList({ "0", "0", "", "" }));
+}
+
+TEST_F(FilterMarkTest, OpeningADatabaseLoadsTheSavedFilterAndAFailedSaveIsTold)
+{
+    filter.add(kName);
+    filter.storeCondition(0, QStringLiteral("mays"), QString(), FilterKind::Text, 2);
+    ASSERT_TRUE(FilterStorage::save(filter, fixture.state));
+    store.closeAll();
+
+    TFilterList loaded;
+    loaded.add(9);
+    RecordStore again(fixture.state);
+    FilterStorage::connect(again, loaded, fixture.state);
+    ASSERT_TRUE(again.openDatabase());
+    ASSERT_EQ(loaded.count(), 1);
+    EXPECT_EQ(loaded.entry(0)->Value1, QStringLiteral("MAYS"));
+    again.clearFilter();
+    EXPECT_EQ(loaded.count(), 0);
+
+    fixture.state.userFolder = fixture.databaseFile(QStringLiteral("missing/folder"));
+    user.expectMessage(MessageKind::Error, QStringLiteral("Error Saving Filter to a file."),
+        MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(FilterStorage::save(filter, fixture.state));
+    EXPECT_TRUE(user.allConsumed());
 }
 
 } // namespace
