@@ -24,7 +24,8 @@ int FilterApply::run(TFilterList &filter, StoreTable &table, const Progress &pro
             filter.markRecord(table);
         table.post();
         ++counted;
-        const int percent = total > 0 ? static_cast<int>(std::lround(counted * 100.0 / total)) : 100;
+        const int percent
+            = total > 0 ? static_cast<int>(std::lround(counted * 100.0 / total)) : 100;
         if (progress && !progress(percent))
             break;
     }

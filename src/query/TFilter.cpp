@@ -26,23 +26,28 @@ int compareTexts(const QString &a, const QString &b)
     return toCp1252(upperAscii(a)).compare(toCp1252(upperAscii(b)));
 }
 
-template <typename Ordering>
-bool holds(std::uint8_t condition, Ordering toFirst, Ordering toSecond)
+template <typename Ordering> bool holds(std::uint8_t condition, Ordering toFirst, Ordering toSecond)
 {
     switch (static_cast<FilterCondition>(condition)) {
-    case FilterCondition::Less: return toFirst < 0;
-    case FilterCondition::LessEqual: return toFirst <= 0;
-    case FilterCondition::Equal: return toFirst == 0;
-    case FilterCondition::GreaterEqual: return toFirst >= 0;
-    case FilterCondition::Greater: return toFirst > 0;
-    case FilterCondition::Between: return toFirst > 0 && toSecond < 0;
-    case FilterCondition::OneOf: break;
+    case FilterCondition::Less:
+        return toFirst < 0;
+    case FilterCondition::LessEqual:
+        return toFirst <= 0;
+    case FilterCondition::Equal:
+        return toFirst == 0;
+    case FilterCondition::GreaterEqual:
+        return toFirst >= 0;
+    case FilterCondition::Greater:
+        return toFirst > 0;
+    case FilterCondition::Between:
+        return toFirst > 0 && toSecond < 0;
+    case FilterCondition::OneOf:
+        break;
     }
     return false;
 }
 
-template <typename T>
-int order(T a, T b)
+template <typename T> int order(T a, T b)
 {
     return a < b ? -1 : (b < a ? 1 : 0);
 }

@@ -10,7 +10,13 @@ namespace zendrova {
 
 // The comparison of a condition, in the order of the dialog's "Is" group.
 enum class FilterCondition : std::uint8_t {
-    Less = 0, LessEqual, Equal, GreaterEqual, Greater, Between, OneOf
+    Less = 0,
+    LessEqual,
+    Equal,
+    GreaterEqual,
+    Greater,
+    Between,
+    OneOf
 };
 
 // How a condition compares its field.

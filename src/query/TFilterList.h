@@ -30,8 +30,8 @@ public:
     void remove(int index);
     void clear() { m_entries.clear(); }
     // Sets a condition on the entry and prepares it; the caller sets Values.
-    void storeCondition(int index, const QString &value1, const QString &value2,
-        std::uint8_t kind, std::uint8_t condition);
+    void storeCondition(int index, const QString &value1, const QString &value2, std::uint8_t kind,
+        std::uint8_t condition);
     // Prepares every entry again, as after reading them from a file.
     void prepareAll();
 

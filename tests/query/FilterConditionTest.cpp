@@ -71,8 +71,8 @@ TEST_F(FilterConditionTest, TextFieldsCompareOrdinallyIgnoringAsciiCaseOrAsNumbe
     };
     for (const TextCase &c : cases) {
         const TFilter entry = prepared(FilterKind::Text, c.condition, c.v1, c.v2);
-        EXPECT_EQ(entry.passesFieldText(QString::fromLatin1(c.field),
-                      FilterDateFormat::MonthDayYear),
+        EXPECT_EQ(
+            entry.passesFieldText(QString::fromLatin1(c.field), FilterDateFormat::MonthDayYear),
             c.passes)
             << int(c.condition) << " " << c.v1 << " " << c.field;
     }

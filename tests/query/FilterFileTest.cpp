@@ -45,7 +45,8 @@ TEST(FilterFileTest, ALongValueUsesTheFourByteLengthAndReadsBack)
     EXPECT_TRUE((*read)[1].Unset);
     EXPECT_EQ((*read)[1].Values, QStringList({ "Mays", "" }));
     // Either tag is accepted for any length.
-    EXPECT_TRUE(FilterFile::decode(bytesOf({ 1, 2, 1, 0, 0, 0x0C, 1, 0, 0, 0, 'a', 6, 0, 1, 0, 0 })));
+    EXPECT_TRUE(
+        FilterFile::decode(bytesOf({ 1, 2, 1, 0, 0, 0x0C, 1, 0, 0, 0, 'a', 6, 0, 1, 0, 0 })));
 }
 
 TEST(FilterFileTest, DamagedFilesLoadAsAnEmptyFilter)
