@@ -78,6 +78,23 @@ void StoreTable::setText(int position, const QString &value)
     m_table.setString(position, toCp1252(value));
 }
 
+std::optional<QDate> StoreTable::date(int position) const
+{
+    const std::optional<dbase::Date> value = m_table.asDate(position);
+    if (!value)
+        return std::nullopt;
+    return QDate(value->year, value->month, value->day);
+}
+
+void StoreTable::setBeforePost(BeforePost hook)
+{
+    if (!hook) {
+        m_table.setBeforePost(nullptr);
+        return;
+    }
+    m_table.setBeforePost([this, hook = std::move(hook)](dbase::Table &) { hook(*this); });
+}
+
 int StoreTable::recordCount()
 {
     return m_table.isOpen() ? int(m_table.recordCount()) : 0;

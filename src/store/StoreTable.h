@@ -3,8 +3,10 @@
 #include "store/EngineTable.h"
 #include "store/FieldModel.h"
 
+#include <QDate>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -57,6 +59,22 @@ public:
     double number(int position) const { return m_table.asNumber(position); }
     void setNumber(int position, double value) { m_table.setNumber(position, value); }
     bool isNull(int position) const { return m_table.isNull(position); }
+    // Nothing for an empty date field.
+    std::optional<QDate> date(int position) const;
+
+    // Runs on every record this object stores, new or edited, just before it
+    // is written; it may still assign fields. An empty function removes it.
+    using BeforePost = std::function<void(StoreTable &)>;
+    void setBeforePost(BeforePost hook);
+
+    // The record cycle as a walk over every record needs it.
+    // Cancels any range and leaves the tag: physical order, first record.
+    void selectNaturalOrder() { m_table.selectIndex(std::string()); }
+    void first() { m_table.first(); }
+    bool next() { return m_table.next(); }
+    bool atEnd() const { return m_table.eof(); }
+    void edit() { m_table.edit(); }
+    void post() { m_table.post(); }
 
     // Live records through the current range (all when none is set).
     int recordCount();

@@ -1,0 +1,36 @@
+#include "query/FilterApply.h"
+
+#include "query/TFilterList.h"
+
+#include "store/FieldModel.h"
+#include "store/StoreTable.h"
+
+#include <cmath>
+
+namespace zendrova {
+
+int FilterApply::run(TFilterList &filter, StoreTable &table, const Progress &progress)
+{
+    table.selectNaturalOrder();
+    const int total = table.recordCount();
+    filter.setEvaluation(true);
+    int counted = 0;
+    for (table.first(); !table.atEnd(); table.next()) {
+        table.edit();
+        // The store hook writes the same mark again when it is installed.
+        if (filter.count() == 0)
+            table.setText(FieldModel::kFilterMarkPosition, TFilterList::kPassMark);
+        else
+            filter.markRecord(table);
+        table.post();
+        ++counted;
+        const int percent
+            = total > 0 ? static_cast<int>(std::lround(counted * 100.0 / total)) : 100;
+        if (progress && !progress(percent))
+            break;
+    }
+    table.first();
+    return counted;
+}
+
+} // namespace zendrova
