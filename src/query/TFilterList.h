@@ -51,6 +51,9 @@ public:
     void markRecord(StoreTable &table) const;
     // Makes the filter mark every record the table stores from now on.
     void installStoreHook(StoreTable &table);
+    // What the store hook does, for a table whose own before-post action
+    // calls it: the mark of the record about to be stored.
+    void storeHook(StoreTable &table);
     // The record table that applying walks; it gets the store hook too.
     void attach(StoreTable &table);
     StoreTable *table() const { return m_table; }
@@ -59,8 +62,6 @@ public:
     const std::vector<TFilter> &entries() const { return m_entries; }
 
 private:
-    void storeHook(StoreTable &table);
-
     std::vector<TFilter> m_entries;
     StoreTable *m_table = nullptr;
     FilterDateFormat m_dateFormat = FilterDateFormat::MonthDayYear;

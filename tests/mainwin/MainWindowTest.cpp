@@ -29,6 +29,7 @@ namespace zendrova::test {
 namespace {
 
 constexpr uint32_t kCards = 300;
+constexpr uint8_t kFilterMark = 1;
 constexpr uint8_t kCardName = 2;
 constexpr uint8_t kPurchasePrice = 11;
 
@@ -274,8 +275,13 @@ TEST_F(MainWindowTest, ANewCardTypedAndLeftIsThereNextRun)
     table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
     EXPECT_EQ(table.recordCount(), kCards + 1);
     int found = 0;
-    for (table.first(); !table.eof(); table.next())
-        found += table.rawValue(kCardName).starts_with("Zelda Quinn");
+    for (table.first(); !table.eof(); table.next()) {
+        if (table.rawValue(kCardName).starts_with("Zelda Quinn")) {
+            ++found;
+            // Stored with no filter set, the card passes.
+            EXPECT_EQ(table.rawValue(kFilterMark), "2");
+        }
+    }
     EXPECT_EQ(found, 1);
 }
 

@@ -30,6 +30,8 @@ void TForm3::startRecordCycle()
             DeleteConfirmation::promptText(), DeleteConfirmation::warningText(), this);
     };
     m_cycle->displayed = [this] { showCardState(); };
+    // The card cursor's own before-post action runs this.
+    m_cycle->beforePost = [this](StoreTable &card) { m_filter.storeHook(card); };
     if (m_cycle->open())
         m_cycle->showRecord(0);
 }

@@ -5,6 +5,7 @@
 #include "common/FontConversion.h"
 #include "mainwin/MainLayout.h"
 #include "mainwin/RecordCycle.h"
+#include "query/FilterStorage.h"
 #include "mainwin/ui/CardWidgetValues.h"
 #include "mainwin/ui/LetterColumn.h"
 #include "mainwin/ui/MainMenus.h"
@@ -56,6 +57,9 @@ TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     m_listPage->rowMenu()->setProperty(kHelpContextProperty, kRecordButtonHelpContext);
 
     store.createOpenTables();
+    m_filter.setDateFormat(m_state.userOptions.filterDateFormat);
+    m_filter.attach(store.recordTable());
+    FilterStorage::connect(store, m_filter, m_state);
     placeAtStart();
     openDatabase();
     m_appliedMode = -1;
@@ -156,6 +160,8 @@ WindowPlacement TForm3::placement() const
 void TForm3::writeFiles()
 {
     m_model.writeFiles(placement());
+    if (m_opened)
+        FilterStorage::save(m_filter, m_state);
 }
 
 void TForm3::openDatabase()

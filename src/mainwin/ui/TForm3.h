@@ -6,6 +6,7 @@
 #include "mainwin/LetterColumnModel.h"
 #include "mainwin/MainCommand.h"
 #include "mainwin/MainWindowModel.h"
+#include "query/TFilterList.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -138,6 +139,8 @@ private:
     MainWindowModel m_model;
     LetterColumnModel m_letters;
     CommandTable m_commands;
+    // The filter of the current database; every record stored gets its mark.
+    TFilterList m_filter;
 
     QWidget *m_client = nullptr;
     SpeedBars *m_speedBars = nullptr;
