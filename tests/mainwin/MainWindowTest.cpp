@@ -6,6 +6,7 @@
 #include "dbase/Table.h"
 #include "dbase/tool/CardGenerator.h"
 #include "mainwin/CardFields.h"
+#include "mainwin/DeleteConfirmation.h"
 #include "mainwin/RecordCycle.h"
 #include "dbase/Error.h"
 #include "mainwin/ui/CaptionMenu.h"
@@ -23,6 +24,7 @@
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zendrova::test {
@@ -283,6 +285,49 @@ TEST_F(MainWindowTest, ANewCardTypedAndLeftIsThereNextRun)
         }
     }
     EXPECT_EQ(found, 1);
+}
+
+// Answers the typed-YES dialog once it is up: types the text and presses OK.
+void answerDeleteDialog(const QString &typed, QString *shown)
+{
+    QTimer::singleShot(0, [typed, shown] {
+        QWidget *dialog = topLevel(QStringLiteral("DeleteDlg1"));
+        ASSERT_NE(dialog, nullptr);
+        auto *edit = child<QLineEdit>(*dialog, "Edit1");
+        QTest::keyClicks(edit, typed);
+        *shown = edit->text();
+        QTest::mouseClick(child<QAbstractButton>(*dialog, "OKBtn"), Qt::LeftButton);
+    });
+}
+
+TEST_F(MainWindowTest, TheCardMenuDeletesOnlyWithYesTyped)
+{
+    auto form = openWindow();
+    form->activateWindow();
+    child<QLineEdit>(*form, "L1")->setFocus();
+    QTest::keyClick(form.get(), Qt::Key_F4);
+    auto *menu = child<QMenu>(*form, "PopupMenu3");
+    ASSERT_TRUE(menu->isVisible());
+    auto *remove = menu->findChild<QAction *>(QStringLiteral("Delete3"));
+    EXPECT_EQ(remove->isEnabled(), child<QWidget>(*form, "B_RDelete")->isEnabled());
+    EXPECT_TRUE(remove->isEnabled());
+    menu->hide();
+
+    // The list shows the cards under the first letter.
+    const int before = store.recordTable().recordCount();
+    QString shown;
+    answerDeleteDialog(QStringLiteral("ye"), &shown);
+    user.expectMessage(MessageKind::Information, DeleteConfirmation::notDeletedText(),
+        MessageButtons::Ok, kNoHelp);
+    remove->trigger();
+    EXPECT_EQ(shown, QStringLiteral("YE"));
+    EXPECT_EQ(store.recordTable().recordCount(), before);
+
+    answerDeleteDialog(QStringLiteral("yes"), &shown);
+    remove->trigger();
+    EXPECT_EQ(shown, QStringLiteral("YES"));
+    EXPECT_EQ(store.recordTable().recordCount(), before - 1);
+    EXPECT_TRUE(user.allConsumed());
 }
 
 TEST_F(MainWindowTest, ACaptionAndAColourOutliveTheRun)

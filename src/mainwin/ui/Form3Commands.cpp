@@ -96,6 +96,9 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::InterfaceMenu:
         popupInterfaceMenu();
         break;
+    case MainCommand::CardMenu:
+        popupCardMenu();
+        break;
     case MainCommand::RecordButtonMenu:
         m_listPage->popupRowMenu();
         break;

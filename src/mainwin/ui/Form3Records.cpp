@@ -4,6 +4,7 @@
 #include "common/AppState.h"
 #include "mainwin/DeleteConfirmation.h"
 #include "mainwin/RecordCycle.h"
+#include "mainwin/ui/CardMenu.h"
 #include "mainwin/ui/CardWidgetValues.h"
 #include "mainwin/ui/RecordCard.h"
 #include "mainwin/ui/RecordCardBar.h"
@@ -18,6 +19,8 @@ namespace {
 // The commands the record cycle decides about.
 const MainCommand kCycleCommands[] = { MainCommand::NewRecord, MainCommand::DeleteRecord,
     MainCommand::UndoRecord, MainCommand::PreviousRecord, MainCommand::NextRecord };
+// F4 opens the card menu this far right of the window's middle and down from its top.
+constexpr QPoint kCardMenuOffset { 50, 200 };
 } // namespace
 
 void TForm3::startRecordCycle()
@@ -34,6 +37,12 @@ void TForm3::startRecordCycle()
     m_cycle->beforePost = [this](StoreTable &card) { m_filter.storeHook(card); };
     if (m_cycle->open())
         m_cycle->showRecord(0);
+}
+
+void TForm3::popupCardMenu()
+{
+    const QPoint offset(width() / 2 + kCardMenuOffset.x(), kCardMenuOffset.y());
+    m_cardMenu->popup(geometry().topLeft() + offset);
 }
 
 void TForm3::showCardState()

@@ -7,6 +7,8 @@
 #include "mainwin/RecordCycle.h"
 #include "query/FilterStorage.h"
 #include "mainwin/ui/CardWidgetValues.h"
+#include "common/Interaction.h"
+#include "mainwin/ui/CardMenu.h"
 #include "mainwin/ui/LetterColumn.h"
 #include "mainwin/ui/MainMenus.h"
 #include "mainwin/ui/MainSplitter.h"
@@ -122,6 +124,15 @@ void TForm3::connectParts()
     };
     connectSortButton();
     connectAppearance();
+
+    m_cardMenu = new CardMenu(m_commands, this);
+    connect(m_cardMenu, &CardMenu::commandChosen, this,
+        [this](MainCommand command) { runCommand({ command }); });
+    connect(m_cardMenu, &CardMenu::helpRequested, this,
+        [] { Interaction::current().showHelp(CardMenu::kHelpContext); });
+    m_card->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_card, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &at) { m_cardMenu->popup(m_card->mapToGlobal(at)); });
 
     for (QAbstractButton *button : m_listPage->navigationButtons())
         m_commandButtons.append(button);

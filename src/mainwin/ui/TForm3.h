@@ -19,6 +19,7 @@ namespace zendrova {
 
 class AppState;
 class CaptionMenu;
+class CardMenu;
 class CardWidgetValues;
 class RecordCycle;
 class LetterColumn;
@@ -128,6 +129,7 @@ private:
     // The letter tabs option changed: the sort is applied again.
     void reapplySort();
     void popupInterfaceMenu();
+    void popupCardMenu();
     void popupSortMenu(int which);
     void interfaceChosen(InterfaceChoice choice);
 
@@ -150,6 +152,7 @@ private:
     MainSplitter *m_splitter = nullptr;
     RecordCard *m_card = nullptr;
     CaptionMenu *m_captionMenu = nullptr;
+    CardMenu *m_cardMenu = nullptr;
     QList<QAbstractButton *> m_commandButtons;
     std::unique_ptr<CardWidgetValues> m_values;
     std::unique_ptr<RecordCycle> m_cycle;

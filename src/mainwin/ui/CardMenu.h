@@ -1,0 +1,32 @@
+#pragma once
+
+#include "mainwin/CommandTable.h"
+
+#include <QMenu>
+
+namespace zendrova {
+
+// The card's popup menu PopupMenu3. Its record items take the state of the
+// same commands on the record bar each time it opens.
+class CardMenu : public QMenu
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kHelpContext = 31;
+
+    CardMenu(const CommandTable &commands, QWidget *parent = nullptr);
+
+signals:
+    void commandChosen(zendrova::MainCommand command);
+    void helpRequested();
+
+private:
+    QAction *item(const char *name, const QString &caption, MainCommand command);
+    void refresh();
+
+    const CommandTable &m_commands;
+    QList<QAction *> m_commandItems;
+};
+
+} // namespace zendrova
