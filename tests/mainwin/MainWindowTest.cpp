@@ -15,7 +15,9 @@
 #include "store/RecordStore.h"
 #include "store/SortFile.h"
 #include "store/StoreTable.h"
+#include "store/RecordTableSort.h"
 #include "store/ui/TColorButton.h"
+#include "store/ui/TSortButton.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -327,6 +329,20 @@ TEST_F(MainWindowTest, TheCardMenuDeletesOnlyWithYesTyped)
     remove->trigger();
     EXPECT_EQ(shown, QStringLiteral("YES"));
     EXPECT_EQ(store.recordTable().recordCount(), before - 1);
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(MainWindowTest, ANewSortAddsItsTagWhileARecordIsOnTheCard)
+{
+    auto form = openWindow();
+    ASSERT_EQ(child<QLabel>(*form, "RStatus")->text(), RecordCycle::readWriteStatus());
+    const QString before = store.sortTarget().currentTag();
+    // Team has no tag yet: adding one needs the table for this program alone.
+    emit child<TSortButton>(*form, "SortButton1")
+        ->sort1MenuClick(SortMenuChoice { SortMenuChoice::Part::Field, 5 });
+    EXPECT_EQ(store.sortOrder().descriptor.sort.primary, 6);
+    EXPECT_NE(store.sortTarget().currentTag(), before);
+    EXPECT_EQ(child<QLabel>(*form, "RStatus")->text(), RecordCycle::readWriteStatus());
     EXPECT_TRUE(user.allConsumed());
 }
 
