@@ -32,8 +32,16 @@ void Table::append()
     m_record.clear();
     m_state = State::Insert;
     m_bof = m_eof = false;
-    if (m_afterInsert)
+    if (!m_afterInsert)
+        return;
+    try {
         m_afterInsert(*this);
+    } catch (...) {
+        // A failed after-insert action (no record number to be had) leaves no
+        // half-made record behind: the next append runs it again.
+        cancel();
+        throw;
+    }
 }
 
 void Table::edit()

@@ -185,11 +185,11 @@ bool RecordCycle::leaveRecord()
         return true;
     }
     dbase::Table &engine = m_cursor.engine();
-    if (m_card.newRecord && engine.state() != dbase::Table::State::Insert)
-        engine.append();
     if (m_values.isEmpty()) {
         // An empty card never deletes a record; a new one is simply dropped.
-        engine.cancel();
+        if (engine.state() == dbase::Table::State::Edit
+            || engine.state() == dbase::Table::State::Insert)
+            engine.cancel();
         m_card.alreadyLeft = true;
         return true;
     }
@@ -236,7 +236,11 @@ bool RecordCycle::writeAttempt(bool &stop)
 {
     dbase::Table &engine = m_cursor.engine();
     try {
-        if (engine.state() != dbase::Table::State::Insert)
+        // A new record is appended inside the attempt: taking its record
+        // number may fail while another user holds the catalog row.
+        if (m_card.newRecord && engine.state() != dbase::Table::State::Insert)
+            engine.append();
+        else if (engine.state() != dbase::Table::State::Insert)
             engine.edit();
         for (int i = 0; i < CardFields::kCount; ++i) {
             const int position = positionOf(i);

@@ -142,6 +142,26 @@ TEST_F(NavigationTest, HooksRunOnInsertAndBeforePost)
     EXPECT_TRUE(table.asBool(kOk));
 }
 
+TEST_F(NavigationTest, AFailedAfterInsertLeavesNoHalfMadeRecord)
+{
+    const uint64_t before = table.recordCount();
+    bool fail = true;
+    int counter = 0;
+    table.setAfterInsert([&](Table &t) {
+        if (fail)
+            throw Error(ErrorKind::Locked, "the counter is held");
+        t.setInteger(kQty, ++counter);
+    });
+    EXPECT_THROW(table.append(), Error);
+    EXPECT_EQ(table.state(), Table::State::Browse);
+    fail = false;
+    table.append();
+    table.setString(kName, "numbered");
+    table.post();
+    EXPECT_EQ(table.recordCount(), before + 1);
+    EXPECT_EQ(table.asInteger(kQty), 1);
+}
+
 struct RecordingObserver : TableObserver
 {
     std::vector<std::string> events;

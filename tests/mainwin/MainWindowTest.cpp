@@ -302,6 +302,31 @@ void answerDeleteDialog(const QString &typed, QString *shown)
     });
 }
 
+TEST_F(MainWindowTest, ANewCardWaitsWhileAnotherUserHoldsTheRecordCounter)
+{
+    auto form = openWindow();
+    QTest::mouseClick(child<QAbstractButton>(*form, "B_New"), Qt::LeftButton);
+    auto *name = child<QLineEdit>(*form, "L1");
+    QTest::keyClicks(name, QStringLiteral("Held Counter"));
+    // Another user is taking a record number: the catalog row is locked.
+    dbase::Table catalog;
+    catalog.open(fixture.databaseFile(QStringLiteral("master.dbf")).toStdString(), false);
+    catalog.first();
+    catalog.edit();
+    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(), MessageButtons::YesNo,
+        kNoHelp, Answer::No);
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(name->text(), QStringLiteral("Held Counter"));
+    catalog.cancel();
+    // Once the row is free the card is stored with the next number.
+    EXPECT_TRUE(form->close());
+    store.closeAll();
+    dbase::Table table;
+    table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
+    EXPECT_EQ(table.recordCount(), kCards + 1);
+    EXPECT_TRUE(user.allConsumed());
+}
+
 TEST_F(MainWindowTest, TheCardMenuDeletesOnlyWithYesTyped)
 {
     auto form = openWindow();
