@@ -184,18 +184,20 @@ TEST_F(TwoInstancesTest, ARecordOnACardIsInUseForTheOtherProcessUntilLeft)
     ASSERT_TRUE(b.started());
     ASSERT_TRUE(a.open());
     a.cycle.showRecord(kRow);
-    ASSERT_EQ(a.cycle.statusText(), RecordCycle::readWriteStatus());
+    ASSERT_EQ(a.cycle.statusText().toStdString(), RecordCycle::readWriteStatus().toStdString());
     b.send(QStringLiteral("shown"));
     // Showing it in B gives the in-use status; delete and paste are off, and a
     // delete forced anyway fails with its message and deletes nothing.
-    EXPECT_EQ(b.receive(),
+    EXPECT_EQ(b.receive().toStdString(),
         QStringLiteral("1|%1|Card 04|0|0|20|%2")
-            .arg(RecordCycle::inUseStatus(), RecordCycle::deleteFailedText()));
+            .arg(RecordCycle::inUseStatus(), RecordCycle::deleteFailedText())
+            .toStdString());
 
     a.cycle.next();
     EXPECT_EQ(a.values.text(kCardName), QStringLiteral("Card 05"));
     b.send(QStringLiteral("moved"));
-    EXPECT_EQ(b.receive(), QStringLiteral("%1|1").arg(RecordCycle::readWriteStatus()));
+    EXPECT_EQ(b.receive().toStdString(),
+        QStringLiteral("%1|1").arg(RecordCycle::readWriteStatus()).toStdString());
     a.cycle.showRecord(kRow);
     EXPECT_EQ(a.values.text(kSport), QStringLiteral("Golf"));
     EXPECT_EQ(a.cycle.statusText(), RecordCycle::readWriteStatus());
@@ -247,16 +249,18 @@ TEST_F(TwoInstancesTest, AThousandAlternatingEditsLoseAndDoubleNothing)
         if (!problem.isEmpty())
             problems << problem;
         b.send(QStringLiteral("go"));
-        ASSERT_EQ(b.receive(), QStringLiteral("done")) << "turn " << turn + 1;
+        ASSERT_EQ(b.receive().toStdString(), "done") << "turn " << turn + 1;
     }
-    EXPECT_EQ(b.receive(), QString()) << "the other process's problems";
-    EXPECT_EQ(problems, QStringList());
+    EXPECT_EQ(b.receive().toStdString(), "") << "the other process's problems";
+    EXPECT_EQ(problems.join(QLatin1Char('/')).toStdString(), "");
 
     StoreTable &list = a.store.recordTable();
     QStringList expectedSports;
     for (int row = 0; row < kRecords; ++row)
         expectedSports << sportOfTurn(kTurns - kRecords + row);
-    EXPECT_EQ(DatabaseFixture::columnInOrder(list, kSportPosition), expectedSports);
+    EXPECT_EQ(
+        DatabaseFixture::columnInOrder(list, kSportPosition).join(QLatin1Char('/')).toStdString(),
+        expectedSports.join(QLatin1Char('/')).toStdString());
     std::set<int> numbers;
     for (list.engine().first(); !list.engine().eof(); list.engine().next())
         numbers.insert(qRound(list.number(FieldModel::kRecordNumberPosition)));
