@@ -1,6 +1,7 @@
 // Two program instances as two real processes on one public database folder:
 // the record locks keep a card's record from the other instance, and
 // alternating edits leave every record and every index intact.
+#include "CycleInstance.h"
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
@@ -25,20 +26,6 @@ namespace {
 constexpr int kCardName = 0;
 constexpr int kSport = 1;
 constexpr int kSportPosition = kSport + FieldModel::kFirstUserPosition;
-
-// A program instance: its store on the shared database and its card.
-struct Instance
-{
-    explicit Instance(AppState &state)
-        : store(state)
-        , cycle(state, store, values)
-    { }
-    bool open() { return store.openDatabase() && cycle.open(); }
-
-    RecordStore store;
-    PlainCardValues values;
-    RecordCycle cycle;
-};
 
 // The second process and a line-based channel to it. The child's own test
 // failures cannot reach this process, so it reports what it saw as lines.
