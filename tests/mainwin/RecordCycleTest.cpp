@@ -1,5 +1,6 @@
 // The record cycle on a real store: the card's values go through the plain
 // card values, the store's record table is the list.
+#include "CycleInstance.h"
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
@@ -19,20 +20,6 @@ namespace {
 
 constexpr int kCardName = 0; // control index of field position 2
 constexpr int kSport = 1;
-
-// A program instance: its store on the shared database and its card.
-struct Instance
-{
-    explicit Instance(AppState &state)
-        : store(state)
-        , cycle(state, store, values)
-    { }
-    bool open() { return store.openDatabase() && cycle.open(); }
-
-    RecordStore store;
-    PlainCardValues values;
-    RecordCycle cycle;
-};
 
 class RecordCycleTest : public ::testing::Test
 {
