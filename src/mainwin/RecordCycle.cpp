@@ -180,6 +180,10 @@ void RecordCycle::loadCard(StoreTable &source, bool asTemplate)
 
 bool RecordCycle::leaveRecord()
 {
+    // Left once already (saved or discarded): leaving again must not store
+    // the card a second time.
+    if (m_card.alreadyLeft)
+        return true;
     if (readOnly() || m_card.inUse) {
         m_card.alreadyLeft = true;
         return true;

@@ -71,6 +71,15 @@ TEST_F(RecordCycleTest, SavedRecordsGetNumbersAndEditsArePosted)
     EXPECT_EQ(main.cycle.card().recordNumber, number);
 }
 
+TEST_F(RecordCycleTest, ANewCardLeftTwiceIsStoredOnce)
+{
+    main.cycle.newRecord();
+    main.values.setText(kCardName, QStringLiteral("Delta"));
+    ASSERT_TRUE(main.cycle.leaveRecord());
+    ASSERT_TRUE(main.cycle.release());
+    EXPECT_EQ(names(), QStringList({ "Alpha", "Bravo", "Charlie", "Delta" }));
+}
+
 TEST_F(RecordCycleTest, ClearingEveryFieldKeepsTheRecordUnchanged)
 {
     main.cycle.showRecord(1);
