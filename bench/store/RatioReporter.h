@@ -30,10 +30,13 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
+            // In seconds: benchmarks of one run may print different units.
+            const double seconds
+                = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             if (m_baselines.count(run.benchmark_name()) != 0)
-                m_baselineTimes[run.benchmark_name()] = run.GetAdjustedRealTime();
+                m_baselineTimes[run.benchmark_name()] = seconds;
             else
-                m_times.emplace_back(run.benchmark_name(), run.GetAdjustedRealTime());
+                m_times.emplace_back(run.benchmark_name(), seconds);
         }
     }
 
