@@ -4,50 +4,72 @@
 
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace zendrova::bench {
 
-// Prints every benchmark as a ratio against the full scan of the same run,
-// with the target each one is held to.
+// Prints every benchmark as a ratio against a baseline of the same run (the
+// full scan unless told otherwise), with the target each one is held to.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
-    // name: the benchmark; target: the ratio it must stay under (0 for none).
-    void addTarget(const std::string &name, double target) { m_targets[name] = target; }
+    static inline const std::string kFullScan = "BM_FullScan";
+
+    // name: the benchmark; target: the ratio it must stay under (0 for none);
+    // baseline: the benchmark it is divided by.
+    void addTarget(const std::string &name, double target, const std::string &baseline = kFullScan)
+    {
+        m_targets[name] = { target, baseline };
+        m_baselines.insert(baseline);
+    }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            if (run.benchmark_name() == "BM_FullScan")
-                m_scan = run.GetAdjustedRealTime();
+            // In seconds: benchmarks of one run may print different units.
+            const double seconds
+                = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (m_baselines.count(run.benchmark_name()) != 0)
+                m_baselineTimes[run.benchmark_name()] = seconds;
             else
-                m_times.emplace_back(run.benchmark_name(), run.GetAdjustedRealTime());
+                m_times.emplace_back(run.benchmark_name(), seconds);
         }
     }
 
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        if (m_scan <= 0)
-            return;
         for (const auto &[name, time] : m_times) {
             // Every argument of a benchmark is held to its target.
             const auto target = m_targets.find(name.substr(0, name.find('/')));
-            std::printf("%s / full scan = %.4f", name.c_str(), time / m_scan);
-            if (target != m_targets.end() && target->second > 0)
-                std::printf(" (target < %g)", target->second);
+            const bool known = target != m_targets.end();
+            const std::string &baseline = known ? target->second.baseline : kFullScan;
+            const auto base = m_baselineTimes.find(baseline);
+            if (base == m_baselineTimes.end() || base->second <= 0)
+                continue;
+            std::printf("%s / %s = %.4f", name.c_str(),
+                baseline == kFullScan ? "full scan" : baseline.c_str(), time / base->second);
+            if (known && target->second.ratio > 0)
+                std::printf(" (target < %g)", target->second.ratio);
             std::printf("\n");
         }
     }
 
 private:
-    double m_scan = 0;
+    struct Target
+    {
+        double ratio = 0;
+        std::string baseline;
+    };
+
     std::vector<std::pair<std::string, double>> m_times;
-    std::map<std::string, double> m_targets;
+    std::map<std::string, Target> m_targets;
+    std::set<std::string> m_baselines { kFullScan };
+    std::map<std::string, double> m_baselineTimes;
 };
 
 } // namespace zendrova::bench
