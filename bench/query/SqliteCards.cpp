@@ -35,7 +35,8 @@ SqliteCards::SqliteCards(const std::string &tablePath, const std::filesystem::pa
     for (const char *index : kIndexes)
         exec(index);
     check(sqlite3_prepare_v2(m_db,
-              "UPDATE cards SET mark = CASE WHEN sport = ?1 AND year BETWEEN 1980 AND 1995"
+              // The filter's Between leaves out both ends.
+              "UPDATE cards SET mark = CASE WHEN sport = ?1 AND year > 1980 AND year < 1995"
               " AND price > 10 THEN '2' ELSE '0' END",
               -1, &m_mark, nullptr),
         "prepare");
