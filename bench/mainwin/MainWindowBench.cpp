@@ -1,15 +1,13 @@
 // Creating and showing the main window on a database of 100,000 generated
 // cards sorted by card name with letter tabs on, against one full scan of the
 // same record table in the same run.
+#include "GeneratedCards.h"
 #include "RatioReporter.h"
 
 #include "common/AppState.h"
 #include "common/Interaction.h"
-#include "dbase/Table.h"
-#include "dbase/tool/CardGenerator.h"
 #include "mainwin/ui/TForm3.h"
 #include "store/RecordStore.h"
-#include "store/SortFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +17,6 @@ namespace zendrova::bench {
 namespace {
 
 constexpr uint32_t kCards = 100000;
-constexpr uint8_t kCardNamePosition = 2;
 
 class GeneratedCards
 {
@@ -37,14 +34,7 @@ private:
     GeneratedCards()
         : m_state(m_dir.path())
     {
-        m_state.installFolder = QStringLiteral(ZENDROVA_BIN_DIR);
-        m_state.userFolder = m_state.databaseFolder = m_state.publicFolder();
-        const auto database = dbase::cardgen::generateCardDatabase(
-            m_state.databaseFolder.toStdString(), kCards, 1, ZENDROVA_BIN_DIR);
-        m_tablePath = database.tablePath;
-        SortBytes byName;
-        byName.primary = kCardNamePosition;
-        SortFile::write(m_state.databaseFolder, m_state.currentTableFile, byName);
+        m_tablePath = generateCardsSortedByName(m_state, kCards);
         // The first open adds the name tag; the benchmark measures the opens after it.
         RecordStore store(m_state);
         store.openDatabase();
@@ -58,14 +48,7 @@ private:
 
 void BM_FullScan(benchmark::State &state)
 {
-    dbase::Table table;
-    table.open(GeneratedCards::instance().tablePath(), false);
-    for (auto _ : state) {
-        size_t bytes = 0;
-        for (table.first(); !table.eof(); table.next())
-            bytes += table.rawValue(kCardNamePosition).size();
-        benchmark::DoNotOptimize(bytes);
-    }
+    scanCardNames(state, GeneratedCards::instance().tablePath());
 }
 
 void BM_CreateAndShowMainWindow(benchmark::State &state)

@@ -2,6 +2,7 @@
 // against SQLite rewriting a mark column on as many rows with six indexes;
 // and showing and saving a record on the card, against one full scan of the
 // record table. Every ratio is taken within the same run.
+#include "GeneratedCards.h"
 #include "QueryDatabase.h"
 #include "RatioReporter.h"
 #include "SqliteCards.h"
@@ -28,14 +29,7 @@ QString sportOfRun(int64_t iteration)
 
 void BM_FullScan(benchmark::State &state)
 {
-    dbase::Table table;
-    table.open(QueryDatabase::instance().tablePath(), false);
-    for (auto _ : state) {
-        size_t bytes = 0;
-        for (table.first(); !table.eof(); table.next())
-            bytes += table.rawValue(kCardName).size();
-        benchmark::DoNotOptimize(bytes);
-    }
+    scanCardNames(state, QueryDatabase::instance().tablePath());
 }
 
 void BM_SqliteMark(benchmark::State &state)

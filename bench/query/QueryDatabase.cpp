@@ -1,9 +1,8 @@
 #include "QueryDatabase.h"
 
-#include "dbase/tool/CardGenerator.h"
+#include "GeneratedCards.h"
 #include "query/TFilter.h"
 #include "store/RecordTableSort.h"
-#include "store/SortFile.h"
 
 #include <stdexcept>
 
@@ -19,14 +18,7 @@ QueryDatabase::QueryDatabase()
     : m_state(m_dir.path())
     , m_store(m_state)
 {
-    m_state.installFolder = QStringLiteral(ZENDROVA_BIN_DIR);
-    m_state.userFolder = m_state.databaseFolder = m_state.publicFolder();
-    const auto database = dbase::cardgen::generateCardDatabase(
-        m_state.databaseFolder.toStdString(), kCards, 1, ZENDROVA_BIN_DIR);
-    m_tablePath = database.tablePath;
-    SortBytes byName;
-    byName.primary = kCardName;
-    SortFile::write(m_state.databaseFolder, m_state.currentTableFile, byName);
+    m_tablePath = generateCardsSortedByName(m_state, kCards);
     if (!m_store.openDatabase())
         throw std::runtime_error("the generated database did not open");
     // The template brings Entry Order and card name; the sort adds the rest

@@ -67,13 +67,13 @@ void RecordListPage::buildNavigationBar()
     m_navigationBar->setObjectName(QStringLiteral("Panel6"));
     m_navigationBar->setFrameShape(QFrame::NoFrame);
     for (int i = 0; i < NavigationBarLayout::kButtonCount; ++i) {
-        const NavigationButton &spec = kNavigationButtons[i];
+        const NavigationButton &entry = kNavigationButtons[i];
         const auto which = NavigationBarLayout::Button(i);
         auto *button = new TNoFocusBitBtn(m_navigationBar);
         button->setObjectName(QLatin1String(NavigationBarLayout::objectName(which)));
         button->setText(NavigationBarLayout::caption(which));
-        button->setToolTip(tr(spec.hint));
-        const int command = static_cast<int>(spec.command);
+        button->setToolTip(tr(entry.hint));
+        const int command = static_cast<int>(entry.command);
         button->setProperty(kMainCommandProperty, command);
         connect(button, &QPushButton::clicked, this, [this, command] { emit this->command(command); });
         m_navigationButtons.append(button);
