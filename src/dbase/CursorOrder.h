@@ -16,6 +16,14 @@ public:
     virtual uint32_t prior(uint32_t recno) = 0;
     // Records this order visits.
     virtual uint64_t count() = 0;
+    // The record at position n (from 0) of this order; 0 past the last one.
+    virtual uint32_t recordAt(uint64_t n)
+    {
+        uint32_t recno = first();
+        while (recno && n--)
+            recno = next(recno);
+        return recno;
+    }
 };
 
 // What a physical walk needs to know of the table.

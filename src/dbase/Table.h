@@ -100,6 +100,9 @@ public:
     bool prior();
     // Moves up to n records forward (negative: back); returns the number moved.
     int moveBy(int n);
+    // The n-th record (from 0) of the current order; false, standing at the end, when
+    // there are fewer. On a tag a nearby position is reached from the one before.
+    bool gotoPosition(uint64_t n);
     bool eof() const { return m_eof; }
     bool bof() const { return m_bof; }
     // The record number of the current record, 0 when there is none.

@@ -118,6 +118,20 @@ int Table::moveBy(int n)
     return moved;
 }
 
+bool Table::gotoPosition(uint64_t n)
+{
+    requireOpen();
+    checkBrowseMode();
+    if (const uint32_t recno = m_order->recordAt(n)) {
+        moveTo(recno);
+        m_bof = m_eof = false;
+        return true;
+    }
+    last();
+    next();
+    return false;
+}
+
 void Table::gotoBookmark(Bookmark bookmark)
 {
     requireOpen();

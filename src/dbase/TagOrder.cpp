@@ -62,4 +62,37 @@ uint64_t TagOrder::count()
     return m_cursor.count();
 }
 
+uint32_t TagOrder::recordAt(uint64_t n)
+{
+    requireSound();
+    const uint64_t total = m_cursor.count();
+    if (n >= total)
+        return 0;
+    // Taken before the walk: a change during it makes the next call start afresh.
+    const TagCursor::Version version = m_cursor.version();
+    const uint64_t fromEnd = total - 1 - n;
+    const bool knownHolds = m_known && m_known->version == version;
+    const uint64_t fromKnown = knownHolds
+        ? (n > m_known->position ? n - m_known->position : m_known->position - n)
+        : UINT64_MAX;
+    bool placed = false;
+    int64_t steps = 0;
+    if (fromKnown <= n && fromKnown <= fromEnd && syncTo(m_known->recno)) {
+        placed = true;
+        steps = int64_t(n) - int64_t(m_known->position);
+    } else if (n <= fromEnd) {
+        placed = m_cursor.first();
+        steps = int64_t(n);
+    } else {
+        placed = m_cursor.last();
+        steps = -int64_t(fromEnd);
+    }
+    if (!placed || m_cursor.moveBy(steps) != steps || !m_cursor.positioned()) {
+        m_known.reset();
+        return 0;
+    }
+    m_known = KnownPosition{version, m_cursor.recNo(), n};
+    return m_cursor.recNo();
+}
+
 } // namespace dbase

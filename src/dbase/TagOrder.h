@@ -4,6 +4,7 @@
 #include "dbase/index/TagCursor.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace dbase {
@@ -24,6 +25,9 @@ public:
     uint32_t next(uint32_t recno) override;
     uint32_t prior(uint32_t recno) override;
     uint64_t count() override;
+    // Starts from the first, the last or the position reached last time, whichever
+    // is nearest, as long as neither the index nor the range changed since.
+    uint32_t recordAt(uint64_t n) override;
 
     const std::string &tagName() const { return m_tagName; }
     TagCursor &cursor() { return m_cursor; }
@@ -39,6 +43,13 @@ private:
     std::string m_tagName;
     KeyOfRecord m_keyOf;
     TagCursor m_cursor;
+    struct KnownPosition
+    {
+        TagCursor::Version version;
+        uint32_t recno = 0;
+        uint64_t position = 0;
+    };
+    std::optional<KnownPosition> m_known;
 };
 
 } // namespace dbase

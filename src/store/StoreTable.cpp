@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace zendrova {
 
 std::string toEnginePath(const QString &path)
@@ -104,13 +106,7 @@ bool StoreTable::gotoRecord(int n)
 {
     if (!m_table.isOpen())
         return false;
-    if (n <= recordCount()) {
-        m_table.first();
-        m_table.moveBy(n);
-    } else {
-        m_table.last();
-        m_table.next();
-    }
+    m_table.gotoPosition(uint64_t(std::max(n, 0)));
     return true;
 }
 

@@ -149,9 +149,11 @@ bool TagCursor::prior()
     });
 }
 
-int TagCursor::moveBy(int n)
+int64_t TagCursor::moveBy(int64_t n)
 {
-    int moved = 0;
+    // One lock for the whole walk, not one per entry.
+    MdxFile::Scope scope(index_.file(), false);
+    int64_t moved = 0;
     while (moved < n && next())
         ++moved;
     while (moved > n && prior())
@@ -200,6 +202,7 @@ void TagCursor::setRange(std::string start, std::string end)
 {
     start_ = std::move(start);
     end_ = std::move(end);
+    ++rangeChanges_;
     current_.reset();
     eof_ = bof_ = true;
 }
@@ -208,14 +211,27 @@ void TagCursor::clearRange()
 {
     start_.reset();
     end_.reset();
+    ++rangeChanges_;
 }
 
 uint64_t TagCursor::count()
 {
     Session s(index_, tagName_);
+    const Version now{index_.file().generation(), rangeChanges_};
+    if (countMemo_ && countMemo_->version == now)
+        return countMemo_->count;
     TagTree &tree = s.tree;
     const TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
-    return tree.countFrom(path, end_, entryBound());
+    const uint64_t counted = tree.countFrom(path, end_, entryBound());
+    countMemo_ = CountMemo{now, counted};
+    return counted;
+}
+
+TagCursor::Version TagCursor::version()
+{
+    // Entering the lock is what notices another process's change.
+    MdxFile::Scope scope(index_.file(), false);
+    return {index_.file().generation(), rangeChanges_};
 }
 
 } // namespace dbase

@@ -24,7 +24,7 @@ public:
     bool next();
     bool prior();
     // Moves up to |n| entries forward (n > 0) or back; returns the number of entries moved.
-    int moveBy(int n);
+    int64_t moveBy(int64_t n);
 
     // Positions on the first entry whose key starts with `key`; unmoved and false if none.
     bool seek(std::string_view key);
@@ -36,8 +36,18 @@ public:
     // Both ends included and in the tag's order: for a descending tag `start` is the larger key.
     void setRange(std::string start, std::string end);
     void clearRange();
-    // Entries in the range (or the whole tag), walking only the range.
+    // Entries in the range (or the whole tag), walking only the range; the count is
+    // kept until the index or the range changes.
     uint64_t count();
+    // Changes whenever positions along the cursor may have moved: the index changed
+    // (here or in another process) or the range did.
+    struct Version
+    {
+        uint64_t index = 0;
+        uint64_t range = 0;
+        bool operator==(const Version &) const = default;
+    };
+    Version version();
 
     bool atEnd() const { return eof_; }
     bool atStart() const { return bof_; }
@@ -63,6 +73,14 @@ private:
     std::optional<IndexEntry> current_;
     uint64_t generation_ = 0;
     bool lost_ = false; // set by move() when the current entry left the tree
+
+    uint64_t rangeChanges_ = 0;
+    struct CountMemo
+    {
+        Version version;
+        uint64_t count = 0;
+    };
+    std::optional<CountMemo> countMemo_;
 
     uint64_t steps_ = 0;
     bool eof_ = true;

@@ -1,0 +1,119 @@
+#include "TestTables.h"
+
+#include "dbase/KeyBuffer.h"
+#include "dbase/Table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+using namespace dbase;
+using namespace dbase::test;
+
+namespace {
+
+constexpr int kRecords = 300;
+
+std::string nameOf(int i)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "N%04d", i);
+    return text;
+}
+
+// Positions along a tag are remembered between calls; every answer must still
+// be what a walk from the first record gives, whatever changed in between.
+class PositionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Table::create(path, sampleFields());
+        Table t;
+        t.open(path, true);
+        std::vector<int> order(kRecords);
+        for (int i = 0; i < kRecords; ++i)
+            order[i] = i;
+        std::shuffle(order.begin(), order.end(), std::mt19937(7));
+        for (int i : order)
+            appendSample(t, nameOf(i), i);
+        t.addIndex("NAME", "UPPER(NAME)", false);
+        t.close();
+        list.open(path, false);
+        list.selectIndex("NAME");
+    }
+
+    // The names in order, walked from the first record.
+    std::vector<std::string> walked()
+    {
+        std::vector<std::string> names;
+        for (list.first(); !list.eof(); list.next())
+            names.push_back(list.asString(kName));
+        return names;
+    }
+
+    void expectPositions(const std::vector<int> &positions)
+    {
+        const std::vector<std::string> expected = walked();
+        ASSERT_EQ(list.recordCount(), expected.size());
+        for (int n : positions) {
+            SCOPED_TRACE("position " + std::to_string(n));
+            if (n >= int(expected.size())) {
+                EXPECT_FALSE(list.gotoPosition(n));
+                EXPECT_TRUE(list.eof());
+                continue;
+            }
+            ASSERT_TRUE(list.gotoPosition(n));
+            EXPECT_EQ(list.asString(kName), expected[n]);
+        }
+    }
+
+    TempDir dir;
+    std::string path = dir.path("cards.dbf");
+    Table list;
+};
+
+const std::vector<int> kWalk {150, 151, 149, 170, 0, 299, 280, 3, kRecords + 5, 150};
+
+TEST_F(PositionTest, NearbyAndDistantPositionsMatchAWalk)
+{
+    expectPositions(kWalk);
+}
+
+TEST_F(PositionTest, ChangesByAnotherTableObjectMovePositions)
+{
+    expectPositions({150, 151});
+    Table other;
+    other.open(path, false);
+    // Before the remembered record: every later position moves by one.
+    appendSample(other, "A0", 1);
+    expectPositions({151, 152, 150});
+    other.selectIndex("NAME");
+    other.gotoPosition(10);
+    other.deleteRecord();
+    expectPositions({150, 149, 0, 298});
+    other.gotoPosition(0);
+    other.edit();
+    other.setString(kName, "Z9");
+    other.post();
+    expectPositions({150, 151, 298, 299});
+}
+
+TEST_F(PositionTest, ARangeHasItsOwnPositions)
+{
+    expectPositions({150});
+    KeyBuffer from = list.keyBuffer();
+    KeyBuffer to = list.keyBuffer();
+    from.setString(kName, "N01");
+    to.setString(kName, "N01");
+    list.setRange(from, to);
+    EXPECT_EQ(list.recordCount(), 100u);
+    expectPositions({5, 99, 100, 50});
+    list.cancelRange();
+    EXPECT_EQ(list.recordCount(), uint64_t(kRecords));
+    expectPositions({5, 150});
+}
+
+} // namespace
