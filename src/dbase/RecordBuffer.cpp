@@ -302,9 +302,20 @@ void RecordBuffer::setBlob(int pos, std::string_view value)
         throw Error(ErrorKind::Usage, "Table " + m_path + " has no memo file");
     if (m_memo->format() == MemoFile::Format::Dbase3 && value.find("\x1A\x1A") != std::string_view::npos)
         throw Error(ErrorKind::Value, "A dBASE III memo file cannot hold this value: " + m_memo->path());
+    if (!m_memoChanged[size_t(pos)] && holdsStoredMemo(pos, value))
+        return; // the memo file keeps its block instead of gaining a copy
     m_memoValues[size_t(pos)] = std::string(value);
     m_memoChanged[size_t(pos)] = true;
     m_modified = true;
+}
+
+bool RecordBuffer::holdsStoredMemo(int pos, std::string_view value) const
+{
+    try {
+        return asBlob(pos) == value;
+    } catch (const Error &) {
+        return false; // an unreadable memo is replaced, which mends it
+    }
 }
 
 void RecordBuffer::setNull(int pos)

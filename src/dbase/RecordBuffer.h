@@ -113,6 +113,7 @@ private:
     [[noreturn]] void doesNotFit(const std::string &value, int pos) const;
     void setField(int pos, std::string_view bytes);
     void forgetMemos();
+    bool holdsStoredMemo(int pos, std::string_view value) const;
 
     const DbfHeader &m_header;
     MemoFile *m_memo = nullptr;

@@ -135,6 +135,28 @@ TEST_F(FieldValueTest, RewrittenMemosReuseFreedBlocks)
     EXPECT_EQ(table.asBlob(kNotes), std::string(2500, 'z'));
 }
 
+TEST_F(FieldValueTest, StoringTheSameMemoAgainLeavesTheMemoFileAsItWas)
+{
+    appendSample(table, "A", 1, std::string(2000, 'n'), std::string(5000, 'p'));
+    table.first();
+    const std::string memoBefore = readFile(dir.path("values.dbt"));
+    const std::string pointers(table.rawValue(kNotes));
+    table.edit();
+    table.setBlob(kNotes, std::string(2000, 'n'));
+    table.setBlob(kPic, std::string(5000, 'p'));
+    table.setNumber(kPrice, 2);
+    table.post();
+    EXPECT_EQ(readFile(dir.path("values.dbt")), memoBefore);
+    EXPECT_EQ(table.rawValue(kNotes), pointers);
+    table.edit();
+    table.setBlob(kNotes, "changed");
+    table.post();
+    reopen();
+    EXPECT_EQ(table.asBlob(kNotes), "changed");
+    EXPECT_EQ(table.asBlob(kPic), std::string(5000, 'p'));
+    EXPECT_EQ(table.asNumber(kPrice), 2);
+}
+
 TEST_F(FieldValueTest, AssignCopiesByKindBetweenTables)
 {
     appendSample(table, "Source", 9.5, "memo text", std::string("\x00\x01", 2));
