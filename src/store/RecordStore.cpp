@@ -117,6 +117,10 @@ bool RecordStore::openRecordTable()
 {
     StoreTable &table = *m_recordTable;
     table.setIndexName(QString());
+    // Every database opens showing all its records: a filter scope left on
+    // from another one must not build a filtered tag here.
+    m_sort.descriptor.filtered = false;
+    m_sort.filterScope = FilterScope::AllRecords;
     if (TableOpening::openByName(table, m_state.databaseFolder, m_state.currentTableFile, false,
             m_state.installFolder)) {
         m_sortTarget->refreshIndexDefinitions();

@@ -12,6 +12,7 @@
 #include "mainwin/ui/CaptionMenu.h"
 #include "mainwin/ui/RecordCard.h"
 #include "mainwin/ui/TForm3.h"
+#include "query/TFilter.h"
 #include "store/RecordStore.h"
 #include "store/SortFile.h"
 #include "store/StoreTable.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
@@ -369,6 +371,63 @@ TEST_F(MainWindowTest, ANewSortAddsItsTagWhileARecordIsOnTheCard)
     EXPECT_NE(store.sortTarget().currentTag(), before);
     EXPECT_EQ(child<QLabel>(*form, "RStatus")->text(), RecordCycle::readWriteStatus());
     EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(MainWindowTest, ApplyingAFilterMarksEveryCardAndShowsThoseThatPass)
+{
+    const int expected = namesStartingWith('M');
+    ASSERT_GT(expected, 0);
+    fixture.state.userOptions.letterTabs = 1; // the list shows the whole scope, not a letter
+    auto form = openWindow();
+    TFilter &entry = form->filter().add(kCardName);
+    entry.Kind = FilterKind::Text;
+    entry.Unset = false;
+    entry.Condition = static_cast<std::uint8_t>(FilterCondition::Between);
+    entry.Value1 = QStringLiteral("L~"); // Between leaves out both ends
+    entry.Value2 = QStringLiteral("N");
+    form->filter().prepareAll();
+
+    form->applyFilter();
+
+    EXPECT_EQ(store.sortOrder().filterScope, FilterScope::NormalFilter);
+    EXPECT_EQ(store.recordTable().recordCount(), expected);
+    for (const QString &name : DatabaseFixture::columnInOrder(store.recordTable(), kCardName))
+        EXPECT_TRUE(name.startsWith(QLatin1Char('M'), Qt::CaseInsensitive)) << name.toStdString();
+    // The marks are on disk: "2" exactly for the cards that pass.
+    dbase::Table table;
+    table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
+    int marked = 0;
+    for (table.first(); !table.eof(); table.next()) {
+        const bool m = std::toupper(static_cast<unsigned char>(table.rawValue(kCardName)[0])) == 'M';
+        EXPECT_EQ(table.asString(kFilterMark), m ? "2" : "0");
+        marked += m;
+    }
+    EXPECT_EQ(marked, expected);
+    EXPECT_EQ(child<QLabel>(*form, "RStatus")->text(), RecordCycle::readWriteStatus());
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(MainWindowTest, AFindMatchIsHighlightedUntilTheNextRecordIsShown)
+{
+    auto form = openWindow();
+    auto *card = child<RecordCard>(*form, "PgRight");
+    const int notes = 19; // L20, the memo
+    form->showFindMatch(3, notes);
+    auto *memo = child<QPlainTextEdit>(*form, "L20");
+    EXPECT_EQ(card->currentPart(), card->pageOfControl(notes));
+    memo->setPlainText(QStringLiteral("mint rookie card"));
+    card->highlightField(notes, 5, 6);
+    EXPECT_EQ(memo->textCursor().selectedText(), QStringLiteral("rookie"));
+    EXPECT_EQ(memo->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::red));
+    EXPECT_EQ(memo->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::yellow));
+
+    auto *name = child<QWidget>(*form, "L1");
+    form->showFindMatch(4, 0);
+    EXPECT_EQ(name->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::red));
+    EXPECT_NE(memo->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::red));
+    form->recordCycle()->next();
+    EXPECT_NE(name->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::red));
+    EXPECT_EQ(card->highlightedField(), -1);
 }
 
 TEST_F(MainWindowTest, ACaptionAndAColourOutliveTheRun)

@@ -178,6 +178,22 @@ TEST_F(SortedDatabaseTest, TheSortFileIsAppliedAtOpenAndTheLetterTabsRangeIt)
     EXPECT_EQ(user.shownMessages().size(), 1);
 }
 
+TEST_F(SortedDatabaseTest, AFilterScopeDoesNotFollowIntoTheNextDatabase)
+{
+    RecordStore again(fixture.state);
+    ASSERT_TRUE(again.openDatabase());
+    ASSERT_TRUE(again.sortOrder().chooseFilterScope(again.sortTarget(), FilterScope::NormalFilter));
+    ASSERT_TRUE(again.recordTable().indexName().startsWith(QStringLiteral("IDXF")));
+
+    fixture.state.currentTableFile = QStringLiteral("data_2.dbf");
+    DatabaseFixture::expectNewDatabase(user);
+    ASSERT_TRUE(again.openDatabase());
+    EXPECT_EQ(again.sortOrder().filterScope, FilterScope::AllRecords);
+    EXPECT_FALSE(again.sortOrder().descriptor.filtered);
+    for (const IndexDefinition &tag : again.sortTarget().indexDefinitions())
+        EXPECT_FALSE(tag.name.startsWith(QStringLiteral("IDXF"))) << tag.name.toStdString();
+}
+
 TEST_F(SortedDatabaseTest, AMissingIndexIsReplacedByTheProgramsTemplateIndex)
 {
     {

@@ -47,6 +47,8 @@ void TForm3::popupCardMenu()
 
 void TForm3::showCardState()
 {
+    // A redraw of the list ends a find's highlight.
+    m_card->clearHighlight();
     m_card->setStatusText(m_cycle->statusText());
     m_card->recordBar()->setPositionText(m_cycle->positionText(), m_cycle->percentText());
     // The copy buffer arrives with record templates; until then it is empty.

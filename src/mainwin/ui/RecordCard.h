@@ -50,6 +50,13 @@ public:
     void setOneLineFont(const QFont &font);
     void setMultiLineFont(const QFont &font);
     void applyColors(const CardColors &colors);
+    // A find's match: the control turns red with yellow text until another
+    // field is highlighted or the highlight is cleared. For a memo the matched
+    // text is selected.
+    void highlightField(int index, int memoOffset = 0, int memoLength = 0);
+    void clearHighlight();
+    // -1 when none is highlighted.
+    int highlightedField() const { return m_highlighted; }
 
     int partCount() const;
     // False when the card has fewer parts.
@@ -98,6 +105,8 @@ private:
     QList<QWidget *> m_controls;
     QList<RecordCardLabel *> m_labels;
     QList<TDateEdit *> m_dates;
+    int m_highlighted = -1;
+    QPalette m_paletteBeforeHighlight;
     QList<int> m_pageCounts;
     // Design geometry after the one-line font change; scaling starts here.
     QList<QRect> m_baseControls;

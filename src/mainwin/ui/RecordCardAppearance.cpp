@@ -13,6 +13,9 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTextCursor>
+
+#include <algorithm>
 
 namespace zendrova {
 
@@ -67,6 +70,7 @@ void RecordCard::setMultiLineFont(const QFont &font)
 
 void RecordCard::applyColors(const CardColors &colors)
 {
+    m_highlighted = -1; // every field takes the scheme's colours below
     for (const CardField &field : CardFields::all()) {
         QWidget *control = m_controls[field.tag - 1];
         switch (field.kind) {
@@ -97,6 +101,32 @@ void RecordCard::applyColors(const CardColors &colors)
     for (int page = 0; page < m_notebook->count(); ++page)
         setBackground(m_notebook->widget(page)->findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly), colors.pageBackground);
     setBackground(m_tabs, colors.pageBackground);
+}
+
+void RecordCard::highlightField(int index, int memoOffset, int memoLength)
+{
+    if (index < 0 || index >= m_controls.size())
+        return;
+    clearHighlight();
+    QWidget *control = m_controls[index];
+    m_paletteBeforeHighlight = control->palette();
+    m_highlighted = index;
+    control->setPalette(fieldPalette(control->palette(), Qt::yellow, Qt::red));
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+        QTextCursor cursor = memo->textCursor();
+        const int end = memo->document()->characterCount() - 1;
+        cursor.setPosition(std::clamp(memoOffset, 0, end));
+        cursor.setPosition(std::clamp(memoOffset + memoLength, 0, end), QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+    }
+}
+
+void RecordCard::clearHighlight()
+{
+    if (m_highlighted < 0)
+        return;
+    m_controls[m_highlighted]->setPalette(m_paletteBeforeHighlight);
+    m_highlighted = -1;
 }
 
 } // namespace zendrova

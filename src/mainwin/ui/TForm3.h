@@ -71,6 +71,15 @@ public:
     void applyFonts();
     void applyCaptions();
     void resetLetterTabs();
+    // Re-marks every record with the filter, with the progress window, and
+    // shows the records that pass.
+    void applyFilter();
+    static QString filterNotAppliedText();
+    // A find's match: the record at the list position on the card, the
+    // matched control (0-based) highlighted, in a memo the text selected.
+    void showFindMatch(int listPosition, int control, int memoOffset = 0, int memoLength = 0);
+    TFilterList &filter() { return m_filter; }
+
     // Lifts the letter restriction for a report run and puts it back after.
     void beforePrint();
     void afterPrint();
