@@ -6,12 +6,12 @@
 #include "common/Interaction.h"
 #include "common/WaitCursor.h"
 #include "common/ui/TPercentDlg.h"
-#include "dbase/Error.h"
 #include "mainwin/RecordCycle.h"
 #include "mainwin/ui/RecordCard.h"
 #include "query/FilterApply.h"
 #include "store/RecordStore.h"
 #include "store/RecordTableSort.h"
+#include "store/StoreTable.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
