@@ -277,18 +277,22 @@ bool RecordCycle::newRecord()
     return !m_card.inUse && !readOnly() && m_card.newRecord;
 }
 
+bool RecordCycle::confirmDelete()
+{
+    if (m_state.userOptions.recordDeleteMode == 1)
+        return true; // deleting at once was chosen in the options
+    const std::optional<QString> typed
+        = askDeleteConfirmation ? askDeleteConfirmation() : std::nullopt;
+    if (typed && DeleteConfirmation::confirms(*typed))
+        return true;
+    showMessage(MessageKind::Information, DeleteConfirmation::notDeletedText());
+    return false;
+}
+
 void RecordCycle::deleteRecord()
 {
-    if (m_values.isEmpty())
+    if (m_values.isEmpty() || !confirmDelete())
         return;
-    if (m_state.userOptions.recordDeleteMode != 1) {
-        const std::optional<QString> typed
-            = askDeleteConfirmation ? askDeleteConfirmation() : std::nullopt;
-        if (!typed || !DeleteConfirmation::confirms(*typed)) {
-            showMessage(MessageKind::Information, DeleteConfirmation::notDeletedText());
-            return;
-        }
-    }
     if (m_card.newRecord) {
         m_values.clearAll();
         return;
@@ -315,6 +319,50 @@ void RecordCycle::undo()
         m_values.clearAll();
     else
         loadCard(m_cursor, false);
+}
+
+bool RecordCycle::deleteListRecord(int listPosition)
+{
+    StoreTable &rows = list();
+    if (!rows.isOpen() || !rows.gotoRecord(listPosition) || rows.atEnd()) {
+        showMessage(MessageKind::Information, emptyRecordNotDeletedText());
+        return false;
+    }
+    if (!m_card.newRecord && m_card.position > 0
+        && qRound(rows.number(FieldModel::kRecordNumberPosition)) == m_card.recordNumber) {
+        deleteRecord();
+        return true;
+    }
+    if (!confirmDelete() || !rows.gotoRecord(listPosition) || rows.atEnd())
+        return false;
+    dbase::Table &engine = rows.engine();
+    try {
+        engine.edit();
+    } catch (const dbase::Error &) {
+        engine.cancel();
+        showMessage(MessageKind::Error, deleteFailedText());
+        return false;
+    }
+    const char letter = m_letters && m_letters->counted() ? m_letters->letterOf(rows) : 0;
+    try {
+        engine.deleteRecord();
+    } catch (const dbase::Error &) {
+        engine.cancel();
+        showMessage(MessageKind::Error, deleteFailedText());
+        return false;
+    }
+    if (letter)
+        m_letters->moveCount(letter, 0);
+    // A row before the card's record in the same range moves the card up one.
+    const bool sameRange = !lettersInUse() || m_card.cardLetter == m_letters->currentLetter();
+    if (m_card.newRecord || (sameRange && listPosition < m_card.position - 1))
+        m_card.position = std::max(m_card.position - 1, 0);
+    return true;
+}
+
+QString RecordCycle::emptyRecordNotDeletedText()
+{
+    return tr("Empty Record cannot be Deleted.");
 }
 
 } // namespace zendrova

@@ -47,6 +47,8 @@ public:
     std::function<std::optional<QString>()> askDeleteConfirmation;
     // After every display: labels, status, enabled states and the list redraw.
     std::function<void()> displayed;
+    // Synchronise moves the list's top row before the card shows the record.
+    std::function<void(int top)> moveListTop;
     // nullptr: no letter tabs.
     void setLetterTabs(CycleLetterTabs *tabs) { m_letters = tabs; }
 
@@ -64,6 +66,10 @@ public:
     // False when the new record cannot be edited (read-only or in use).
     bool newRecord();
     void deleteRecord();
+    // The record-button menu's delete: the record at the list position, which
+    // may be the card's own; true when the list may have changed.
+    bool deleteListRecord(int listPosition);
+    static QString emptyRecordNotDeletedText();
     void undo();
     void next();
     void previous();
@@ -88,6 +94,7 @@ private:
     void display(int position);
     bool writeCard();
     bool writeAttempt(bool &stop);
+    bool confirmDelete();
     void lockCard();
     void showCardOf(char letter, int target);
     char nextLetter(char from, int step) const;

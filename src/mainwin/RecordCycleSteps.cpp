@@ -156,8 +156,11 @@ std::optional<int> RecordCycle::synchronise(int rowsPerPage)
     }
     m_cursor.engine().gotoBookmark(engine.bookmark());
     m_card.inUse = m_card.newRecord = false;
+    const int top = rowsPerPage > 0 ? index / rowsPerPage * rowsPerPage : 0;
+    if (moveListTop)
+        moveListTop(top);
     display(index + 1);
-    return rowsPerPage > 0 ? index / rowsPerPage * rowsPerPage : 0;
+    return top;
 }
 
 bool RecordCycle::atFirst()

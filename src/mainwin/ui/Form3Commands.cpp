@@ -86,6 +86,15 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::NextRecord:
         m_cycle->next();
         break;
+    case MainCommand::FirstPage:
+    case MainCommand::PageUp:
+    case MainCommand::PageDown:
+    case MainCommand::LastPage:
+        pageList(command);
+        break;
+    case MainCommand::Synchronise:
+        m_cycle->synchronise(int(m_listPage->rows().size()));
+        break;
     case MainCommand::SelectCardPart:
         m_card->selectPart(call.argument);
         break;
@@ -277,6 +286,8 @@ void TForm3::chooseFilterScope(int scope)
 
 void TForm3::sortChanged()
 {
+    if (m_list)
+        m_list->setTop(0);
     resetLetterTabs();
     showSort();
 }
@@ -307,7 +318,10 @@ void TForm3::letterClicked(char letter)
     if (m_letters.buttonsDisabled())
         return;
     m_letters.click(letter);
+    if (m_list)
+        m_list->setTop(0);
     showLetters();
+    redrawList();
 }
 
 void TForm3::setLetterTabsOption(bool on)

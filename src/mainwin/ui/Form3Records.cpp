@@ -32,7 +32,10 @@ void TForm3::startRecordCycle()
         return TDeleteDlg1::ask(
             DeleteConfirmation::promptText(), DeleteConfirmation::warningText(), this);
     };
-    m_cycle->displayed = [this] { showCardState(); };
+    m_cycle->displayed = [this] {
+        showCardState();
+        redrawList();
+    };
     // The card cursor's own before-post action runs this.
     m_cycle->beforePost = [this](StoreTable &card) { m_filter.storeHook(card); };
     if (m_cycle->open())
@@ -58,6 +61,8 @@ void TForm3::showCardState()
     m_commands.setAvailable(MainCommand::UndoRecord, states.undo);
     m_commands.setAvailable(MainCommand::PreviousRecord, states.previous);
     m_commands.setAvailable(MainCommand::NextRecord, states.next);
+    const CardState &card = m_cycle->card();
+    m_commands.setAvailable(MainCommand::Synchronise, !card.newRecord && card.position > 0);
     for (QWidget *control : m_card->controls())
         control->setEnabled(states.controls);
     showLetters();

@@ -92,15 +92,18 @@ void RecordListPage::buildRowMenu()
     auto separator = [this](const char *name) {
         m_rowMenu->addSeparator()->setObjectName(QLatin1String(name));
     };
-    // The record list, copy buffer and printing bring these to life.
-    for (QAction *later : { add("QuickView1", tr("&Quick View")),
-             add("ViewBuffer1", tr("&View Copy Buffer")) })
-        later->setEnabled(false);
+    // Filled each time the menu opens with the fields of the row's record.
+    m_quickView = m_rowMenu->addMenu(tr("&Quick View"));
+    m_quickView->menuAction()->setObjectName(QStringLiteral("QuickView1"));
+    // The copy buffer and printing bring these to life.
+    add("ViewBuffer1", tr("&View Copy Buffer"))->setEnabled(false);
     separator("Help3");
     for (QAction *later : { add("CopyRecord1", tr("&Copy Record")),
-             add("PasteRecord1", tr("&Paste Record")), add("Deleterecord1", tr("&Delete Record")),
-             add("PrintRecord1", tr("P&rint Record")) })
+             add("PasteRecord1", tr("&Paste Record")) })
         later->setEnabled(false);
+    connect(add("Deleterecord1", tr("&Delete Record")), &QAction::triggered, this,
+        [this] { emit rowDeleteRequested(m_menuRow); });
+    add("PrintRecord1", tr("P&rint Record"))->setEnabled(false);
     separator("N5");
     connect(add("Font1", tr("&Font...")), &QAction::triggered, this,
         &RecordListPage::rowFontRequested);
@@ -109,6 +112,7 @@ void RecordListPage::buildRowMenu()
     separator("N7");
     connect(add("FButtonHelp", tr("&Help")), &QAction::triggered, this,
         &RecordListPage::rowHelpRequested);
+    connect(m_rowMenu, &QMenu::aboutToShow, this, [this] { emit rowMenuOpening(m_menuRow); });
 }
 
 QList<QAbstractButton *> RecordListPage::navigationButtons() const
@@ -194,6 +198,7 @@ void RecordListPage::rebuildRows()
             m_menuRow = index;
             m_rowMenu->popup(m_rows[index]->mapToGlobal(at));
         });
+        connect(row, &QAbstractButton::clicked, this, [this, index] { emit rowClicked(index); });
         m_rows.append(row);
         row->show();
     }
@@ -201,6 +206,7 @@ void RecordListPage::rebuildRows()
     for (int index = 0; index < m_rows.size(); ++index)
         m_rows[index]->setGeometry(
             RecordRowGeometry::rowRect(index, width(), headerBottom, rowHeight));
+    emit rowsLaidOut();
 }
 
 void RecordListPage::layoutNavigationBar()

@@ -42,8 +42,15 @@ public:
     // The row the menu was opened for.
     int menuRow() const { return m_menuRow; }
 
+    QMenu *quickViewMenu() const { return m_quickView; }
+
 signals:
     void command(int mainCommand);
+    void rowClicked(int row);
+    // The rows were made again or moved: their number or width may differ.
+    void rowsLaidOut();
+    void rowMenuOpening(int row);
+    void rowDeleteRequested(int row);
     void rowFontRequested();
     void rowColorRequested();
     void rowHelpRequested();
@@ -63,6 +70,7 @@ private:
     QList<TNoFocusBitBtn *> m_navigationButtons;
     QList<TFormatedButton *> m_rows;
     QMenu *m_rowMenu = nullptr;
+    QMenu *m_quickView = nullptr;
     QFont m_rowFont;
     Colors m_colors;
     int m_menuRow = 0;

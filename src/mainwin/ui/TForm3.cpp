@@ -72,8 +72,10 @@ TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     m_busy = false;
     applyFonts();
     relayout();
-    if (m_opened)
+    if (m_opened) {
         startRecordCycle();
+        startRecordList();
+    }
     // The window sees every key before its controls do.
     qApp->installEventFilter(this);
 }
@@ -224,6 +226,7 @@ void TForm3::showEvent(QShowEvent *event)
     if (!m_shownOnce) {
         m_shownOnce = true;
         applyCaptions();
+        redrawList();
     }
 }
 

@@ -6,6 +6,7 @@
 #include "mainwin/LetterColumnModel.h"
 #include "mainwin/MainCommand.h"
 #include "mainwin/MainWindowModel.h"
+#include "mainwin/RecordListModel.h"
 #include "query/TFilterList.h"
 
 #include <QMainWindow>
@@ -22,6 +23,7 @@ class CaptionMenu;
 class CardMenu;
 class CardWidgetValues;
 class RecordCycle;
+class RecordListModel;
 class LetterColumn;
 class MainMenus;
 class MainSplitter;
@@ -116,6 +118,13 @@ private:
     void startRecordCycle();
     void showCardState();
     void newRecord();
+    // The record list.
+    void startRecordList();
+    QList<ListColumn> listColumns() const;
+    void redrawList();
+    void pageList(MainCommand command);
+    void rowClicked(int row);
+    void prepareRowMenu(int row);
     // Around operations that may need the record table for themselves.
     bool releaseCard();
     void reopenCard();
@@ -165,6 +174,9 @@ private:
     QList<QAbstractButton *> m_commandButtons;
     std::unique_ptr<CardWidgetValues> m_values;
     std::unique_ptr<RecordCycle> m_cycle;
+    std::unique_ptr<RecordListModel> m_list;
+    // Off while a non-stop search walks the table.
+    bool m_listRedrawAllowed = true;
 
     bool m_opened = false;
     bool m_busy = true;
