@@ -1,0 +1,202 @@
+// The record list in the main window on generated cards: rows, clicks,
+// paging and the record-button menu's delete.
+#include "GeneratedCardsWindow.h"
+#include "support/WidgetLookup.h"
+
+#include "mainwin/RecordCycle.h"
+#include "query/TFilter.h"
+#include "mainwin/ui/RecordListPage.h"
+#include "store/ui/TColorButton.h"
+#include "store/ui/TFormatedButton.h"
+#include "store/ui/TSortButton.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace zendrova::test {
+namespace {
+
+class RecordListTest : public GeneratedCardsWindow
+{
+protected:
+    static QString firstColumn(const TFormatedButton *row)
+    {
+        return row->columns().isEmpty() ? QString() : row->columns().first().caption;
+    }
+
+    QList<TFormatedButton *> rows(TForm3 &form)
+    {
+        return child<RecordListPage>(form, "Panel1")->rows();
+    }
+
+    // The card names of one filter mark in name order, read straight from the table.
+    QStringList namesMarked(const std::string &mark)
+    {
+        dbase::Table table;
+        table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
+        QStringList names;
+        for (table.first(); !table.eof(); table.next()) {
+            if (table.asString(kFilterMark) == mark)
+                names << QString::fromLatin1(table.asString(kCardName).c_str());
+        }
+        std::sort(names.begin(), names.end(),
+            [](const QString &a, const QString &b) { return a.toUpper() < b.toUpper(); });
+        return names;
+    }
+
+    // Deletes through the record-button menu opened on the row.
+    void deleteRow(TForm3 &form, int row)
+    {
+        auto *page = child<RecordListPage>(form, "Panel1");
+        emit rows(form)[row]->customContextMenuRequested(QPoint(4, 4));
+        page->rowMenu()->hide();
+        page->rowMenuItem("Deleterecord1")->trigger();
+    }
+
+    QString cardName(TForm3 &form) { return child<QLineEdit>(form, "L1")->text(); }
+    QString cardPosition(TForm3 &form) { return child<QLabel>(form, "PgR_Lbl")->text(); }
+};
+
+TEST_F(RecordListTest, RowsShowTheSortedCardsAndAClickPutsOneOnTheCard)
+{
+    fixture.state.userOptions.letterTabs = 1;
+    auto form = openWindow();
+    const QStringList names = namesMarked("2") + namesMarked("0");
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end(),
+        [](const QString &a, const QString &b) { return a.toUpper() < b.toUpper(); });
+    const QList<TFormatedButton *> list = rows(*form);
+    ASSERT_GT(list.size(), 3);
+    EXPECT_EQ(firstColumn(list[0]), sorted[0]);
+    // The second column keeps a blank from the first.
+    EXPECT_TRUE(list[0]->columns().value(1).caption.startsWith(QLatin1Char(' ')));
+    EXPECT_TRUE(list[0]->isSelected());
+
+    QTest::mouseClick(list[2], Qt::LeftButton);
+    EXPECT_EQ(cardName(*form), sorted[2]);
+    EXPECT_EQ(cardPosition(*form), QStringLiteral("3"));
+    EXPECT_TRUE(list[2]->isSelected());
+    EXPECT_FALSE(list[0]->isSelected());
+
+    child<QAbstractButton>(*form, "B_PgDn")->click();
+    EXPECT_EQ(firstColumn(list[0]), sorted[list.size()]);
+    EXPECT_FALSE(list[2]->isSelected());
+    child<QAbstractButton>(*form, "B_Last")->click();
+    const int top = list.size() * (int(kCards) / int(list.size()));
+    EXPECT_EQ(firstColumn(list[0]), sorted[top]);
+    const int lastRow = int(kCards) - 1 - top;
+    EXPECT_EQ(firstColumn(list[lastRow]), sorted.last());
+    if (lastRow + 1 < list.size()) {
+        EXPECT_TRUE(list[lastRow + 1]->columns().first().caption.isEmpty());
+        QTest::mouseClick(list[lastRow + 1], Qt::LeftButton);
+        EXPECT_EQ(child<QLabel>(*form, "RStatus")->text(), RecordCycle::newRecordStatus());
+    }
+    EXPECT_FALSE(child<QAbstractButton>(*form, "B_PgDn")->isEnabled());
+    child<QAbstractButton>(*form, "B_First")->click();
+    EXPECT_EQ(firstColumn(list[0]), sorted[0]);
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(RecordListTest, TheListFollowsTheFilterScopeAndTheLetter)
+{
+    auto form = openWindow();
+    // Cards from M to N (both left out) pass, the others are the reversed filter.
+    TFilter &entry = form->filter().add(kCardName);
+    entry.Kind = FilterKind::Text;
+    entry.Unset = false;
+    entry.Condition = static_cast<std::uint8_t>(FilterCondition::Between);
+    entry.Value1 = QStringLiteral("L~");
+    entry.Value2 = QStringLiteral("N");
+    form->filter().prepareAll();
+    form->applyFilter();
+    emit child<TSortButton>(*form, "SortButton1")->filterMenuClick(int(FilterScope::ReversedFilter));
+    const QStringList unmarked = namesMarked("0");
+    ASSERT_FALSE(unmarked.isEmpty());
+    // A letter between the ends: A and Z also take what sorts before and after.
+    QChar letter;
+    for (const QString &name : unmarked) {
+        const QChar first = name.at(0).toUpper();
+        if (first > QLatin1Char('A') && first < QLatin1Char('Z')) {
+            letter = first;
+            break;
+        }
+    }
+    ASSERT_FALSE(letter.isNull());
+    QTest::mouseClick(child<TColorButton>(*form, QStringLiteral("ColorButton%1")
+                                                      .arg(letter.unicode() - 'A' + 1)
+                                                      .toLatin1()
+                                                      .constData()),
+        Qt::LeftButton);
+    const QList<TFormatedButton *> list = rows(*form);
+    QStringList shown;
+    for (const TFormatedButton *row : list) {
+        if (!firstColumn(row).isEmpty())
+            shown << firstColumn(row);
+    }
+    QStringList expected;
+    for (const QString &name : unmarked) {
+        if (name.at(0).toUpper() == letter)
+            expected << name;
+    }
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown, expected.mid(0, list.size()));
+}
+
+TEST_F(RecordListTest, DeletingARowBeforeTheCardsRecordMovesTheCardUp)
+{
+    fixture.state.userOptions.letterTabs = 1;
+    fixture.state.userOptions.recordDeleteMode = 1; // at once
+    auto form = openWindow();
+    const QList<TFormatedButton *> list = rows(*form);
+    QTest::mouseClick(list[5], Qt::LeftButton);
+    const QString onCard = cardName(*form);
+    const QString deleted = firstColumn(list[2]);
+    ASSERT_EQ(cardPosition(*form), QStringLiteral("6"));
+
+    deleteRow(*form, 2);
+    EXPECT_EQ(cardPosition(*form), QStringLiteral("5"));
+    EXPECT_EQ(cardName(*form), onCard);
+    EXPECT_EQ(firstColumn(list[4]), onCard);
+    EXPECT_TRUE(list[4]->isSelected());
+    EXPECT_FALSE((namesMarked("2") + namesMarked("0")).contains(deleted));
+    EXPECT_EQ(store.recordTable().recordCount(), int(kCards) - 1);
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(RecordListTest, ARecordHeldElsewhereOrAnEmptyRowIsNotDeleted)
+{
+    fixture.state.userOptions.letterTabs = 1;
+    fixture.state.userOptions.recordDeleteMode = 1;
+    auto form = openWindow();
+    const QList<TFormatedButton *> list = rows(*form);
+    const QString held = firstColumn(list[3]);
+    // Another user has that card open for editing.
+    StoreTable other;
+    other.setFolder(fixture.state.databaseFolder);
+    other.setFileName(QStringLiteral("data.dbf"));
+    other.setIndexName(store.recordTable().indexName());
+    other.open();
+    ASSERT_TRUE(other.gotoRecord(3));
+    ASSERT_EQ(other.text(kCardName), held);
+    other.edit();
+
+    user.expectMessage(MessageKind::Error, RecordCycle::deleteFailedText(), MessageButtons::Ok, kNoHelp);
+    deleteRow(*form, 3);
+    EXPECT_EQ(firstColumn(list[3]), held);
+    EXPECT_EQ(store.recordTable().recordCount(), int(kCards));
+
+    child<QAbstractButton>(*form, "B_Last")->click();
+    const int top = list.size() * (int(kCards) / int(list.size()));
+    if (int(kCards) - top < list.size()) {
+        user.expectMessage(MessageKind::Information, RecordCycle::emptyRecordNotDeletedText(),
+            MessageButtons::Ok, kNoHelp);
+        deleteRow(*form, list.size() - 1);
+    }
+    EXPECT_TRUE(user.allConsumed());
+}
+
+} // namespace
+} // namespace zendrova::test
