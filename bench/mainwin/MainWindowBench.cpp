@@ -1,50 +1,17 @@
 // Creating and showing the main window on a database of 100,000 generated
 // cards sorted by card name with letter tabs on, against one full scan of the
 // same record table in the same run.
-#include "GeneratedCards.h"
+#include "WindowCards.h"
 #include "RatioReporter.h"
 
-#include "common/AppState.h"
 #include "common/Interaction.h"
 #include "mainwin/ui/TForm3.h"
 #include "store/RecordStore.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
 namespace zendrova::bench {
 namespace {
-
-constexpr uint32_t kCards = 100000;
-
-class GeneratedCards
-{
-public:
-    static GeneratedCards &instance()
-    {
-        static GeneratedCards cards;
-        return cards;
-    }
-
-    AppState &state() { return m_state; }
-    std::string tablePath() const { return m_tablePath; }
-
-private:
-    GeneratedCards()
-        : m_state(m_dir.path())
-    {
-        m_tablePath = generateCardsSortedByName(m_state, kCards);
-        // The first open adds the name tag; the benchmark measures the opens after it.
-        RecordStore store(m_state);
-        store.openDatabase();
-        store.closeAll();
-    }
-
-    QTemporaryDir m_dir;
-    AppState m_state;
-    std::string m_tablePath;
-};
 
 void BM_FullScan(benchmark::State &state)
 {
@@ -81,6 +48,9 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     zendrova::bench::RatioReporter reporter;
     reporter.addTarget("BM_CreateAndShowMainWindow", 0.1);
+    for (const char *step : { "BM_ListFirstPage", "BM_ListLastPage", "BM_ListPageDown",
+             "BM_ListLetterClick" })
+        reporter.addTarget(step, 0.01);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

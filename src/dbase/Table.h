@@ -112,6 +112,20 @@ public:
     // Live records in the current order.
     uint64_t recordCount();
 
+    // Keeps the index locked for reading while it lives, so that several moves in a
+    // row (a page of a list) take the lock once instead of at every step. Moves only:
+    // the table must not change a record while it is held.
+    class IndexReadHold
+    {
+    public:
+        explicit IndexReadHold(Table &table);
+        IndexReadHold(const IndexReadHold &) = delete;
+        IndexReadHold &operator=(const IndexReadHold &) = delete;
+
+    private:
+        std::optional<MdxFile::Scope> m_scope;
+    };
+
     // Starts a new blank record; it reaches the file on post.
     void append();
     // Locks the current record for change (Locked when another has it).

@@ -118,6 +118,12 @@ int Table::moveBy(int n)
     return moved;
 }
 
+Table::IndexReadHold::IndexReadHold(Table &table)
+{
+    if (table.isOpen() && table.m_tagOrder && table.m_indexes.exists())
+        m_scope.emplace(table.m_indexes.index().file(), false);
+}
+
 bool Table::gotoPosition(uint64_t n)
 {
     requireOpen();

@@ -65,12 +65,14 @@ uint64_t TagOrder::count()
 uint32_t TagOrder::recordAt(uint64_t n)
 {
     requireSound();
-    const uint64_t total = m_cursor.count();
-    if (n >= total)
+    // Counting would walk the whole range: the end is a starting point only
+    // while the count is known anyway.
+    const std::optional<uint64_t> total = m_cursor.knownCount();
+    if (total && n >= *total)
         return 0;
     // Taken before the walk: a change during it makes the next call start afresh.
     const TagCursor::Version version = m_cursor.version();
-    const uint64_t fromEnd = total - 1 - n;
+    const uint64_t fromEnd = total ? *total - 1 - n : UINT64_MAX;
     const bool knownHolds = m_known && m_known->version == version;
     const uint64_t fromKnown = knownHolds
         ? (n > m_known->position ? n - m_known->position : m_known->position - n)

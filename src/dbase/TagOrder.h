@@ -25,8 +25,9 @@ public:
     uint32_t next(uint32_t recno) override;
     uint32_t prior(uint32_t recno) override;
     uint64_t count() override;
-    // Starts from the first, the last or the position reached last time, whichever
-    // is nearest, as long as neither the index nor the range changed since.
+    // Starts from the first, the last (while the count is known) or the position
+    // reached last time, whichever is nearest, as long as neither the index nor the
+    // range changed since.
     uint32_t recordAt(uint64_t n) override;
 
     const std::string &tagName() const { return m_tagName; }

@@ -8,6 +8,7 @@
 
 #include <QtMath>
 #include <algorithm>
+#include <optional>
 
 namespace zendrova {
 
@@ -44,7 +45,10 @@ bool RecordListModel::lettersInUse() const
 
 bool RecordListModel::hasRecordAt(int position)
 {
-    return listOpen() && list().gotoRecord(position) && !list().atEnd();
+    if (!listOpen())
+        return false;
+    const dbase::Table::IndexReadHold hold(list().engine());
+    return list().gotoRecord(position) && !list().atEnd();
 }
 
 ListRow RecordListModel::readRow()
@@ -69,6 +73,10 @@ ListPage RecordListModel::read(int cardRecordNumber)
     ListPage page;
     int shown = 0;
     bool more = false;
+    // One lock of the index for the whole page, not one per row.
+    std::optional<dbase::Table::IndexReadHold> hold;
+    if (listOpen())
+        hold.emplace(list().engine());
     if (listOpen() && list().gotoRecord(m_top)) {
         while (shown < m_rows && !list().atEnd()) {
             page.rows.append(readRow());

@@ -227,6 +227,14 @@ uint64_t TagCursor::count()
     return counted;
 }
 
+std::optional<uint64_t> TagCursor::knownCount()
+{
+    const Version now = version();
+    if (countMemo_ && countMemo_->version == now)
+        return countMemo_->count;
+    return std::nullopt;
+}
+
 TagCursor::Version TagCursor::version()
 {
     // Entering the lock is what notices another process's change.

@@ -48,6 +48,8 @@ public:
         bool operator==(const Version &) const = default;
     };
     Version version();
+    // The count while it is still known without walking.
+    std::optional<uint64_t> knownCount();
 
     bool atEnd() const { return eof_; }
     bool atStart() const { return bof_; }
