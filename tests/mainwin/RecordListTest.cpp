@@ -198,5 +198,53 @@ TEST_F(RecordListTest, ARecordHeldElsewhereOrAnEmptyRowIsNotDeleted)
     EXPECT_TRUE(user.allConsumed());
 }
 
+TEST_F(RecordListTest, KeysPageTheListAndQuickViewListsTheRowsFields)
+{
+    fixture.state.userOptions.letterTabs = 1;
+    auto form = openWindow();
+    const QList<TFormatedButton *> list = rows(*form);
+    const QString first = firstColumn(list[0]);
+    QTest::keyClick(list[0], Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_NE(firstColumn(list[0]), first);
+    QTest::keyClick(list[0], Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(firstColumn(list[0]), first);
+    QTest::keyClick(list[0], Qt::Key_End, Qt::ControlModifier);
+    EXPECT_FALSE(child<QAbstractButton>(*form, "B_Last")->isEnabled());
+
+    child<QAbstractButton>(*form, "B_First")->click();
+    auto *page = child<RecordListPage>(*form, "Panel1");
+    emit list[1]->customContextMenuRequested(QPoint(4, 4));
+    page->rowMenu()->hide();
+    const QList<QAction *> lines = page->quickViewMenu()->actions();
+    ASSERT_EQ(lines.size(), 21);
+    EXPECT_EQ(lines[0]->text(), QStringLiteral("Card Name: ") + firstColumn(list[1]));
+    EXPECT_FALSE(lines[0]->isEnabled());
+    EXPECT_TRUE(lines[8]->text().startsWith(QStringLiteral("Small Picture: <PICTURE> - ")));
+    EXPECT_TRUE(page->quickViewMenu()->menuAction()->isEnabled());
+}
+
+TEST_F(RecordListTest, PagingWithLetterTabsStepsIntoTheNeighbouringLetters)
+{
+    auto form = openWindow();
+    const QList<TFormatedButton *> list = rows(*form);
+    auto *pageDown = child<QAbstractButton>(*form, "B_PgDn");
+    auto *pageUp = child<QAbstractButton>(*form, "B_PgUp");
+    // On A: page down until the list moves on to B.
+    for (int i = 0; i < 20 && !firstColumn(list[0]).startsWith(QLatin1Char('B')); ++i)
+        pageDown->click();
+    ASSERT_TRUE(firstColumn(list[0]).startsWith(QLatin1Char('B')));
+    EXPECT_TRUE(child<TColorButton>(*form, "ColorButton2")->isSelected());
+    // Back on A at its last page: the page holds the last A names and then empty rows.
+    pageUp->click();
+    EXPECT_TRUE(child<TColorButton>(*form, "ColorButton1")->isSelected());
+    const int countA = namesStartingWith('A');
+    const int top = list.size() * (countA / int(list.size()));
+    const int expectedTop = top > 0 && top == countA ? top - int(list.size()) : top;
+    int filled = 0;
+    for (const TFormatedButton *row : list)
+        filled += !firstColumn(row).isEmpty();
+    EXPECT_EQ(filled, countA - expectedTop);
+}
+
 } // namespace
 } // namespace zendrova::test
