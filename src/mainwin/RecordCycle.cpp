@@ -336,15 +336,10 @@ bool RecordCycle::deleteListRecord(int listPosition)
     if (!confirmDelete() || !rows.gotoRecord(listPosition) || rows.atEnd())
         return false;
     dbase::Table &engine = rows.engine();
+    char letter = 0;
     try {
-        engine.edit();
-    } catch (const dbase::Error &) {
-        engine.cancel();
-        showMessage(MessageKind::Error, deleteFailedText());
-        return false;
-    }
-    const char letter = m_letters && m_letters->counted() ? m_letters->letterOf(rows) : 0;
-    try {
+        engine.edit(); // fails while another user has the record on a card
+        letter = m_letters && m_letters->counted() ? m_letters->letterOf(rows) : 0;
         engine.deleteRecord();
     } catch (const dbase::Error &) {
         engine.cancel();
