@@ -1,0 +1,72 @@
+#include "mainwin/HeaderTemplates.h"
+
+#include "common/CaptionList.h"
+#include "common/Interaction.h"
+#include "mainwin/HeaderSections.h"
+#include "mainwin/THeaderTemplateList.h"
+
+namespace zendrova {
+
+HeaderTemplates::HeaderTemplates(
+    HeaderSections &header, const CaptionList &captions, QString userFolder)
+    : m_header(header)
+    , m_captions(captions)
+    , m_userFolder(std::move(userFolder))
+{ }
+
+QStringList HeaderTemplates::names(const QString &userFolder)
+{
+    if (userFolder.isEmpty())
+        return {};
+    // Only the list is read; no template is loaded into these.
+    HeaderSections header;
+    const CaptionList captions;
+    THeaderTemplateList templates(header, captions);
+    templates.loadList(userFolder);
+    QStringList names;
+    for (const TTemplate &item : templates.items())
+        names.append(item.name);
+    return names;
+}
+
+bool HeaderTemplates::loadFromTemplate(const QString &name)
+{
+    THeaderTemplateList templates(m_header, m_captions);
+    templates.loadList(m_userFolder);
+    if (templates.loadTemplate(name))
+        return true;
+    showMessage(MessageKind::Error, tr("Error Loading Template."));
+    return false;
+}
+
+bool HeaderTemplates::saveAsTemplate()
+{
+    const auto name = Interaction::current().inputText(
+        tr("Save Header As Template"), tr("Template Name:"), QString());
+    if (!name || name->isEmpty())
+        return false;
+    THeaderTemplateList templates(m_header, m_captions);
+    templates.loadList(m_userFolder);
+    // A name in use, no free file name and a failed write all leave the
+    // template unsaved; the user is told the same for each.
+    if (!templates.addTemplate(*name)) {
+        showMessage(MessageKind::Error, tr("Duplicate name - Template Not Saved!"));
+        return false;
+    }
+    templates.saveList(m_userFolder);
+    return true;
+}
+
+bool HeaderTemplates::deleteTemplate(const QString &name)
+{
+    THeaderTemplateList templates(m_header, m_captions);
+    templates.loadList(m_userFolder);
+    const auto index = templates.find(name);
+    if (!index)
+        return false;
+    templates.deleteTemplate(*index);
+    templates.saveList(m_userFolder);
+    return true;
+}
+
+} // namespace zendrova
