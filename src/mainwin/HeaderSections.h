@@ -70,6 +70,7 @@ public:
     // Replaces the sections by these (caption, width) pairs; none gives the defaults.
     bool setPairs(const QList<HeaderSection> &pairs, const CaptionList &captions);
 
+    // True for a new width, even where no percent moves: the rows follow the width.
     bool setHeaderWidth(int width);
     // Field index := index of the caption in the caption list, -1 when gone.
     bool bindToCaptions(const CaptionList &captions);

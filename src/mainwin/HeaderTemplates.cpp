@@ -4,6 +4,7 @@
 #include "common/Interaction.h"
 #include "mainwin/HeaderSections.h"
 #include "mainwin/THeaderTemplateList.h"
+#include "mainwin/TemplateNaming.h"
 
 namespace zendrova {
 
@@ -41,20 +42,11 @@ bool HeaderTemplates::loadFromTemplate(const QString &name)
 
 bool HeaderTemplates::saveAsTemplate()
 {
-    const auto name = Interaction::current().inputText(
-        tr("Save Header As Template"), tr("Template Name:"), QString());
-    if (!name || name->isEmpty())
+    const auto name = TemplateNaming::askName(tr("Save Header As Template"));
+    if (!name)
         return false;
     THeaderTemplateList templates(m_header, m_captions);
-    templates.loadList(m_userFolder);
-    // A name in use, no free file name and a failed write all leave the
-    // template unsaved; the user is told the same for each.
-    if (!templates.addTemplate(*name)) {
-        showMessage(MessageKind::Error, tr("Duplicate name - Template Not Saved!"));
-        return false;
-    }
-    templates.saveList(m_userFolder);
-    return true;
+    return TemplateNaming::addTemplate(templates, m_userFolder, *name);
 }
 
 bool HeaderTemplates::deleteTemplate(const QString &name)

@@ -153,13 +153,19 @@ int TOrvanHeader::sectionToMoveAt(int x) const
 
 void TOrvanHeader::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || m_drag != Drag::None) {
+    if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
+    }
+    if (m_drag != Drag::None) {
+        // The release of the last drag went elsewhere: it ends here.
+        m_drag = Drag::None;
+        announceIfChanged(m_beforeDrag);
     }
     const int x = event->position().toPoint().x();
     m_beforeDrag = m_sections.all();
     m_pressX = m_dragX = x;
+    m_dragInside = true;
     if ((m_dragIndex = borderAt(x)) >= 0) {
         m_drag = Drag::Resize;
         m_pressWidth = m_sections.width(m_dragIndex);
@@ -172,8 +178,10 @@ void TOrvanHeader::mousePressEvent(QMouseEvent *event)
 
 void TOrvanHeader::mouseMoveEvent(QMouseEvent *event)
 {
-    const int x = event->position().toPoint().x();
+    const QPoint at = event->position().toPoint();
+    const int x = at.x();
     m_dragX = x;
+    m_dragInside = rect().contains(at);
     switch (m_drag) {
     case Drag::Resize:
         m_sections.resize(m_dragIndex, m_pressWidth + x - m_pressX);
@@ -257,7 +265,7 @@ void TOrvanHeader::paintSection(QPainter &painter, int index, int left) const
 void TOrvanHeader::paintDropMark(QPainter &painter) const
 {
     const int target = m_sections.dropTarget(m_dragX);
-    if (target < 0 || target == m_dragIndex || m_sections.count() < 2)
+    if (!m_dragInside || target < 0 || target == m_dragIndex)
         return;
     // The dragged section lands after a target to its right, before one to its left.
     const int x = target > m_dragIndex ? m_sections.right(target) : m_sections.left(target);

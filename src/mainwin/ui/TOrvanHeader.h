@@ -80,6 +80,8 @@ private:
     int m_pressX = 0;
     int m_pressWidth = 0;
     int m_dragX = 0;
+    // Where a dragged section would be dropped: only on the header itself.
+    bool m_dragInside = false;
     QList<HeaderSection> m_beforeDrag;
 };
 
