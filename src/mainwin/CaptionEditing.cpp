@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "mainwin/TLabelTemplateList.h"
+#include "mainwin/TemplateNaming.h"
 
 namespace zendrova {
 
@@ -53,19 +54,12 @@ bool CaptionEditing::changeCaption(int fieldNumber)
 
 bool CaptionEditing::saveAsTemplate()
 {
-    const auto name = Interaction::current().inputText(
-        tr("Save Labels As Template"), tr("Template Name:"), QString());
-    if (!name || name->isEmpty())
+    const auto name = TemplateNaming::askName(tr("Save Labels As Template"));
+    if (!name)
         return false;
     m_captions.fillDefaultsIfEmpty();
     TLabelTemplateList templates(m_captions);
-    templates.loadList(m_userFolder);
-    if (!templates.addTemplate(*name)) {
-        showMessage(MessageKind::Error, tr("Duplicate name - Template Not Saved!"));
-        return false;
-    }
-    templates.saveList(m_userFolder);
-    return true;
+    return TemplateNaming::addTemplate(templates, m_userFolder, *name);
 }
 
 bool CaptionEditing::deleteTemplate(TLabelTemplateList &templates, int index)

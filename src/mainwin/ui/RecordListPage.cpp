@@ -49,12 +49,7 @@ RecordListPage::RecordListPage(QWidget *parent)
     m_sortButton = new TSortButton(this);
     m_sortButton->setObjectName(QStringLiteral("SortButton1"));
 
-    // The column header proper arrives with the record list; until then the
-    // place it takes is kept so the rows sit where they will.
-    m_header = new QFrame(this);
-    m_header->setObjectName(QStringLiteral("OrvanHeader1"));
-    static_cast<QFrame *>(m_header)->setFrameShape(QFrame::StyledPanel);
-    m_header->setToolTip(tr("Left Click - Change Order;  Right Click - Menu"));
+    m_header = new TOrvanHeader(this);
 
     m_rowFont = font();
     buildNavigationBar();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwin/ui/TOrvanHeader.h"
+
 #include <QFrame>
 #include <QList>
 
@@ -28,7 +30,7 @@ public:
     explicit RecordListPage(QWidget *parent = nullptr);
 
     TSortButton *sortButton() const { return m_sortButton; }
-    QWidget *header() const { return m_header; }
+    TOrvanHeader *header() const { return m_header; }
     const QList<TFormatedButton *> &rows() const { return m_rows; }
     // B_First, B_PgUp, B_PgDn, B_Last, each carrying its command.
     QList<QAbstractButton *> navigationButtons() const;
@@ -65,7 +67,7 @@ private:
     void layoutNavigationBar();
 
     TSortButton *m_sortButton = nullptr;
-    QWidget *m_header = nullptr;
+    TOrvanHeader *m_header = nullptr;
     QFrame *m_navigationBar = nullptr;
     QList<TNoFocusBitBtn *> m_navigationButtons;
     QList<TFormatedButton *> m_rows;
