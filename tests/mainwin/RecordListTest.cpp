@@ -6,6 +6,7 @@
 #include "mainwin/RecordCycle.h"
 #include "query/TFilter.h"
 #include "mainwin/ui/RecordListPage.h"
+#include "mainwin/ui/TOrvanHeader.h"
 #include "store/ui/TColorButton.h"
 #include "store/ui/TFormatedButton.h"
 #include "store/ui/TSortButton.h"
@@ -244,6 +245,32 @@ TEST_F(RecordListTest, PagingWithLetterTabsStepsIntoTheNeighbouringLetters)
     for (const TFormatedButton *row : list)
         filled += !firstColumn(row).isEmpty();
     EXPECT_EQ(filled, countA - expectedTop);
+}
+
+TEST_F(RecordListTest, TheRowsTakeTheHeadersColumnsAndTheHeaderOutlivesTheRun)
+{
+    fixture.state.userOptions.letterTabs = 1;
+    {
+        auto form = openWindow();
+        auto *header = child<TOrvanHeader>(*form, "OrvanHeader1");
+        header->insertField(4); // Team
+        header->removeField(QStringLiteral("Sport:"));
+        const TFormatedButton *row = rows(*form).first();
+        ASSERT_EQ(row->columns().size(), 2);
+        ASSERT_TRUE(store.recordTable().gotoRecord(0));
+        EXPECT_EQ(row->columns()[1].caption, QLatin1Char(' ') + store.recordTable().text(6));
+        EXPECT_GT(row->columns()[1].width, 0);
+        form->writeFiles();
+    }
+    store.closeAll();
+    RecordStore again { fixture.state };
+    auto form = std::make_unique<TForm3>(fixture.state, again);
+    form->show();
+    QCoreApplication::processEvents();
+    const HeaderSections &sections = child<TOrvanHeader>(*form, "OrvanHeader1")->sections();
+    ASSERT_EQ(sections.count(), 2);
+    EXPECT_EQ(sections.caption(1), QStringLiteral("Team:"));
+    EXPECT_EQ(sections.fieldIndex(1), 4);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "mainwin/ui/LetterColumn.h"
 #include "mainwin/ui/RecordCard.h"
 #include "mainwin/ui/RecordListPage.h"
+#include "mainwin/ui/TOrvanHeader.h"
 #include "mainwin/ui/SpeedBars.h"
 #include "mainwin/ui/TColorDlg.h"
 
@@ -121,6 +122,7 @@ void TForm3::applyFonts()
 void TForm3::applyCaptions()
 {
     m_card->applyCaptions(m_state.captions);
+    m_listPage->header()->applyCaptions();
     showSort();
 }
 

@@ -8,6 +8,7 @@
 #include "mainwin/RecordListModel.h"
 #include "mainwin/ui/RecordCard.h"
 #include "mainwin/ui/RecordListPage.h"
+#include "mainwin/ui/TOrvanHeader.h"
 #include "store/RecordStore.h"
 #include "store/StoreTable.h"
 #include "store/ui/TFormatedButton.h"
@@ -55,9 +56,18 @@ void TForm3::startRecordList()
 
 QList<ListColumn> TForm3::listColumns() const
 {
-    // The first two fields at 50 and 100 pixels of the header's width.
-    const int width = std::max(m_listPage->header()->width(), 1);
-    return { { 0, qRound(50 * 100.0 / width) }, { 1, qRound(100 * 100.0 / width) } };
+    QList<ListColumn> columns;
+    for (const HeaderSection &section : m_listPage->header()->sections().all())
+        columns.append({ section.fieldIndex, section.percent });
+    return columns;
+}
+
+void TForm3::OrvanHeader1HChange()
+{
+    if (!m_list)
+        return;
+    m_list->setColumns(listColumns());
+    redrawList();
 }
 
 void TForm3::redrawList()

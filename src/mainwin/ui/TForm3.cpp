@@ -15,6 +15,7 @@
 #include "mainwin/ui/RecordCard.h"
 #include "mainwin/ui/RecordCardBar.h"
 #include "mainwin/ui/RecordListPage.h"
+#include "mainwin/ui/TOrvanHeader.h"
 #include "mainwin/ui/SpeedBars.h"
 #include "store/RecordStore.h"
 #include "store/ui/TSortButton.h"
@@ -34,7 +35,6 @@ constexpr int kStartWidth = 800;
 constexpr int kStartHeight = 600;
 constexpr int kDesignCardPageWidth = 320;
 constexpr int kSortButtonHelpContext = 103;
-constexpr int kHeaderHelpContext = 104;
 constexpr int kRecordButtonHelpContext = 105;
 } // namespace
 
@@ -55,8 +55,10 @@ TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     connectParts();
     setProperty(kHelpContextProperty, kWindowHelpContext);
     m_listPage->sortButton()->setProperty(kHelpContextProperty, kSortButtonHelpContext);
-    m_listPage->header()->setProperty(kHelpContextProperty, kHeaderHelpContext);
     m_listPage->rowMenu()->setProperty(kHelpContextProperty, kRecordButtonHelpContext);
+
+    connect(m_listPage->header(), &TOrvanHeader::OnHChange, this, &TForm3::OrvanHeader1HChange);
+    m_listPage->header()->loadHeader(m_state.userFolder, m_state.captions);
 
     store.createOpenTables();
     m_filter.setDateFormat(m_state.userOptions.filterDateFormat);
@@ -173,6 +175,7 @@ WindowPlacement TForm3::placement() const
 void TForm3::writeFiles()
 {
     m_model.writeFiles(placement());
+    m_listPage->header()->saveHeader(m_state.userFolder);
     if (m_opened)
         FilterStorage::save(m_filter, m_state);
 }

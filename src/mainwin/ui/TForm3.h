@@ -121,6 +121,8 @@ private:
     // The record list.
     void startRecordList();
     QList<ListColumn> listColumns() const;
+    // The header's sections changed: the rows take its columns.
+    void OrvanHeader1HChange();
     void redrawList();
     void pageList(MainCommand command);
     void rowClicked(int row);
