@@ -41,30 +41,17 @@ FieldFilterModel::FieldFilterModel(TFilterList &filter, int entryIndex, int fiel
         m_listButton = ListButton::AddDates;
 }
 
-QString FieldFilterModel::listButtonCaption(ListButton button)
+FieldFilterModel::ButtonText FieldFilterModel::listButtonText(ListButton button)
 {
     switch (button) {
     case ListButton::Populate:
-        return tr("&Populate");
+        return { tr("&Populate"), tr("Fill The List With All Values") };
     case ListButton::AddDates:
-        return tr("&Add");
+        return { tr("&Add"), tr("Add Dates From Calendar") };
     case ListButton::Hidden:
         break;
     }
-    return QString();
-}
-
-QString FieldFilterModel::listButtonHint(ListButton button)
-{
-    switch (button) {
-    case ListButton::Populate:
-        return tr("Fill The List With All Values");
-    case ListButton::AddDates:
-        return tr("Add Dates From Calendar");
-    case ListButton::Hidden:
-        break;
-    }
-    return QString();
+    return {};
 }
 
 FieldFilterLayout FieldFilterModel::layoutFor(int condition)

@@ -52,8 +52,12 @@ public:
     std::uint8_t kind() const { return m_kind; }
     FilterValueEditor editor() const { return m_editor; }
     ListButton listButton() const { return m_listButton; }
-    static QString listButtonCaption(ListButton button);
-    static QString listButtonHint(ListButton button);
+    struct ButtonText
+    {
+        QString caption;
+        QString hint;
+    };
+    static ButtonText listButtonText(ListButton button);
     static FieldFilterLayout layoutFor(int condition);
 
     // The entry as it is now; nothing for an index outside the filter.

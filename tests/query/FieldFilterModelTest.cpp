@@ -38,10 +38,10 @@ TEST(FieldFilterModelTest, TheFieldTypeChoosesKindEditorsAndListButton)
         EXPECT_EQ(model.listButton(), c.button);
         EXPECT_EQ(model.windowCaption(), "Filter For Year");
     }
-    EXPECT_EQ(FieldFilterModel::listButtonCaption(ListButton::Populate), "&Populate");
-    EXPECT_EQ(FieldFilterModel::listButtonHint(ListButton::Populate), "Fill The List With All Values");
-    EXPECT_EQ(FieldFilterModel::listButtonCaption(ListButton::AddDates), "&Add");
-    EXPECT_EQ(FieldFilterModel::listButtonHint(ListButton::AddDates), "Add Dates From Calendar");
+    EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::Populate).caption, "&Populate");
+    EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::Populate).hint, "Fill The List With All Values");
+    EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::AddDates).caption, "&Add");
+    EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::AddDates).hint, "Add Dates From Calendar");
 }
 
 TEST(FieldFilterModelTest, EachConditionShowsItsPartsOfTheDialog)

@@ -184,9 +184,9 @@ void TFieldFilterDlg::chooseEditors()
         m_first = m_edit1, m_second = m_edit2;
         break;
     }
-    const ListButton button = m_model.listButton();
-    m_listButton->setText(FieldFilterModel::listButtonCaption(button));
-    m_listButton->setToolTip(FieldFilterModel::listButtonHint(button));
+    const FieldFilterModel::ButtonText text = FieldFilterModel::listButtonText(m_model.listButton());
+    m_listButton->setText(text.caption);
+    m_listButton->setToolTip(text.hint);
 }
 
 void TFieldFilterDlg::showEntry()
