@@ -9,6 +9,7 @@
 #include "editors/ui/TDateEdit.h"
 
 #include "common/AppState.h"
+#include "common/Clock.h"
 
 #include "FilterDialogFixture.h"
 #include "support/ScriptedInteraction.h"
@@ -199,6 +200,43 @@ TEST_F(FilterDialogsWidgetTest, TheFieldFilterDialogLaysOutByConditionAndFillsIt
     click(date, "RadioGroup1_6");
     EXPECT_EQ(child<QPushButton>(date, "BitBtn1")->text(), "&Add");
     EXPECT_TRUE(child<QWidget>(date, "BitBtn1")->isVisible());
+}
+
+TEST_F(FilterDialogsWidgetTest, TheCalendarAddsDatesUntilCancelledAndTheMemoOwnsRemove)
+{
+    Clock::setToday(QDate(2024, 7, 4));
+    filter.add(kBoughtPos);
+    std::uint16_t dateSetting = 0;
+    TFieldFilterDlg dialog({ filter, 0, kBoughtPos, "Bought", FieldKind::Date, std::nullopt, dateSetting });
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    click(dialog, "RadioGroup1_6");
+
+    // Today twice, then Cancel: one popup shown three times.
+    const auto today = [](QDialog &popup) { click(popup, "TodayBtn"); };
+    onModal([today](QDialog &first) {
+        onModal([today](QDialog &second) {
+            onModal([](QDialog &third) { click(third, "CancelBtn"); });
+            today(second);
+        });
+        today(first);
+    });
+    click(dialog, "BitBtn1");
+    Clock::setToday(std::nullopt);
+    EXPECT_EQ(dialog.memoLines(), QStringList({ "07/04/2024", "07/04/2024" }));
+
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto *memo = child<QPlainTextEdit>(dialog, "Memo1");
+    auto *remove = child<QPushButton>(dialog, "BitBtn2");
+    EXPECT_FALSE(remove->isEnabled());
+    memo->setFocus();
+    EXPECT_TRUE(remove->isEnabled());
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(dialog.memoLines(), QStringList({ "07/04/2024" }));
+    EXPECT_TRUE(memo->hasFocus());
+    child<QWidget>(dialog, "OKBtn")->setFocus();
+    EXPECT_FALSE(remove->isEnabled());
 }
 
 TEST_F(FilterDialogsWidgetTest, ThePickerDeletesAfterAskingAndReturnsTheFileName)
