@@ -1,6 +1,5 @@
 #include "query/FilterDialogModel.h"
 
-#include "query/FilterFile.h"
 #include "query/TFilterList.h"
 #include "query/TFilterTemplateList.h"
 
@@ -114,15 +113,11 @@ std::optional<std::pair<int, int>> FilterDialogModel::editTarget() const
     return std::make_pair(m_selected, pos >= 0 ? pos : static_cast<int>(entry->FieldPos));
 }
 
-bool FilterDialogModel::loadTemplate(TFilterTemplateList &templates, const QString &fileName,
-    const QString &settingsFolder)
+bool FilterDialogModel::loadTemplate(TFilterTemplateList &templates, const QString &fileName)
 {
-    m_filter.clear();
     const bool loaded = templates.loadFile(fileName);
-    if (!loaded) {
-        FilterFile::loadSaved(m_filter, settingsFolder);
+    if (!loaded)
         showMessage(MessageKind::Error, loadErrorText());
-    }
     m_selected = m_filter.count() > 0 ? 0 : -1;
     return loaded;
 }

@@ -63,9 +63,8 @@ public:
     std::optional<std::pair<int, int>> editTarget() const;
 
     // Replaces the filter with the template file; when that fails the saved
-    // filter of the settings folder comes back and the user is told.
-    bool loadTemplate(TFilterTemplateList &templates, const QString &fileName,
-        const QString &settingsFolder);
+    // filter comes back and the user is told.
+    bool loadTemplate(TFilterTemplateList &templates, const QString &fileName);
 
     FilterScope chosenScope() const { return m_chosenScope; }
     void chooseScope(FilterScope scope) { m_chosenScope = scope; }

@@ -14,11 +14,11 @@ TFilterTemplateList::TFilterTemplateList(TFilterList &filter)
 
 bool TFilterTemplateList::loadFile(const QString &fileName)
 {
-    if (userFolder().isEmpty() || fileName.isEmpty()) {
-        m_filter.clear();
-        return false;
-    }
-    return loadCurrent(programFilePath(userFolder(), fileName));
+    if (!userFolder().isEmpty() && !fileName.isEmpty()
+        && loadCurrent(programFilePath(userFolder(), fileName)))
+        return true;
+    FilterFile::loadSaved(m_filter, userFolder());
+    return false;
 }
 
 bool TFilterTemplateList::deleteNamed(const QString &name)

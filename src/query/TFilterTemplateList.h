@@ -18,7 +18,8 @@ public:
     explicit TFilterTemplateList(TFilterList &filter);
 
     // Clears the filter and reads the template file of this name in the user
-    // folder; false, with the filter left empty, when it is missing or unusable.
+    // folder. When it is missing or unusable the filter last saved in that
+    // folder ("filter.dat") comes back instead, and the result is false.
     bool loadFile(const QString &fileName);
 
     // Deletes the template of exactly this name; false when there is none.

@@ -128,7 +128,7 @@ TEST_F(FilterDialogModelTest, AMissingTemplateFileBringsBackTheSavedFilter)
     FilterDialogModel m = model();
     ScriptedInteraction user;
     user.expectMessage(MessageKind::Error, "Error Loading Template.", MessageButtons::Ok, kNoHelp);
-    EXPECT_FALSE(m.loadTemplate(templates, "tml7.flt", dir.path()));
+    EXPECT_FALSE(m.loadTemplate(templates, "tml7.flt"));
     EXPECT_TRUE(user.allConsumed());
     ASSERT_EQ(filter.count(), 1);
     EXPECT_EQ(filter.entry(0)->FieldPos, kPricePos);
@@ -150,7 +150,7 @@ TEST_F(FilterDialogModelTest, ATemplateReplacesTheFilterWithoutApplyingIt)
     filter.storeCondition(0, "A", QString(), 1, 2);
 
     FilterDialogModel m = model();
-    EXPECT_TRUE(m.loadTemplate(templates, templates.items()[0].fileName, dir.path()));
+    EXPECT_TRUE(m.loadTemplate(templates, templates.items()[0].fileName));
     EXPECT_EQ(m.usedFields(), QStringList({ "Bought", "Team" }));
     EXPECT_EQ(m.selected(), 0);
     EXPECT_FALSE(m.applyEnabled());

@@ -174,9 +174,11 @@ TEST_F(FilterDialogsWidgetTest, TheFieldFilterDialogLaysOutByConditionAndFillsIt
     EXPECT_EQ(child<QPushButton>(text, "BitBtn1")->text(), "&Populate");
     click(text, "BitBtn1");
     EXPECT_EQ(text.memoLines(), QStringList({ "Ann", "Bo" }));
+    click(text, "HelpBtn");
     click(text, "OKBtn");
     EXPECT_EQ(text.result(), QDialog::Accepted);
     EXPECT_EQ(filter.entry(0)->Values, QStringList({ "Ann", "Bo" }));
+    EXPECT_EQ(user.helpRequests(), QList<int>({ 85 }));
 
     filter.add(kBoughtPos);
     TFieldFilterDlg date({ filter, 1, kBoughtPos, "Bought", FieldKind::Date, std::nullopt, dateSetting });
@@ -256,8 +258,10 @@ TEST_F(FilterDialogsWidgetTest, ThePickerDeletesAfterAskingAndReturnsTheFileName
     EXPECT_EQ(templates.names(), QStringList({ "Two" }));
     EXPECT_FALSE(QFile::exists(dir.filePath("tml1.flt")));
     child<QListWidget>(picker, "ListBox1")->setCurrentRow(0);
+    click(picker, "HelpBtn");
     click(picker, "OKBtn");
     EXPECT_EQ(picker.fileName(), "tml2.flt");
+    EXPECT_EQ(user.helpRequests(), QList<int>({ 100 }));
 }
 
 } // namespace

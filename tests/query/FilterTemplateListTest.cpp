@@ -98,13 +98,21 @@ TEST_F(FilterTemplateListTest, LoadingReplacesTheFilterAndDeletingRemovesTheFile
     EXPECT_FALSE(QFile::exists(path("tml1.flt")));
 }
 
-TEST_F(FilterTemplateListTest, ADamagedTemplateLeavesTheFilterEmpty)
+TEST_F(FilterTemplateListTest, ADamagedTemplateBringsBackTheSavedFilter)
 {
     ASSERT_TRUE(templates.save("Ten"));
     ASSERT_TRUE(writeWholeFile(path("tml1.flt"), QByteArray("\x01\x05", 2)));
     EXPECT_FALSE(templates.load(0));
-    EXPECT_EQ(filter.count(), 0);
+    EXPECT_EQ(filter.count(), 0); // nothing saved yet
+
+    filter.add(7);
+    ASSERT_TRUE(FilterFile::saveSaved(filter, dir.path()));
+    filter.add(8);
+    EXPECT_FALSE(templates.load(0));
+    ASSERT_EQ(filter.count(), 1);
+    EXPECT_EQ(filter.entry(0)->FieldPos, 7);
     EXPECT_FALSE(templates.load(1));
+    EXPECT_EQ(filter.count(), 1);
 }
 
 } // namespace

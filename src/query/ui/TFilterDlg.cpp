@@ -194,7 +194,7 @@ void TFilterDlg::loadClicked()
     TLoadFiltersDlg picker(m_setup.templates, this);
     if (picker.exec() != QDialog::Accepted || picker.fileName().isEmpty())
         return;
-    m_model.loadTemplate(m_setup.templates, picker.fileName(), m_setup.state.userFolder);
+    m_model.loadTemplate(m_setup.templates, picker.fileName());
     showEntries();
 }
 
