@@ -97,15 +97,15 @@ int FieldFilterModel::condition() const
     return entry ? entry->Condition : 0;
 }
 
-bool FieldFilterModel::accept(int condition, const QString &first, const QString &second,
-    QStringList &lines)
+bool FieldFilterModel::accept(
+    int condition, const QString &first, const QString &second, QStringList &lines)
 {
     const bool oneOf = isCondition(condition, FilterCondition::OneOf);
     // An empty list is refused only when it has no lines at all; lines that
     // are all empty leave an empty list that no record passes.
-    const bool empty = oneOf ? lines.isEmpty()
-                             : first.isEmpty()
-            || (isCondition(condition, FilterCondition::Between) && second.isEmpty());
+    const bool empty = oneOf
+        ? lines.isEmpty()
+        : first.isEmpty() || (isCondition(condition, FilterCondition::Between) && second.isEmpty());
     if (empty) {
         showMessage(MessageKind::Error, emptyText());
         return false;
@@ -113,8 +113,8 @@ bool FieldFilterModel::accept(int condition, const QString &first, const QString
     if (oneOf)
         lines.removeAll(QString());
     if (TFilter *entry = m_filter.entry(m_entryIndex)) {
-        m_filter.storeCondition(m_entryIndex, first, second, m_kind,
-            static_cast<std::uint8_t>(condition));
+        m_filter.storeCondition(
+            m_entryIndex, first, second, m_kind, static_cast<std::uint8_t>(condition));
         entry->Values = lines;
     }
     return true;

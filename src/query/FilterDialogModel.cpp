@@ -17,8 +17,8 @@ namespace {
 constexpr int kCaptionToPosition = FieldModel::kFirstUserPosition;
 } // namespace
 
-FilterDialogModel::FilterDialogModel(TFilterList &filter, const CaptionList &captions,
-    const FieldModel &fields, FilterScope scope)
+FilterDialogModel::FilterDialogModel(
+    TFilterList &filter, const CaptionList &captions, const FieldModel &fields, FilterScope scope)
     : m_filter(filter)
     , m_captions(captions)
     , m_scope(scope)

@@ -39,9 +39,11 @@ TEST(FieldFilterModelTest, TheFieldTypeChoosesKindEditorsAndListButton)
         EXPECT_EQ(model.windowCaption(), "Filter For Year");
     }
     EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::Populate).caption, "&Populate");
-    EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::Populate).hint, "Fill The List With All Values");
+    EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::Populate).hint,
+        "Fill The List With All Values");
     EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::AddDates).caption, "&Add");
-    EXPECT_EQ(FieldFilterModel::listButtonText(ListButton::AddDates).hint, "Add Dates From Calendar");
+    EXPECT_EQ(
+        FieldFilterModel::listButtonText(ListButton::AddDates).hint, "Add Dates From Calendar");
 }
 
 TEST(FieldFilterModelTest, EachConditionShowsItsPartsOfTheDialog)
@@ -49,8 +51,9 @@ TEST(FieldFilterModelTest, EachConditionShowsItsPartsOfTheDialog)
     //                first second text3 text4 panel word
     const FieldFilterLayout than { true, false, true, false, false, "THAN" };
     const FieldFilterLayout to { true, false, true, false, false, "TO" };
-    const FieldFilterLayout expected[] = { than, to, to, to, than,
-        { true, true, false, true, false, QString() }, { false, false, false, false, true, QString() } };
+    const FieldFilterLayout expected[]
+        = { than, to, to, to, than, { true, true, false, true, false, QString() },
+              { false, false, false, false, true, QString() } };
     for (int condition = 0; condition < 7; ++condition)
         EXPECT_EQ(FieldFilterModel::layoutFor(condition), expected[condition]) << condition;
 }

@@ -27,8 +27,7 @@ protected:
 
 TEST_F(FilterDialogModelTest, ListsEveryFieldButMemoAndPictureInFieldOrder)
 {
-    EXPECT_EQ(model().allFields(),
-        QStringList({ "Name", "Team", "Price", "Bought", "team" }));
+    EXPECT_EQ(model().allFields(), QStringList({ "Name", "Team", "Price", "Bought", "team" }));
 }
 
 TEST_F(FilterDialogModelTest, AFieldIsAddedOnceAsAnUnsetEntryThatLeavesApplyOff)
@@ -100,7 +99,8 @@ TEST_F(FilterDialogModelTest, TheResultSaysWhatTheMainWindowDoes)
     };
     const Case cases[] = {
         { FilterScope::NormalFilter, FilterScope::NormalFilter, false, false, std::nullopt },
-        { FilterScope::AllRecords, FilterScope::ReversedFilter, false, false, FilterScope::ReversedFilter },
+        { FilterScope::AllRecords, FilterScope::ReversedFilter, false, false,
+            FilterScope::ReversedFilter },
         { FilterScope::AllRecords, FilterScope::ReversedFilter, true, true, std::nullopt },
         { FilterScope::ReversedFilter, FilterScope::ReversedFilter, true, true, std::nullopt },
     };

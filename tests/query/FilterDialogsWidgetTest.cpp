@@ -60,7 +60,9 @@ protected:
     FilterDialogSetup setup(FilterScope scope)
     {
         return { filter, templates, fields, state, scope,
-            [](int pos) { return pos == kNamePos ? std::optional(QStringList { "Ann", "Bo" }) : std::nullopt; } };
+            [](int pos) {
+                return pos == kNamePos ? std::optional(QStringList { "Ann", "Bo" }) : std::nullopt;
+            } };
     }
 
     QStringList lines(QWidget &window, const char *list)
@@ -85,7 +87,8 @@ TEST_F(FilterDialogsWidgetTest, TheFilterDialogAddsEditsAndClosesWithTheChosenSc
     TFilterDlg dialog(setup(FilterScope::NormalFilter));
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Set Filter");
-    EXPECT_EQ(lines(dialog, "ListBox1"), QStringList({ "Name", "Team", "Price", "Bought", "team" }));
+    EXPECT_EQ(
+        lines(dialog, "ListBox1"), QStringList({ "Name", "Team", "Price", "Bought", "team" }));
     EXPECT_TRUE(child<QRadioButton>(dialog, "Filter_RG_1")->isChecked());
     EXPECT_FALSE(child<QPushButton>(dialog, "Edit_Btn")->isEnabled());
     EXPECT_FALSE(child<QPushButton>(dialog, "OKBtn")->isEnabled());
@@ -166,7 +169,8 @@ TEST_F(FilterDialogsWidgetTest, TheFieldFilterDialogLaysOutByConditionAndFillsIt
 {
     filter.add(kNamePos);
     std::uint16_t dateSetting = 0;
-    TFieldFilterDlg text({ filter, 0, kNamePos, "Name", FieldKind::Text, QStringList { "Ann", "Bo" }, dateSetting });
+    TFieldFilterDlg text(
+        { filter, 0, kNamePos, "Name", FieldKind::Text, QStringList { "Ann", "Bo" }, dateSetting });
     text.show();
     click(text, "RadioGroup1_6");
     EXPECT_TRUE(child<QWidget>(text, "Panel2")->isVisible());
@@ -181,7 +185,8 @@ TEST_F(FilterDialogsWidgetTest, TheFieldFilterDialogLaysOutByConditionAndFillsIt
     EXPECT_EQ(user.helpRequests(), QList<int>({ 85 }));
 
     filter.add(kBoughtPos);
-    TFieldFilterDlg date({ filter, 1, kBoughtPos, "Bought", FieldKind::Date, std::nullopt, dateSetting });
+    TFieldFilterDlg date(
+        { filter, 1, kBoughtPos, "Bought", FieldKind::Date, std::nullopt, dateSetting });
     date.show();
     click(date, "RadioGroup1_5");
     EXPECT_TRUE(child<QWidget>(date, "DateEdit2")->isVisible());
@@ -195,7 +200,8 @@ TEST_F(FilterDialogsWidgetTest, TheFieldFilterDialogLaysOutByConditionAndFillsIt
     EXPECT_EQ(child<TDateEdit>(date, "DateEdit1")->DateFormat(), "dd/mm/yyyy");
     EXPECT_EQ(dateSetting, 1);
     child<TDateEdit>(date, "DateEdit1")->setDate("01/02/2020");
-    user.expectMessage(MessageKind::Error, "The Field expression cannot be Empty!", MessageButtons::Ok, kNoHelp);
+    user.expectMessage(
+        MessageKind::Error, "The Field expression cannot be Empty!", MessageButtons::Ok, kNoHelp);
     click(date, "OKBtn");
     EXPECT_TRUE(date.isVisible());
     EXPECT_TRUE(filter.entry(1)->Unset);
@@ -209,7 +215,8 @@ TEST_F(FilterDialogsWidgetTest, TheCalendarAddsDatesUntilCancelledAndTheMemoOwns
     Clock::setToday(QDate(2024, 7, 4));
     filter.add(kBoughtPos);
     std::uint16_t dateSetting = 0;
-    TFieldFilterDlg dialog({ filter, 0, kBoughtPos, "Bought", FieldKind::Date, std::nullopt, dateSetting });
+    TFieldFilterDlg dialog(
+        { filter, 0, kBoughtPos, "Bought", FieldKind::Date, std::nullopt, dateSetting });
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     click(dialog, "RadioGroup1_6");
@@ -248,12 +255,12 @@ TEST_F(FilterDialogsWidgetTest, ThePickerDeletesAfterAskingAndReturnsTheFileName
     TLoadFiltersDlg picker(templates);
     picker.show();
     EXPECT_EQ(lines(picker, "ListBox1"), QStringList({ "One", "Two" }));
-    user.expectMessage(MessageKind::Confirmation, "Delete Selected Template?", MessageButtons::YesNo,
-        kNoHelp, Answer::No);
+    user.expectMessage(MessageKind::Confirmation, "Delete Selected Template?",
+        MessageButtons::YesNo, kNoHelp, Answer::No);
     click(picker, "BitBtn1");
     EXPECT_EQ(templates.size(), 2);
-    user.expectMessage(MessageKind::Confirmation, "Delete Selected Template?", MessageButtons::YesNo,
-        kNoHelp, Answer::Yes);
+    user.expectMessage(MessageKind::Confirmation, "Delete Selected Template?",
+        MessageButtons::YesNo, kNoHelp, Answer::Yes);
     click(picker, "BitBtn1");
     EXPECT_EQ(templates.names(), QStringList({ "Two" }));
     EXPECT_FALSE(QFile::exists(dir.filePath("tml1.flt")));

@@ -10,8 +10,8 @@ FilterDialogResult runFilterDialog(TFilterList &filter, TFilterTemplateList &tem
     const RecordStore &store, AppState &state, FilterScope currentScope,
     std::function<std::optional<QStringList>(int fieldPos)> lookupItems, QWidget *parent)
 {
-    TFilterDlg dialog({ filter, templates, store.fields(), state, currentScope, std::move(lookupItems) },
-        parent);
+    TFilterDlg dialog(
+        { filter, templates, store.fields(), state, currentScope, std::move(lookupItems) }, parent);
     dialog.exec();
     return dialog.outcome();
 }

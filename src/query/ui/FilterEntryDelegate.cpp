@@ -10,8 +10,8 @@ FilterEntryDelegate::FilterEntryDelegate(Ticked ticked, QObject *parent)
     , m_ticked(std::move(ticked))
 { }
 
-void FilterEntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
-    const QModelIndex &index) const
+void FilterEntryDelegate::paint(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QRect r = option.rect;
     const bool selected = option.state & QStyle::State_Selected;
@@ -32,8 +32,8 @@ void FilterEntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     painter->restore();
 }
 
-QSize FilterEntryDelegate::sizeHint(const QStyleOptionViewItem &option,
-    const QModelIndex &index) const
+QSize FilterEntryDelegate::sizeHint(
+    const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QSize hint = QStyledItemDelegate::sizeHint(option, index);
     return { hint.width() + kItemHeight + 4, std::max(hint.height(), kItemHeight) };

@@ -30,7 +30,8 @@
 namespace zendrova {
 
 namespace {
-template <typename Editor> Editor *valueEditor(QWidget *parent, const char *name, const QString &hint)
+template <typename Editor>
+Editor *valueEditor(QWidget *parent, const char *name, const QString &hint)
 {
     auto *editor = new Editor(parent);
     editor->setObjectName(QLatin1String(name));
@@ -64,7 +65,8 @@ TFieldFilterDlg::TFieldFilterDlg(FieldFilterSetup setup, QWidget *parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFieldFilterDlg::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { Interaction::current().showHelp(kHelpContext); });
+    connect(
+        help, &QPushButton::clicked, this, [] { Interaction::current().showHelp(kHelpContext); });
 
     auto *condition = new QVBoxLayout;
     condition->addWidget(text1);
@@ -105,8 +107,10 @@ QWidget *TFieldFilterDlg::buildValues()
     auto *values = new QWidget(this);
     m_edit1 = valueEditor<TFilterEdit>(values, "Edit1", tr("Enter Text Here"));
     m_edit2 = valueEditor<TFilterEdit>(values, "Edit2", tr("Enter Text Here"));
-    m_currency1 = valueEditor<TCurrencyEdit>(values, "CurrencyEdit1", tr("Enter Numeric Value Here"));
-    m_currency2 = valueEditor<TCurrencyEdit>(values, "CurrencyEdit2", tr("Enter Numeric Value Here"));
+    m_currency1
+        = valueEditor<TCurrencyEdit>(values, "CurrencyEdit1", tr("Enter Numeric Value Here"));
+    m_currency2
+        = valueEditor<TCurrencyEdit>(values, "CurrencyEdit2", tr("Enter Numeric Value Here"));
     m_date1 = valueEditor<TDateEdit>(values, "DateEdit1", tr("Enter Date Here"));
     m_date2 = valueEditor<TDateEdit>(values, "DateEdit2", tr("Enter Date Here"));
     for (TCurrencyEdit *number : { m_currency1, m_currency2 }) {
@@ -184,7 +188,8 @@ void TFieldFilterDlg::chooseEditors()
         m_first = m_edit1, m_second = m_edit2;
         break;
     }
-    const FieldFilterModel::ButtonText text = FieldFilterModel::listButtonText(m_model.listButton());
+    const FieldFilterModel::ButtonText text
+        = FieldFilterModel::listButtonText(m_model.listButton());
     m_listButton->setText(text.caption);
     m_listButton->setToolTip(text.hint);
 }
@@ -210,10 +215,10 @@ void TFieldFilterDlg::showEntry()
 void TFieldFilterDlg::layOut(int condition)
 {
     const FieldFilterLayout layout = FieldFilterModel::layoutFor(condition);
-    for (QWidget *editor : std::initializer_list<QWidget *> { m_edit1, m_edit2, m_currency1,
-             m_currency2, m_date1, m_date2 })
-        editor->setVisible((editor == m_first && layout.firstShown)
-            || (editor == m_second && layout.secondShown));
+    for (QWidget *editor : std::initializer_list<QWidget *> {
+             m_edit1, m_edit2, m_currency1, m_currency2, m_date1, m_date2 })
+        editor->setVisible(
+            (editor == m_first && layout.firstShown) || (editor == m_second && layout.secondShown));
     m_text3->setVisible(layout.text3Shown);
     m_text3->setText(layout.text3);
     m_text4->setVisible(layout.text4Shown);
@@ -234,7 +239,8 @@ void TFieldFilterDlg::removeMemoLine()
     if (row >= 0 && row < lines.size()) {
         lines.removeAt(row);
         m_memo->setPlainText(lines.join(QLatin1Char('\n')));
-        const QTextBlock block = m_memo->document()->findBlockByNumber(std::min<int>(row, lines.size() - 1));
+        const QTextBlock block
+            = m_memo->document()->findBlockByNumber(std::min<int>(row, lines.size() - 1));
         QTextCursor cursor(m_memo->document());
         if (block.isValid())
             cursor.setPosition(block.position());
@@ -259,14 +265,15 @@ void TFieldFilterDlg::addCalendarDates()
     const QRect anchor(m_listButton->mapToGlobal(QPoint(0, 0)), m_listButton->size());
     const QScreen *screen = this->screen();
     popup.move(popupPosition(anchor, popup.size(), screen ? screen->geometry() : QRect()));
-    const QStringList dates = FieldFilterModel::collectDates([this, &popup]() -> std::optional<QString> {
-        const int result = popup.exec();
-        if (result == TfrmCalPop::TodayResult)
-            m_date2->writeDate(Clock::today());
-        else if (result != TfrmCalPop::OkResult)
-            return std::nullopt;
-        return m_date2->Date();
-    });
+    const QStringList dates
+        = FieldFilterModel::collectDates([this, &popup]() -> std::optional<QString> {
+              const int result = popup.exec();
+              if (result == TfrmCalPop::TodayResult)
+                  m_date2->writeDate(Clock::today());
+              else if (result != TfrmCalPop::OkResult)
+                  return std::nullopt;
+              return m_date2->Date();
+          });
     for (const QString &date : dates)
         m_memo->appendPlainText(date);
 }
@@ -291,8 +298,8 @@ QString TFieldFilterDlg::editorText(QLineEdit *editor)
 void TFieldFilterDlg::okClicked()
 {
     QStringList lines = memoLines();
-    const bool stored = m_model.accept(m_conditions->checkedId(), editorText(m_first),
-        editorText(m_second), lines);
+    const bool stored = m_model.accept(
+        m_conditions->checkedId(), editorText(m_first), editorText(m_second), lines);
     if (stored) {
         m_memo->setPlainText(lines.join(QLatin1Char('\n')));
         accept();

@@ -65,14 +65,16 @@ TFilterDlg::TFilterDlg(FilterDialogSetup setup, QWidget *parent)
     font.setBold(true);
     setFont(font);
     resize(522, 296);
-    m_usedFields->setItemDelegate(new FilterEntryDelegate(
-        [this](int row) { return m_model.isTicked(row); }, m_usedFields));
+    m_usedFields->setItemDelegate(
+        new FilterEntryDelegate([this](int row) { return m_model.isTicked(row); }, m_usedFields));
     connect(m_allFields, &QListWidget::itemDoubleClicked, this, &TFilterDlg::addClicked);
     connect(m_usedFields, &QListWidget::itemDoubleClicked, this, &TFilterDlg::editClicked);
-    connect(m_usedFields, &QListWidget::currentRowChanged, this, [this](int row) { m_model.select(row); });
+    connect(m_usedFields, &QListWidget::currentRowChanged, this,
+        [this](int row) { m_model.select(row); });
 
     auto *label3 = new QLabel(tr("Use it ONLY after you have modified the Filter and want the new "
-                                 "filter to take effect or after Non-Stop Search."), this);
+                                 "filter to take effect or after Non-Stop Search."),
+        this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setWordWrap(true);
     QVBoxLayout *middle = buildButtons();
@@ -119,7 +121,8 @@ QVBoxLayout *TFilterDlg::buildButtons()
         [this] { FilterTemplateMenu::saveAs(m_setup.templates); });
     connect(m_apply, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
     connect(m_ok, &QPushButton::clicked, this, [this] { done(kYesResult); });
-    connect(m_help, &QPushButton::clicked, this, [] { Interaction::current().showHelp(kHelpContext); });
+    connect(
+        m_help, &QPushButton::clicked, this, [] { Interaction::current().showHelp(kHelpContext); });
     return buttonColumn({ m_add, m_remove, m_removeAll, m_edit, m_load, m_save });
 }
 
@@ -129,8 +132,8 @@ QWidget *TFilterDlg::buildScope()
     group->setObjectName(QStringLiteral("Filter_RG"));
     m_scope = new QButtonGroup(group);
     auto *column = new QVBoxLayout(group);
-    const FilterScope scopes[] = { FilterScope::AllRecords, FilterScope::NormalFilter,
-        FilterScope::ReversedFilter };
+    const FilterScope scopes[]
+        = { FilterScope::AllRecords, FilterScope::NormalFilter, FilterScope::ReversedFilter };
     for (const FilterScope scope : scopes) {
         const int id = static_cast<int>(scope);
         auto *radio = new QRadioButton(filterScopeCaption(scope), group);

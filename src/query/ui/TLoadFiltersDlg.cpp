@@ -38,7 +38,8 @@ TLoadFiltersDlg::TLoadFiltersDlg(TFilterTemplateList &templates, QWidget *parent
     connect(m_list, &QListWidget::itemDoubleClicked, this, &TLoadFiltersDlg::choose);
     connect(remove, &QPushButton::clicked, this, &TLoadFiltersDlg::deleteSelected);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { Interaction::current().showHelp(kHelpContext); });
+    connect(
+        help, &QPushButton::clicked, this, [] { Interaction::current().showHelp(kHelpContext); });
 
     auto *listColumn = new QVBoxLayout;
     listColumn->addWidget(label);
@@ -52,7 +53,8 @@ void TLoadFiltersDlg::choose()
 {
     // The lines are the templates in list order, deleted in step.
     const int row = m_list->currentRow();
-    m_fileName = row >= 0 && row < m_templates.size() ? m_templates.items()[row].fileName : QString();
+    m_fileName
+        = row >= 0 && row < m_templates.size() ? m_templates.items()[row].fileName : QString();
     accept();
 }
 
