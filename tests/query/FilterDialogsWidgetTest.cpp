@@ -124,6 +124,30 @@ TEST_F(FilterDialogsWidgetTest, TheFilterDialogAddsEditsAndClosesWithTheChosenSc
     EXPECT_EQ(dialog.outcome().scope, FilterScope::ReversedFilter);
 }
 
+TEST_F(FilterDialogsWidgetTest, OnlyEntriesWithAConditionShowATick)
+{
+    filter.add(kNamePos);
+    filter.add(kTeamPos);
+    filter.storeCondition(1, "Reds", QString(), 1, 2);
+    filter.add(kPricePos);
+    filter.storeCondition(2, "5", QString(), 6, 2);
+    TFilterDlg dialog(setup(FilterScope::AllRecords));
+    dialog.show();
+    auto *list = child<QListWidget>(dialog, "ListBox2");
+    ASSERT_EQ(list->currentRow(), 0);
+    list->setCurrentRow(2);
+    const QImage image = list->viewport()->grab().toImage();
+    // The tick's lowest corner: (left + h/2, top + h - 2), h being 13.
+    const auto corner = [&](int row) {
+        const QRect r = list->visualItemRect(list->item(row));
+        return image.pixelColor(r.left() + 6, r.top() + 11);
+    };
+    EXPECT_NE(corner(0), QColor(Qt::black));
+    EXPECT_NE(corner(0), QColor(Qt::yellow));
+    EXPECT_EQ(corner(1), QColor(Qt::black));
+    EXPECT_EQ(corner(2), QColor(Qt::yellow)); // selected
+}
+
 TEST_F(FilterDialogsWidgetTest, ApplyAndTemplatesFromTheFilterDialog)
 {
     filter.add(kTeamPos);
