@@ -11,7 +11,6 @@
 #include "query/TFilter.h"
 
 #include "common/Clock.h"
-#include "common/Interaction.h"
 #include "common/ui/DialogButtons.h"
 
 #include <QApplication>
@@ -59,14 +58,8 @@ TFieldFilterDlg::TFieldFilterDlg(FieldFilterSetup setup, QWidget *parent)
     text2->setFont(bold);
     buildConditions();
 
-    QPushButton *ok = namedButton(QStringLiteral("OKBtn"), tr("&OK"));
-    QPushButton *cancel = namedButton(QStringLiteral("CancelBtn"), tr("&Cancel"));
-    QPushButton *help = namedButton(QStringLiteral("HelpBtn"), tr("&Help"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TFieldFilterDlg::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(
-        help, &QPushButton::clicked, this, [] { Interaction::current().showHelp(kHelpContext); });
+    const OkCancelHelp buttons = okCancelHelp(*this, kHelpContext);
+    connect(buttons.ok, &QPushButton::clicked, this, &TFieldFilterDlg::okClicked);
 
     auto *condition = new QVBoxLayout;
     condition->addWidget(text1);
@@ -76,7 +69,7 @@ TFieldFilterDlg::TFieldFilterDlg(FieldFilterSetup setup, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(condition, 1);
     layout->addWidget(m_conditions->button(0)->parentWidget());
-    layout->addLayout(buttonColumn({ ok, cancel, help }));
+    layout->addLayout(buttonColumn({ buttons.ok, buttons.cancel, buttons.help }));
 
     chooseEditors();
     showEntry();

@@ -29,24 +29,18 @@ TLoadFiltersDlg::TLoadFiltersDlg(TFilterTemplateList &templates, QWidget *parent
     label->setObjectName(QStringLiteral("Label1"));
     label->setBuddy(m_list);
 
-    QPushButton *ok = namedButton(QStringLiteral("OKBtn"), tr("&OK"));
+    const OkCancelHelp buttons = okCancelHelp(*this, kHelpContext);
     QPushButton *remove = namedButton(QStringLiteral("BitBtn1"), tr("&Delete"));
-    QPushButton *cancel = namedButton(QStringLiteral("CancelBtn"), tr("&Cancel"));
-    QPushButton *help = namedButton(QStringLiteral("HelpBtn"), tr("&Help"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TLoadFiltersDlg::choose);
+    connect(buttons.ok, &QPushButton::clicked, this, &TLoadFiltersDlg::choose);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &TLoadFiltersDlg::choose);
     connect(remove, &QPushButton::clicked, this, &TLoadFiltersDlg::deleteSelected);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(
-        help, &QPushButton::clicked, this, [] { Interaction::current().showHelp(kHelpContext); });
 
     auto *listColumn = new QVBoxLayout;
     listColumn->addWidget(label);
     listColumn->addWidget(m_list, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(listColumn, 1);
-    layout->addLayout(buttonColumn({ ok, remove, cancel, help }));
+    layout->addLayout(buttonColumn({ buttons.ok, remove, buttons.cancel, buttons.help }));
 }
 
 void TLoadFiltersDlg::choose()
