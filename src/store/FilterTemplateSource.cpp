@@ -20,12 +20,12 @@ bool FilterTemplateMenu::saveAs(FilterTemplateSource &templates)
         tr("Save Filter As Template"), tr("Template Name:"), QString());
     if (!name || name->isEmpty())
         return false;
-    // Each template has a file of its own, and file names ignore case.
-    if (templates.names().contains(*name, Qt::CaseInsensitive)) {
+    // A taken name, no free file name and an unwritable file all end the same way.
+    if (templates.names().contains(*name) || !templates.save(*name)) {
         showMessage(MessageKind::Error, tr("Duplicate name - Template Not Saved!"));
         return false;
     }
-    return templates.save(*name);
+    return true;
 }
 
 void FilterTemplateMenu::remove(FilterTemplateSource &templates, int index)

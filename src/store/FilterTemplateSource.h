@@ -28,7 +28,8 @@ class FilterTemplateMenu
 public:
     // True when the template became the filter (the caller then shows it).
     static bool load(FilterTemplateSource &templates, int index);
-    // Asks for a name; an empty answer does nothing, a name in use is refused.
+    // Asks for a name; an empty answer does nothing, a name in use (exact
+    // comparison) or a template that cannot be written is refused with a message.
     static bool saveAs(FilterTemplateSource &templates);
     static void remove(FilterTemplateSource &templates, int index);
 };

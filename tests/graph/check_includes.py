@@ -14,7 +14,7 @@ ALLOWED = {
     "dbase": set(),
     "common": set(),
     "store": {"dbase", "common"},
-    "query": {"store", "common"},
+    "query": {"store", "editors", "common"},
     "editors": {"common"},
     "mainwin": {"store", "query", "editors", "output", "common"},
     "printengine": {"common"},

@@ -296,7 +296,7 @@ TEST_F(FilterMenuTest, TemplateItemsLoadSaveAndDelete)
     EXPECT_EQ(quick.count(), 1);
 
     user.expectInput(QString());
-    user.expectInput(QStringLiteral("mint"));
+    user.expectInput(QStringLiteral("Mint"));
     user.expectMessage(MessageKind::Error, QStringLiteral("Duplicate name - Template Not Saved!"),
         MessageButtons::Ok, kNoHelp);
     user.expectInput(QStringLiteral("Graded"));

@@ -1,5 +1,9 @@
 #include "common/ui/DialogButtons.h"
 
+#include "common/Interaction.h"
+
+#include <QCoreApplication>
+#include <QDialog>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -39,6 +43,21 @@ QPushButton *namedButton(const QString &objectName, const QString &text)
     auto *button = new QPushButton(text);
     button->setObjectName(objectName);
     return button;
+}
+
+OkCancelHelp okCancelHelp(QDialog &dialog, int helpContext)
+{
+    const auto text = [](const char *source) {
+        return QCoreApplication::translate("DialogButtons", source);
+    };
+    OkCancelHelp buttons { namedButton(QStringLiteral("OKBtn"), text("&OK")),
+        namedButton(QStringLiteral("CancelBtn"), text("&Cancel")),
+        namedButton(QStringLiteral("HelpBtn"), text("&Help")) };
+    buttons.ok->setDefault(true);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(buttons.help, &QPushButton::clicked, &dialog,
+        [helpContext] { Interaction::current().showHelp(helpContext); });
+    return buttons;
 }
 
 QVBoxLayout *buttonColumn(std::initializer_list<QPushButton *> buttons)

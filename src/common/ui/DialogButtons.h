@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <initializer_list>
 
+class QDialog;
 class QPushButton;
 class QVBoxLayout;
 class QRect;
@@ -21,6 +22,16 @@ QPushButton *popupButton(QWidget *parent, const QString &objectName, const QRect
 
 // A dialog's push button with its component name.
 QPushButton *namedButton(const QString &objectName, const QString &text);
+// The house "&OK" (default), "&Cancel" (rejects) and "&Help" (shows the
+// topic) buttons of a dialog; the caller connects OK.
+struct OkCancelHelp
+{
+    QPushButton *ok;
+    QPushButton *cancel;
+    QPushButton *help;
+};
+OkCancelHelp okCancelHelp(QDialog &dialog, int helpContext);
+
 // The buttons stacked top down at a dialog's side.
 QVBoxLayout *buttonColumn(std::initializer_list<QPushButton *> buttons);
 
