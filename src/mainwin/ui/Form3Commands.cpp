@@ -15,6 +15,7 @@
 #include "store/RecordTableSort.h"
 #include "store/SortChange.h"
 #include "store/SortMenus.h"
+#include "store/ui/TFindDlg.h"
 #include "store/ui/TSortButton.h"
 #include "store/ui/TSortDlg.h"
 
@@ -85,6 +86,12 @@ void TForm3::runCommand(MainCommandCall call)
         break;
     case MainCommand::NextRecord:
         m_cycle->next();
+        break;
+    case MainCommand::Filter:
+        openFilterDialog();
+        break;
+    case MainCommand::Find:
+        openFindDialog();
         break;
     case MainCommand::FirstPage:
     case MainCommand::PageUp:
@@ -249,6 +256,10 @@ void TForm3::connectSortButton()
     connect(button, &TSortButton::filterClick, this,
         [this] { runCommand({ MainCommand::Filter }); });
     connect(button, &TSortButton::filterMenuClick, this, &TForm3::chooseFilterScope);
+    connect(button, &TSortButton::quickFilter, this, [this] {
+        if (mayLeaveRecord())
+            applyFilter();
+    });
 }
 
 void TForm3::sortByDialog()
@@ -286,6 +297,9 @@ void TForm3::chooseFilterScope(int scope)
 
 void TForm3::sortChanged()
 {
+    // A match of the old order leads nowhere in the new one.
+    if (m_findDialog)
+        m_findDialog->disableContinuing();
     if (m_list)
         m_list->setTop(0);
     resetLetterTabs();

@@ -40,6 +40,8 @@ void TForm3::startRecordCycle()
     m_cycle->beforePost = [this](StoreTable &card) { m_filter.storeHook(card); };
     if (m_cycle->open())
         m_cycle->showRecord(0);
+    m_commands.setAvailable(MainCommand::Filter, true);
+    m_commands.setAvailable(MainCommand::Find, true);
 }
 
 void TForm3::popupCardMenu()

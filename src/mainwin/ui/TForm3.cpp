@@ -16,9 +16,11 @@
 #include "mainwin/ui/RecordCardBar.h"
 #include "mainwin/ui/RecordListPage.h"
 #include "mainwin/ui/TOrvanHeader.h"
+#include "query/TFilterTemplateList.h"
+#include "store/ui/TFindDlg.h"
+#include "store/ui/TSortButton.h"
 #include "mainwin/ui/SpeedBars.h"
 #include "store/RecordStore.h"
-#include "store/ui/TSortButton.h"
 
 #include <QApplication>
 #include <QAbstractButton>
@@ -63,6 +65,9 @@ TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     store.createOpenTables();
     m_filter.setDateFormat(m_state.userOptions.filterDateFormat);
     m_filter.attach(store.recordTable());
+    m_filterTemplates = std::make_unique<TFilterTemplateList>(m_filter);
+    m_filterTemplates->loadList(m_state.userFolder);
+    m_listPage->sortButton()->filterTemplates = m_filterTemplates.get();
     FilterStorage::connect(store, m_filter, m_state);
     placeAtStart();
     openDatabase();
@@ -176,6 +181,7 @@ void TForm3::writeFiles()
 {
     m_model.writeFiles(placement());
     m_listPage->header()->saveHeader(m_state.userFolder);
+    m_filterTemplates->saveList(m_state.userFolder);
     if (m_opened)
         FilterStorage::save(m_filter, m_state);
 }

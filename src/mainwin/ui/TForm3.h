@@ -8,8 +8,10 @@
 #include "mainwin/MainWindowModel.h"
 #include "mainwin/RecordListModel.h"
 #include "query/TFilterList.h"
+#include "store/FindSearch.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -24,6 +26,8 @@ class CardMenu;
 class CardWidgetValues;
 class RecordCycle;
 class RecordListModel;
+class TFilterTemplateList;
+class TFindDlg;
 class LetterColumn;
 class MainMenus;
 class MainSplitter;
@@ -81,6 +85,11 @@ public:
     // matched control (0-based) highlighted, in a memo the text selected.
     void showFindMatch(int listPosition, int control, int memoOffset = 0, int memoLength = 0);
     TFilterList &filter() { return m_filter; }
+    // The Filter command and the sort button's filter part.
+    void openFilterDialog();
+    // The Find command: the one Search window, made when first asked for.
+    void openFindDialog();
+    TFindDlg *findDialog() const;
 
     // Lifts the letter restriction for a report run and puts it back after.
     void beforePrint();
@@ -118,6 +127,15 @@ private:
     void startRecordCycle();
     void showCardState();
     void newRecord();
+    // The Search window's hooks.
+    void setWorking(bool working);
+    bool beforeNonStopFind();
+    void afterNonStopFind();
+    bool beforeStepFind(bool forward);
+    bool findReachedEnd(bool forward);
+    void returnToMatchLetter();
+    void showFound(int position, int field, std::optional<MemoMatch> memo);
+
     // The record list.
     void startRecordList();
     QList<ListColumn> listColumns() const;
@@ -163,6 +181,11 @@ private:
     CommandTable m_commands;
     // The filter of the current database; every record stored gets its mark.
     TFilterList m_filter;
+    std::unique_ptr<TFilterTemplateList> m_filterTemplates;
+    FindSettings m_findSettings;
+    QPointer<TFindDlg> m_findDialog;
+    char m_findLetter = 0;
+    bool m_nonStopVetoed = false;
 
     QWidget *m_client = nullptr;
     SpeedBars *m_speedBars = nullptr;
