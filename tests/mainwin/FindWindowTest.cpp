@@ -1,0 +1,122 @@
+// The Search window beside the main window on generated cards.
+#include "GeneratedCardsWindow.h"
+#include "support/WidgetLookup.h"
+
+#include "mainwin/ui/RecordCard.h"
+#include "store/FindSearch.h"
+#include "store/ui/TColorButton.h"
+#include "store/ui/TFindDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zendrova::test {
+namespace {
+
+class FindWindowTest : public GeneratedCardsWindow
+{
+protected:
+    TFindDlg *openSearch(TForm3 &form)
+    {
+        form.runCommand({ MainCommand::Find });
+        TFindDlg *dialog = form.findDialog();
+        EXPECT_NE(dialog, nullptr);
+        return dialog;
+    }
+
+    // A card name of the table from the middle of the alphabet, read straight from the file.
+    QString nameStartingWith(char letter)
+    {
+        dbase::Table table;
+        table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
+        for (table.first(); !table.eof(); table.next()) {
+            const std::string name = table.asString(kCardName);
+            if (!name.empty() && name[0] == letter)
+                return QString::fromLatin1(name.c_str());
+        }
+        return {};
+    }
+};
+
+TEST_F(FindWindowTest, TheWindowsControlsFollowTheChoices)
+{
+    auto form = openWindow();
+    TFindDlg *dialog = openSearch(*form);
+    auto *fields = child<QComboBox>(*dialog, "ComboBox1");
+    // All fields, then every caption but the two pictures.
+    ASSERT_EQ(fields->count(), 20);
+    EXPECT_EQ(fields->itemText(0), QStringLiteral("ALL FIELDS"));
+    EXPECT_EQ(fields->itemText(1), QStringLiteral("Card Name:"));
+    auto *skipMemos = child<QCheckBox>(*dialog, "CheckBox1");
+    skipMemos->setChecked(true);
+    fields->setCurrentIndex(1);
+    EXPECT_FALSE(skipMemos->isEnabled());
+    EXPECT_FALSE(skipMemos->isChecked());
+    fields->setCurrentIndex(0);
+    EXPECT_TRUE(skipMemos->isChecked());
+
+    auto *end = child<QGroupBox>(*dialog, "RadioGroup1")->findChildren<QRadioButton *>().last();
+    end->setChecked(true);
+    child<QCheckBox>(*dialog, "CheckBox2")->setChecked(true);
+    EXPECT_FALSE(end->isChecked());
+    EXPECT_FALSE(end->isEnabled());
+
+    user.expectMessage(MessageKind::Information, FindSearch::emptyTextText(), MessageButtons::Ok, kNoHelp);
+    child<QPushButton>(*dialog, "BitBtn1")->click();
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(FindWindowTest, AStepSearchWalksTheLettersAndHighlightsTheMatch)
+{
+    const QString wanted = nameStartingWith('M');
+    ASSERT_FALSE(wanted.isEmpty());
+    auto form = openWindow();
+    TFindDlg *dialog = openSearch(*form);
+    child<QComboBox>(*dialog, "Edit1")->setEditText(wanted);
+    child<QPushButton>(*dialog, "BitBtn1")->click();
+
+    EXPECT_EQ(child<QLineEdit>(*form, "L1")->text().toUpper(), wanted.toUpper());
+    auto *card = child<RecordCard>(*form, "PgRight");
+    EXPECT_EQ(card->highlightedField(), 0);
+    EXPECT_EQ(child<QLineEdit>(*form, "L1")->palette().color(QPalette::Active, QPalette::Base),
+        QColor(Qt::red));
+    EXPECT_TRUE(child<TColorButton>(*form, "ColorButton13")->isSelected());
+    EXPECT_TRUE(child<QPushButton>(*dialog, "BitBtn2")->isEnabled());
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(FindWindowTest, ANonStopSearchListsItsMatches)
+{
+    const QString wanted = nameStartingWith('M');
+    ASSERT_FALSE(wanted.isEmpty());
+    fixture.state.userOptions.letterTabs = 1;
+    auto form = openWindow();
+    TFindDlg *dialog = openSearch(*form);
+    child<QCheckBox>(*dialog, "CheckBox2")->setChecked(true);
+    child<QComboBox>(*dialog, "ComboBox1")->setCurrentIndex(1); // Card Name only
+    child<QComboBox>(*dialog, "Edit1")->setEditText(wanted);
+    int expected = 0;
+    {
+        dbase::Table table;
+        table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
+        for (table.first(); !table.eof(); table.next())
+            expected += QString::fromLatin1(table.asString(kCardName).c_str())
+                            .contains(wanted, Qt::CaseInsensitive);
+    }
+    user.expectMessage(MessageKind::Information, FindSearch::recordsFoundText(expected),
+        MessageButtons::Ok, kNoHelp);
+    child<QPushButton>(*dialog, "BitBtn1")->click();
+    EXPECT_EQ(store.sortOrder().filterScope, FilterScope::NormalFilter);
+    EXPECT_EQ(store.recordTable().recordCount(), expected);
+    EXPECT_EQ(child<QLineEdit>(*form, "L1")->text().toUpper(), wanted.toUpper());
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_TRUE(user.allConsumed());
+}
+
+} // namespace
+} // namespace zendrova::test
