@@ -64,6 +64,9 @@ TFilterDlg::TFilterDlg(FilterDialogSetup setup, QWidget *parent)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setBold(true);
     setFont(font);
+    // Wide enough for the captions without a scroll bar.
+    for (QListWidget *list : { m_allFields, m_usedFields })
+        list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("Purchase Price:")) + 40);
     resize(522, 296);
     m_usedFields->setItemDelegate(
         new FilterEntryDelegate([this](int row) { return m_model.isTicked(row); }, m_usedFields));
