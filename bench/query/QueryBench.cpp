@@ -11,9 +11,15 @@
 #include "mainwin/PlainCardValues.h"
 #include "mainwin/RecordCycle.h"
 #include "query/FilterApply.h"
+#include "store/FindSearch.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
+
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <map>
 
 namespace zendrova::bench {
 namespace {
@@ -61,6 +67,72 @@ void BM_FilterApply(benchmark::State &state)
         passing += records.text(FieldModel::kFilterMarkPosition) == TFilterList::kPassMark;
     state.counters["passing"] = passing;
 }
+
+// The sport whose cards come nearest to one in ten, read straight from the table.
+std::string oneInTenSport()
+{
+    dbase::Table table;
+    table.open(QueryDatabase::instance().tablePath(), false);
+    std::map<std::string, int> counts;
+    for (table.first(); !table.eof(); table.next())
+        ++counts[table.asString(kSport)];
+    std::string best;
+    int bestDistance = INT_MAX;
+    for (const auto &[sport, count] : counts) {
+        const int distance = std::abs(count - static_cast<int>(kCards / 10));
+        if (!sport.empty() && distance < bestDistance) {
+            best = sport;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+const std::string kNoSuchText = "QZXJQ";
+
+void sqliteLike(benchmark::State &state, const std::string &text)
+{
+    QTemporaryDir folder;
+    SqliteCards cards(QueryDatabase::instance().tablePath(), folder.path().toStdString());
+    for (auto _ : state)
+        cards.markContaining(text);
+    state.counters["passing"] = cards.passing();
+}
+
+// The Search window's non-stop pass over all fields, with the window kept alive
+// once per record; the longest time between two of those is reported.
+void findNonStop(benchmark::State &state, const std::string &text)
+{
+    QueryDatabase &database = QueryDatabase::instance();
+    FindSearch search(database.store());
+    FindSettings settings;
+    // As in the program: the non-stop pass writes the marks without the filter's hook.
+    search.hooks.suspendFilter = [&database] { database.store().recordTable().setBeforePost({}); };
+    std::chrono::steady_clock::time_point last;
+    double longestGapMs = 0;
+    search.keepAlive = [&](int) {
+        const auto now = std::chrono::steady_clock::now();
+        if (last.time_since_epoch().count() != 0)
+            longestGapMs = std::max(longestGapMs,
+                std::chrono::duration<double, std::milli>(now - last).count());
+        last = now;
+    };
+    for (auto _ : state) {
+        last = {};
+        search.find(QString::fromStdString(text), true, true, std::nullopt, settings);
+    }
+    StoreTable &records = database.store().recordTable();
+    int passing = 0;
+    for (records.first(); !records.atEnd(); records.next())
+        passing += records.text(FieldModel::kFilterMarkPosition) == TFilterList::kPassMark;
+    state.counters["passing"] = passing;
+    state.counters["gap_ms"] = longestGapMs;
+}
+
+void BM_SqliteLikeNoMatch(benchmark::State &state) { sqliteLike(state, kNoSuchText); }
+void BM_SqliteLikeOneInTen(benchmark::State &state) { sqliteLike(state, oneInTenSport()); }
+void BM_FindNonStopNoMatch(benchmark::State &state) { findNonStop(state, kNoSuchText); }
+void BM_FindNonStopOneInTen(benchmark::State &state) { findNonStop(state, oneInTenSport()); }
 
 // A card on the store sorted by card name, its saves marked by the filter.
 struct Card
@@ -115,6 +187,10 @@ void BM_SaveEditedRecord(benchmark::State &state)
 BENCHMARK(BM_FullScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteMark)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterApply)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteLikeNoMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNonStopNoMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteLikeOneInTen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNonStopOneInTen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowRecord)->Unit(benchmark::kMicrosecond);
 // Each save needs a show first, untimed: a few saves keep the run short.
 BENCHMARK(BM_SaveEditedRecord)->Unit(benchmark::kMicrosecond)->Iterations(100);
@@ -128,6 +204,8 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     zendrova::bench::RatioReporter reporter;
     reporter.addTarget("BM_FilterApply", 1.0, "BM_SqliteMark");
+    reporter.addTarget("BM_FindNonStopNoMatch", 2.0, "BM_SqliteLikeNoMatch");
+    reporter.addTarget("BM_FindNonStopOneInTen", 2.0, "BM_SqliteLikeOneInTen");
     reporter.addTarget("BM_ShowRecord", 0.01);
     reporter.addTarget("BM_SaveEditedRecord", 0.01);
     benchmark::RunSpecifiedBenchmarks(&reporter);

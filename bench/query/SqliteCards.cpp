@@ -29,23 +29,50 @@ SqliteCards::SqliteCards(const std::string &tablePath, const std::filesystem::pa
     check(sqlite3_open((folder / "cards.db").c_str(), &m_db), "open");
     // Neither side forces data to the disk: the record table writes through the page cache too.
     exec("PRAGMA synchronous=OFF");
-    exec("CREATE TABLE cards(recno INTEGER, mark TEXT, name TEXT, sport TEXT, year INTEGER,"
-         " price REAL)");
+    readTextColumns(tablePath);
+    std::string create = "CREATE TABLE cards(recno INTEGER, mark TEXT, name TEXT, sport TEXT,"
+                         " year INTEGER, price REAL";
+    std::string anyLike = "name LIKE ?1 OR sport LIKE ?1";
+    for (int position : m_textColumns) {
+        create += ", t" + std::to_string(position) + " TEXT";
+        anyLike += " OR t" + std::to_string(position) + " LIKE ?1";
+    }
+    exec((create + ")").c_str());
     copyCards(tablePath);
     for (const char *index : kIndexes)
         exec(index);
-    check(sqlite3_prepare_v2(m_db,
-              // The filter's Between leaves out both ends.
-              "UPDATE cards SET mark = CASE WHEN sport = ?1 AND year > 1980 AND year < 1995"
-              " AND price > 10 THEN '2' ELSE '0' END",
-              -1, &m_mark, nullptr),
-        "prepare");
+    prepare(
+        // The filter's Between leaves out both ends.
+        "UPDATE cards SET mark = CASE WHEN sport = ?1 AND year > 1980 AND year < 1995"
+        " AND price > 10 THEN '2' ELSE '0' END",
+        &m_mark);
+    prepare(("UPDATE cards SET mark = CASE WHEN " + anyLike + " THEN '2' ELSE '0' END").c_str(),
+        &m_markLike);
 }
 
 SqliteCards::~SqliteCards()
 {
     sqlite3_finalize(m_mark);
+    sqlite3_finalize(m_markLike);
     sqlite3_close(m_db);
+}
+
+void SqliteCards::prepare(const char *sql, sqlite3_stmt **statement)
+{
+    check(sqlite3_prepare_v2(m_db, sql, -1, statement, nullptr), sql);
+}
+
+// Every text and memo field besides the name and sport columns.
+void SqliteCards::readTextColumns(const std::string &tablePath)
+{
+    dbase::Table table;
+    table.open(tablePath, false);
+    for (int position = kCardName; position < table.fieldCount(); ++position) {
+        const dbase::FieldKind kind = table.fieldKind(position);
+        if ((kind == dbase::FieldKind::Text || kind == dbase::FieldKind::Memo)
+            && position != kCardName && position != kSport)
+            m_textColumns.push_back(position);
+    }
 }
 
 void SqliteCards::copyCards(const std::string &tablePath)
@@ -53,8 +80,10 @@ void SqliteCards::copyCards(const std::string &tablePath)
     dbase::Table table;
     table.open(tablePath, false);
     sqlite3_stmt *insert = nullptr;
-    check(sqlite3_prepare_v2(m_db, "INSERT INTO cards VALUES(?,?,?,?,?,?)", -1, &insert, nullptr),
-        "prepare");
+    std::string sql = "INSERT INTO cards VALUES(?,?,?,?,?,?";
+    for (size_t i = 0; i < m_textColumns.size(); ++i)
+        sql += ",?";
+    prepare((sql + ")").c_str(), &insert);
     exec("BEGIN");
     for (table.first(); !table.eof(); table.next()) {
         const std::string name = table.asString(kCardName);
@@ -65,6 +94,12 @@ void SqliteCards::copyCards(const std::string &tablePath)
         sqlite3_bind_text(insert, 4, sport.data(), static_cast<int>(sport.size()), SQLITE_TRANSIENT);
         sqlite3_bind_int(insert, 5, std::atoi(table.asString(kYear).c_str()));
         sqlite3_bind_double(insert, 6, std::atof(table.asString(kPurchasePrice).c_str()));
+        int column = 7;
+        for (int position : m_textColumns) {
+            const std::string text = table.asString(position);
+            sqlite3_bind_text(insert, column++, text.data(), static_cast<int>(text.size()),
+                SQLITE_TRANSIENT);
+        }
         check(sqlite3_step(insert), "insert");
         sqlite3_reset(insert);
     }
@@ -79,6 +114,16 @@ void SqliteCards::markAll(const std::string &sport)
     sqlite3_bind_text(m_mark, 1, sport.data(), static_cast<int>(sport.size()), SQLITE_TRANSIENT);
     check(sqlite3_step(m_mark), "update");
     sqlite3_reset(m_mark);
+    exec("COMMIT");
+}
+
+void SqliteCards::markContaining(const std::string &text)
+{
+    const std::string pattern = "%" + text + "%";
+    exec("BEGIN");
+    sqlite3_bind_text(m_markLike, 1, pattern.data(), static_cast<int>(pattern.size()), SQLITE_TRANSIENT);
+    check(sqlite3_step(m_markLike), "update");
+    sqlite3_reset(m_markLike);
     exec("COMMIT");
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace zendrova::bench {
 
@@ -21,6 +22,8 @@ public:
     // Rewrites the mark of every row for the three conditions with sport, in
     // one transaction.
     void markAll(const std::string &sport);
+    // Marks the rows holding the text in any text column, in one transaction.
+    void markContaining(const std::string &text);
     // The rows marked "2".
     int passing();
 
@@ -28,9 +31,13 @@ private:
     void exec(const char *sql);
     void check(int code, const char *what);
     void copyCards(const std::string &tablePath);
+    void readTextColumns(const std::string &tablePath);
+    void prepare(const char *sql, sqlite3_stmt **statement);
 
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_mark = nullptr;
+    sqlite3_stmt *m_markLike = nullptr;
+    std::vector<int> m_textColumns;
 };
 
 } // namespace zendrova::bench

@@ -22,10 +22,11 @@ public:
     // bar and process pending messages; returning false stops the walk.
     using Progress = std::function<bool(int percent)>;
 
-    // Walks the table in physical order without a range, marks and stores
-    // each record, and ends on the first record. Turns the evaluation switch
-    // on. A filter without entries marks every record "2", as storing a
-    // record under it does, so the Normal scope then shows every record.
+    // Walks the table in physical order without a range, marks each record
+    // (storing only those whose mark changes), and ends on the first record.
+    // Turns the evaluation switch on. A filter without entries marks every
+    // record "2", as storing a record under it does, so the Normal scope then
+    // shows every record.
     // Table errors propagate; records already stored keep their new marks.
     // Returns the number of records marked.
     static int run(TFilterList &filter, StoreTable &table, const Progress &progress);

@@ -231,11 +231,15 @@ void FindSearch::nonStop()
             keepAlive(m_counter);
         if (m_stopped)
             break;
-        table.edit();
         m_scan->startRecord(true);
         const bool matched = m_scan->test(table, m_text, m_skipMemos, true).matched;
-        table.setText(FieldModel::kFilterMarkPosition, matched ? kMatchMark : kNoMatchMark);
-        table.post();
+        const QString &mark = matched ? kMatchMark : kNoMatchMark;
+        // A record that already carries its mark is not stored again.
+        if (table.text(FieldModel::kFilterMarkPosition) != mark) {
+            table.edit();
+            table.setText(FieldModel::kFilterMarkPosition, mark);
+            table.post();
+        }
         matches += matched;
         ++m_counter;
     }

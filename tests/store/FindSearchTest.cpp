@@ -4,6 +4,7 @@
 #include "support/ScriptedInteraction.h"
 
 #include "dbase/Table.h"
+#include "store/FindPlacement.h"
 #include "store/FindSearch.h"
 #include "store/RecordStore.h"
 
@@ -181,6 +182,24 @@ TEST_F(FindSearchTest, NonStopOverAnEmptyTableFindsNothing)
     expectInformation(FindSearch::noRecordsFoundText());
     ASSERT_TRUE(search.find(QStringLiteral("smith"), true, true, std::nullopt, settings));
     EXPECT_TRUE(user.allConsumed());
+}
+
+TEST(FindPlacement, BesideTheMainWindowOnTheSideWithRoom)
+{
+    const QRect screen(0, 0, 1280, 900);
+    const QSize window(300, 300);
+    struct Case
+    {
+        QRect main;
+        QPoint expected;
+    } cases[] = {
+        { QRect(100, 50, 500, 400), QPoint(600, 50) }, // left half: to its right
+        { QRect(480, 1, 800, 600), QPoint(180, 1) }, // right half: to its left
+        { QRect(1100, 800, 150, 90), QPoint(800, 600) }, // moved up to fit the screen
+        { QRect(100, -20, 1000, 400), QPoint(0, 0) }, // no room on the right: left, not off screen
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(FindPlacement::place(c.main, window, screen), c.expected) << c.main.x();
 }
 
 } // namespace
