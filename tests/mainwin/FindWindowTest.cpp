@@ -87,6 +87,15 @@ TEST_F(FindWindowTest, AStepSearchWalksTheLettersAndHighlightsTheMatch)
     EXPECT_TRUE(child<TColorButton>(*form, "ColorButton13")->isSelected());
     EXPECT_TRUE(child<QPushButton>(*dialog, "BitBtn2")->isEnabled());
     EXPECT_TRUE(form->isEnabled());
+
+    // Back from the match through the letters before M: nothing else holds the
+    // name, so the search ends and the list returns to the match's letter.
+    auto *previous = child<QPushButton>(*dialog, "BitBtn3");
+    previous->setEnabled(true);
+    user.expectMessage(MessageKind::Information, FindSearch::notFoundText(), MessageButtons::Ok, kNoHelp);
+    previous->click();
+    EXPECT_TRUE(child<TColorButton>(*form, "ColorButton13")->isSelected());
+    EXPECT_FALSE(previous->isEnabled());
     EXPECT_TRUE(user.allConsumed());
 }
 
