@@ -131,7 +131,8 @@ IndexCheckResult checkIndex(ProductionIndex &index, const ScanSource &scan)
             continue;
         }
         for (size_t k = 0; k < want.size(); ++k) {
-            if (walk.entries[k].key != want[k].key || walk.entries[k].recNo != want[k].recNo) {
+            if (!tree.sameKey(walk.entries[k].key, want[k].key)
+                || walk.entries[k].recNo != want[k].recNo) {
                 result.problems.push_back("Tag " + name + ": key " + std::to_string(k + 1) +
                                           " does not match record " + std::to_string(want[k].recNo));
                 break;

@@ -84,4 +84,11 @@ int compare(char keyType, std::string_view a, std::string_view b)
     return 0;
 }
 
+bool same(char keyType, std::string_view a, std::string_view b)
+{
+    if (keyType == 'N' && a.size() >= kNumericLength && b.size() >= kNumericLength)
+        return compare(keyType, a, b) == 0;
+    return a == b;
+}
+
 } // namespace dbase::keys

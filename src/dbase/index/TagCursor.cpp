@@ -79,7 +79,7 @@ bool TagCursor::move(Move step)
             const IndexEntry found = s.tree.entry(path_);
             // Our entry is gone (its record was deleted or its key changed): the path now
             // holds the entry that followed it.
-            lost_ = found.recNo != current_->recNo || found.key != current_->key;
+            lost_ = found.recNo != current_->recNo || !s.tree.sameKey(found.key, current_->key);
         }
         generation_ = index_.file().generation();
     }
@@ -194,7 +194,7 @@ bool TagCursor::seekEntry(std::string_view key, uint32_t recNo)
         if (!tree.settle(path))
             return false;
         const IndexEntry e = tree.entry(path);
-        return e.recNo == recNo && e.key == key && land(tree, path, true);
+        return e.recNo == recNo && tree.sameKey(e.key, key) && land(tree, path, true);
     });
 }
 

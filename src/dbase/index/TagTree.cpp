@@ -20,6 +20,11 @@ int TagTree::compareKeys(std::string_view a, std::string_view b) const
     return header_.descending ? -c : c;
 }
 
+bool TagTree::sameKey(std::string_view a, std::string_view b) const
+{
+    return keys::same(header_.keyType, a, b);
+}
+
 void TagTree::checkDepth(size_t depth) const
 {
     if (depth > static_cast<size_t>(mdx::kMaxDepth))
@@ -306,7 +311,7 @@ bool TagTree::remove(std::string_view key, uint32_t recNo)
     const int level = static_cast<int>(path.size()) - 1;
     IndexNode leaf = node(path[level].page);
     const int i = path[level].index;
-    if (i >= leaf.count() || leaf.pointer(i) != recNo || leaf.key(i) != key)
+    if (i >= leaf.count() || leaf.pointer(i) != recNo || !sameKey(leaf.key(i), key))
         return false;
     leaf.remove(i);
     if (leaf.count() > 0 || level == 0) {

@@ -43,6 +43,8 @@ public:
 
     // Three-way comparison in tag order (direction applied).
     int compareKeys(std::string_view a, std::string_view b) const;
+    // The same key in this tag (numbers by value, whoever wrote them).
+    bool sameKey(std::string_view a, std::string_view b) const;
 
     void insert(std::string_view key, uint32_t recNo);
     // False when the entry is not in the tree.
