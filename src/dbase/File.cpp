@@ -14,6 +14,8 @@ namespace dbase {
 
 namespace {
 
+constexpr size_t kHeadPage = 4096;
+
 std::string systemMessage(const std::string &what, const std::string &path)
 {
     return what + " " + path + ": " + std::strerror(errno);
@@ -45,10 +47,11 @@ File::~File()
 
 File::File(File &&other) noexcept
     : m_fd(other.m_fd), m_map(other.m_map), m_mapStart(other.m_mapStart), m_mapLength(other.m_mapLength),
-      m_readOnly(other.m_readOnly), m_path(std::move(other.m_path))
+      m_headMap(other.m_headMap), m_headLength(other.m_headLength), m_readOnly(other.m_readOnly), m_path(std::move(other.m_path))
 {
     other.m_fd = -1;
     other.m_map = nullptr;
+    other.m_headMap = nullptr;
 }
 
 File &File::operator=(File &&other) noexcept
@@ -59,10 +62,13 @@ File &File::operator=(File &&other) noexcept
         m_map = other.m_map;
         m_mapStart = other.m_mapStart;
         m_mapLength = other.m_mapLength;
+        m_headMap = other.m_headMap;
+        m_headLength = other.m_headLength;
         m_readOnly = other.m_readOnly;
         m_path = std::move(other.m_path);
         other.m_fd = -1;
         other.m_map = nullptr;
+        other.m_headMap = nullptr;
     }
     return *this;
 }
@@ -70,6 +76,7 @@ File &File::operator=(File &&other) noexcept
 void File::close()
 {
     unmap();
+    unmapHead();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
@@ -122,6 +129,7 @@ void File::write(uint64_t offset, const void *data, size_t n)
 
 void File::truncate(uint64_t size)
 {
+    unmapHead(); // a store into a page cut from the file would kill the process
     if (::ftruncate(m_fd, off_t(size)) != 0)
         throw Error(ErrorKind::Io, systemMessage("Cannot truncate", m_path));
 }
@@ -140,25 +148,87 @@ void File::unmap()
     m_mapLength = 0;
 }
 
+void File::unmapHead()
+{
+    if (m_headMap)
+        ::munmap(m_headMap, kHeadPage);
+    m_headMap = nullptr;
+}
+
+namespace {
+
+constexpr uint64_t kHugePage = 2u << 20;
+
+uint64_t roundUp(uint64_t n, uint64_t unit) { return (n + unit - 1) / unit * unit; }
+
+// Maps length bytes of the file at start (a multiple of 2 MB) at an address
+// aligned alike, so the kernel can back the window with huge pages: on
+// virtual machines the first store into each small page of a fresh mapping
+// costs far more than copying the record.
+char *mapAligned(int fd, uint64_t start, size_t length)
+{
+    const size_t reserved = length + kHugePage;
+    void *area = ::mmap(nullptr, reserved, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (area == MAP_FAILED)
+        return nullptr;
+    char *const base = static_cast<char *>(area);
+    char *const aligned = reinterpret_cast<char *>(roundUp(reinterpret_cast<uintptr_t>(base), kHugePage));
+    void *map = ::mmap(aligned, length, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_FIXED, fd, off_t(start));
+    if (map == MAP_FAILED) {
+        ::munmap(base, reserved);
+        return nullptr;
+    }
+    if (aligned > base)
+        ::munmap(base, size_t(aligned - base));
+    if (char *const end = aligned + length; end < base + reserved)
+        ::munmap(end, size_t(base + reserved - end));
+    // Both are hints; older kernels refuse them and the stores fault page by page.
+    ::madvise(aligned, length, MADV_HUGEPAGE);
+    ::madvise(aligned, length, MADV_POPULATE_WRITE);
+    return aligned;
+}
+
+} // namespace
+
+// Only bytes the file held when the page was mapped: a store past the end of a
+// mapped file would be lost.
+bool File::writeHead(uint64_t offset, const void *data, size_t n)
+{
+    if (!m_headMap) {
+        const size_t held = size_t(std::min<uint64_t>(size(), kHeadPage));
+        void *map = held ? ::mmap(nullptr, kHeadPage, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, 0) : MAP_FAILED;
+        if (map == MAP_FAILED)
+            return false;
+        m_headMap = static_cast<char *>(map);
+        m_headLength = held;
+    }
+    if (offset + n > m_headLength)
+        return false;
+    std::memcpy(m_headMap + offset, data, n);
+    return true;
+}
+
 void File::writeMapped(uint64_t offset, const void *data, size_t n)
 {
-    constexpr uint64_t kPage = 4096;
     constexpr size_t kStep = 8u << 20;
+    if (offset + n <= kHeadPage && (!m_map || offset < m_mapStart)) {
+        if (!writeHead(offset, data, n))
+            write(offset, data, n);
+        return;
+    }
     if (!m_map || offset < m_mapStart || offset + n > m_mapStart + m_mapLength) {
         unmap();
-        const uint64_t start = offset / kPage * kPage;
-        const size_t length = std::max<size_t>(kStep, size_t(offset + n - start));
+        const uint64_t start = offset / kHugePage * kHugePage;
+        const size_t length = std::max<size_t>(kStep, size_t(roundUp(offset + n - start, kHugePage)));
         // Real blocks, not a sparse hole: a store into a hole on a full disk would
         // kill the process instead of failing the write cleanly.
-        void *map = ::fallocate(m_fd, 0, off_t(start), off_t(length)) == 0
-                        ? ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, off_t(start))
-                        : MAP_FAILED;
-        if (map == MAP_FAILED) {
+        char *map = ::fallocate(m_fd, 0, off_t(start), off_t(length)) == 0 ? mapAligned(m_fd, start, length) : nullptr;
+        if (!map) {
             // The plain write keeps every record too, and reports a full disk as an error.
             write(offset, data, n);
             return;
         }
-        m_map = static_cast<char *>(map);
+        m_map = map;
         m_mapStart = start;
         m_mapLength = length;
     }

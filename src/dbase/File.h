@@ -40,7 +40,8 @@ public:
     // Writes through a shared writable mapping of the file's tail: each store is
     // in the page cache at once, so a killed process loses nothing, without a
     // system call per call. The file grows ahead in allocated steps; endMapped(fileEnd)
-    // drops the mapping and cuts the file back to fileEnd.
+    // drops the mapping and cuts the file back to fileEnd. Stores into the first
+    // page (the header) go through a mapping of their own.
     void writeMapped(uint64_t offset, const void *data, size_t n);
     void endMapped(uint64_t fileEnd);
     bool isMapped() const { return m_map != nullptr; }
@@ -51,11 +52,15 @@ public:
 
 private:
     void unmap();
+    void unmapHead();
+    bool writeHead(uint64_t offset, const void *data, size_t n);
 
     int m_fd = -1;
     char *m_map = nullptr;
     uint64_t m_mapStart = 0;
     size_t m_mapLength = 0;
+    char *m_headMap = nullptr;
+    size_t m_headLength = 0;
     bool m_readOnly = false;
     std::string m_path;
 };

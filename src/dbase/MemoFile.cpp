@@ -90,6 +90,9 @@ void MemoFile::loadFreeList()
         m_file.readExact(uint64_t(at) * m_blockSize, link, sizeof link, "a free block entry");
         const uint32_t next = getU32(link);
         const uint32_t count = getU32(link + 4);
+        // Zeros: space a writer that stopped had allocated ahead; the used space ends here.
+        if (next == 0 && count == 0)
+            break;
         if (count == 0 || uint64_t(at) + count > fileBlocks)
             damaged("a free block run lies outside the file");
         if (next < uint64_t(at) + count)
@@ -123,7 +126,21 @@ void MemoFile::saveFreeList()
     }
     char head[4];
     putU32(head, m_free.empty() ? m_endBlock : m_free.front().start);
-    m_file.write(0, head, sizeof head);
+    store(0, head, sizeof head, false);
+}
+
+void MemoFile::store(uint64_t offset, const char *data, size_t n, bool atEnd)
+{
+    if (m_soleWriter && (atEnd || offset + n <= m_blockSize))
+        m_file.writeMapped(offset, data, n);
+    else
+        m_file.write(offset, data, n);
+}
+
+void MemoFile::finishWrites()
+{
+    if (m_file.isMapped())
+        m_file.endMapped(uint64_t(m_endBlock) * m_blockSize);
 }
 
 uint64_t MemoFile::valueLength(uint32_t block) const
@@ -198,6 +215,7 @@ uint32_t MemoFile::write(std::string_view data)
         throw Error(ErrorKind::Value, "A memo value is too long for " + path());
     const uint32_t blocks = blocksFor(data.size() + kValueHeader);
     uint32_t block = 0;
+    const uint32_t usedEnd = m_endBlock;
     auto fit = std::find_if(m_free.begin(), m_free.end(), [&](const Run &r) { return r.count >= blocks; });
     if (fit != m_free.end()) {
         block = fit->start;
@@ -222,7 +240,7 @@ uint32_t MemoFile::write(std::string_view data)
     std::copy(kValueMark, kValueMark + 4, bytes.begin());
     putU32(bytes.data() + 4, uint32_t(data.size() + kValueHeader));
     std::copy(data.begin(), data.end(), bytes.begin() + kValueHeader);
-    m_file.write(uint64_t(block) * m_blockSize, bytes.data(), bytes.size());
+    store(uint64_t(block) * m_blockSize, bytes.data(), bytes.size(), block >= usedEnd);
     return block;
 }
 

@@ -42,6 +42,12 @@ public:
     void reload();
     void sync() { m_file.sync(); }
 
+    // While nobody else may use the file, values and the header are stored
+    // through mappings (no system call each); finishWrites() ends that and
+    // cuts the file back to its used end.
+    void setSoleWriter(bool sole) { m_soleWriter = sole && !m_file.isReadOnly(); }
+    void finishWrites();
+
     // Short critical section for shared use of the free list.
     bool tryLock();
     void unlock();
@@ -57,6 +63,7 @@ private:
     uint64_t valueLength(uint32_t block) const;
     void loadFreeList();
     void saveFreeList();
+    void store(uint64_t offset, const char *data, size_t n, bool atEnd);
     [[noreturn]] void damaged(const std::string &why) const;
 
     File m_file;
@@ -64,6 +71,7 @@ private:
     uint32_t m_blockSize = kBlockSize;
     uint32_t m_endBlock = 1; // the block where the file's used space ends
     std::vector<Run> m_free; // sorted, not touching one another
+    bool m_soleWriter = false;
 };
 
 } // namespace dbase

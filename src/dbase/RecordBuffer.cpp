@@ -221,9 +221,10 @@ void RecordBuffer::doesNotFit(const std::string &value, int pos) const
 void RecordBuffer::setField(int pos, std::string_view bytes)
 {
     const FieldInfo &f = field(pos);
-    std::string padded(bytes.substr(0, f.length));
-    padded.resize(f.length, ' ');
-    m_bytes.replace(1 + f.offset, f.length, padded);
+    const size_t used = std::min<size_t>(bytes.size(), f.length);
+    char *const at = m_bytes.data() + 1 + f.offset;
+    std::copy_n(bytes.data(), used, at);
+    std::fill(at + used, at + f.length, ' ');
     m_modified = true;
 }
 

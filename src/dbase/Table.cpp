@@ -81,6 +81,7 @@ void Table::openMemo()
     if (!memoPath)
         fail(ErrorKind::NotFound, "Memo file of table " + m_path + " does not exist");
     m_memo = std::make_unique<MemoFile>(*memoPath, MemoFile::formatFor(header().version), m_records.isReadOnly());
+    m_memo->setSoleWriter(m_exclusive);
 }
 
 void Table::releaseAll()
@@ -117,6 +118,8 @@ void Table::flush()
     requireOpen();
     m_indexes.endSession();
     m_records.finishAppends();
+    if (m_memo)
+        m_memo->finishWrites();
     if (!m_records.written())
         return;
     if (m_memo)
