@@ -83,6 +83,7 @@ void MdxFile::release()
         return;
     try {
         if (writing_) {
+            file_.flushWrites();
             // A failed build must not look finished: keep the marker for the next open.
             header_.beingModified = stale_;
             if (sizeChanged_)

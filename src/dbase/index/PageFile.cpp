@@ -3,10 +3,13 @@
 #include "dbase/index/IndexError.h"
 #include "dbase/index/MdxLayout.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace dbase {
@@ -111,6 +114,15 @@ void PageFile::write(uint64_t offset, const uint8_t *data, size_t length)
 
 void PageFile::truncate(uint64_t length)
 {
+    // Blocks past the new end must not come back with the next flush.
+    for (auto it = cache_.begin(); it != cache_.end();) {
+        if (static_cast<uint64_t>(it->first) * mdx::kPageSize + it->second.size() > length) {
+            dirty_.erase(it->first);
+            it = cache_.erase(it);
+        } else {
+            ++it;
+        }
+    }
     if (::ftruncate(fd_, static_cast<off_t>(length)) != 0)
         throw IndexError("Cannot write the index file " + path_ + ": " + reason());
 }
@@ -123,7 +135,7 @@ const std::vector<uint8_t> &PageFile::block(uint32_t page, uint32_t blockSize)
     if (found != cache_.end() && found->second.size() == blockSize)
         return found->second;
     if (cache_.size() >= kMaxCachedBlocks)
-        cache_.clear();
+        dropCache();
     std::vector<uint8_t> data(blockSize);
     read(static_cast<uint64_t>(page) * mdx::kPageSize, data.data(), blockSize);
     return cache_[page] = std::move(data);
@@ -131,9 +143,67 @@ const std::vector<uint8_t> &PageFile::block(uint32_t page, uint32_t blockSize)
 
 void PageFile::writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize)
 {
-    write(static_cast<uint64_t>(page) * mdx::kPageSize, data, blockSize);
+    if (cache_.size() >= kMaxCachedBlocks)
+        dropCache();
     auto &cached = cache_[page];
     cached.assign(data, data + blockSize);
+    dirty_.insert(page);
+}
+
+// Neighbouring blocks go out in one vectored write each run.
+void PageFile::flushWrites()
+{
+    if (dirty_.empty())
+        return;
+    std::vector<uint32_t> pages(dirty_.begin(), dirty_.end());
+    std::sort(pages.begin(), pages.end());
+    std::vector<iovec> run;
+    uint64_t runStart = 0, runEnd = 0;
+    auto writeRun = [&] {
+        size_t at = 0;
+        while (at < run.size()) {
+            const size_t count = std::min<size_t>(run.size() - at, IOV_MAX);
+            uint64_t bytes = 0;
+            for (size_t i = at; i < at + count; ++i)
+                bytes += run[i].iov_len;
+            // Short vectored writes are rare; the plain write finishes such a run.
+            const ssize_t put = ::pwritev(fd_, run.data() + at, static_cast<int>(count), static_cast<off_t>(runStart));
+            if (put != static_cast<ssize_t>(bytes)) {
+                for (size_t i = at; i < at + count; ++i) {
+                    write(runStart, static_cast<const uint8_t *>(run[i].iov_base), run[i].iov_len);
+                    runStart += run[i].iov_len;
+                }
+            } else {
+                runStart += bytes;
+            }
+            at += count;
+        }
+        run.clear();
+    };
+    for (uint32_t page : pages) {
+        std::vector<uint8_t> &data = cache_.at(page);
+        const uint64_t offset = static_cast<uint64_t>(page) * mdx::kPageSize;
+        if (run.empty() || offset != runEnd) {
+            writeRun();
+            runStart = offset;
+        }
+        run.push_back({data.data(), data.size()});
+        runEnd = offset + data.size();
+    }
+    writeRun();
+    dirty_.clear();
+}
+
+void PageFile::dropCache()
+{
+    flushWrites();
+    cache_.clear();
+}
+
+void PageFile::forget(uint32_t page)
+{
+    dirty_.erase(page);
+    cache_.erase(page);
 }
 
 } // namespace dbase

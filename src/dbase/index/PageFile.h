@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace dbase {
@@ -34,14 +35,19 @@ public:
 
     // Blocks by first page; the cache is dropped whenever another writer may have changed the file.
     const std::vector<uint8_t> &block(uint32_t page, uint32_t blockSize);
+    // Written blocks wait in the cache until flushWrites(), so a block changed
+    // many times under one lock reaches the file once. Callers flush before
+    // they let go of the lock or clear the being-modified marker.
     void writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize);
-    void dropCache() { cache_.clear(); }
-    void forget(uint32_t page) { cache_.erase(page); }
+    void flushWrites();
+    void dropCache();
+    void forget(uint32_t page);
 
 private:
     std::string path_;
     int fd_ = -1;
     std::unordered_map<uint32_t, std::vector<uint8_t>> cache_;
+    std::unordered_set<uint32_t> dirty_;
 };
 
 } // namespace dbase
