@@ -126,6 +126,25 @@ public:
         std::optional<MdxFile::Scope> m_scope;
     };
 
+    // Groups the posts made while it lives as one change of the index: its
+    // write lock and being-modified marker are taken once, and a block changed
+    // by many posts reaches the file once, when the batch ends. Every post
+    // still writes its record at once: a killed process loses no posted record,
+    // and the marker it leaves makes the next open rebuild the tags. Other users,
+    // and other table objects of this process, wait for the index meanwhile:
+    // keep a batch to a few hundred posts and never wait for the user inside one.
+    class WriteBatch
+    {
+    public:
+        explicit WriteBatch(Table &table);
+        ~WriteBatch();
+        WriteBatch(const WriteBatch &) = delete;
+        WriteBatch &operator=(const WriteBatch &) = delete;
+
+    private:
+        Table &m_table;
+    };
+
     // Starts a new blank record; it reaches the file on post.
     void append();
     // Locks the current record for change (Locked when another has it).
@@ -244,6 +263,7 @@ private:
     std::string m_folder;
     std::string m_fileName;
     bool m_exclusive = false;
+    int m_writeBatches = 0;
     std::string m_indexName;
 
     std::string m_path;

@@ -17,6 +17,19 @@ struct Table::PendingCommit
     bool indexChanging = false;
 };
 
+Table::WriteBatch::WriteBatch(Table &table) : m_table(table)
+{
+    m_table.requireOpen();
+    ++m_table.m_writeBatches;
+}
+
+Table::WriteBatch::~WriteBatch()
+{
+    // Exclusive use keeps its index session until flush, as without a batch.
+    if (--m_table.m_writeBatches == 0 && !m_table.m_exclusive && m_table.isOpen())
+        m_table.m_indexes.endSession();
+}
+
 void Table::unlockRecord()
 {
     if (m_lockedRecno && !m_exclusive)
@@ -198,7 +211,7 @@ void Table::changeIndexKeys(RecordChange change, uint32_t recno, const RecordVie
 {
     if (!m_indexes.maintained())
         return;
-    m_indexes.beginChange(m_exclusive, pending.indexBatch);
+    m_indexes.beginChange(m_exclusive || m_writeBatches > 0, pending.indexBatch);
     pending.indexChanging = true;
     m_indexes.changeKeys(change, recno, before, m_record);
 }

@@ -18,12 +18,13 @@ public:
     // The caption of the progress window the caller shows meanwhile.
     static QString progressCaption() { return tr("Applying Filter - Please Wait..."); }
 
-    // Told the percentage done after each record, so the window can move its
+    // Told the percentage done whenever it changes, so the window can move its
     // bar and process pending messages; returning false stops the walk.
     using Progress = std::function<bool(int percent)>;
 
     // Walks the table in physical order without a range, marks each record
-    // (storing only those whose mark changes), and ends on the first record.
+    // (storing only those whose mark changes, in short write batches), and
+    // ends on the first record.
     // Turns the evaluation switch on. A filter without entries marks every
     // record "2", as storing a record under it does, so the Normal scope then
     // shows every record.

@@ -114,8 +114,9 @@ void PageFile::write(uint64_t offset, const uint8_t *data, size_t length)
 
 void PageFile::truncate(uint64_t length)
 {
-    // Blocks past the new end must not come back with the next flush.
-    for (auto it = cache_.begin(); it != cache_.end();) {
+    // Blocks past a new, shorter end must not come back with the next flush or read.
+    const bool shrinking = length < size();
+    for (auto it = cache_.begin(); shrinking && it != cache_.end();) {
         if (static_cast<uint64_t>(it->first) * mdx::kPageSize + it->second.size() > length) {
             dirty_.erase(it->first);
             it = cache_.erase(it);

@@ -44,11 +44,12 @@ bool TagTree::reaches(std::string_view key, const Target &t, RecNoOf recNoOf)
     return t.after ? c > 0 : c >= 0;
 }
 
+// Walks cached blocks without copying them: each view is used before the next read.
 uint32_t TagTree::lastRecNo(uint32_t page)
 {
     for (size_t depth = 0;; ++depth) {
         checkDepth(depth);
-        const IndexNode n = node(page);
+        const IndexNodeView n = file_.view(page, header_);
         if (n.isLeaf())
             return n.count() > 0 ? n.pointer(n.count() - 1) : 0;
         page = n.pointer(n.count());
@@ -61,14 +62,18 @@ TagTree::Path TagTree::lowerBound(const Target &target)
     uint32_t page = header_.rootPage;
     for (;;) {
         checkDepth(path.size());
-        const IndexNode n = node(page);
+        IndexNodeView n = file_.view(page, header_);
         // Entries and separators ascend in tag order, so the first match is found by halving.
         int low = 0, high = n.count();
         const bool leaf = n.isLeaf();
         while (low < high) {
             const int mid = (low + high) / 2;
             const bool hit = reaches(n.key(mid), target, [&] {
-                return leaf ? n.pointer(mid) : lastRecNo(n.pointer(mid));
+                if (leaf)
+                    return n.pointer(mid);
+                const uint32_t r = lastRecNo(n.pointer(mid));
+                n = file_.view(page, header_); // the walk down may have pushed the block out
+                return r;
             });
             if (hit)
                 high = mid;
