@@ -277,14 +277,14 @@ KeyExpression KeyExpression::parse(std::string_view text, const std::vector<Fiel
 
 std::string KeyExpression::evaluate(const RecordView &record) const
 {
-    const KeyValue value = root_->evaluate(record);
+    KeyValue value = root_->evaluate(record);
     switch (keyType_) {
     case 'N':
         return keys::encodeNumber(value.number);
     case 'D':
         return keys::encodeDate(value.day);
     default:
-        return value.text;
+        return std::move(value.text);
     }
 }
 

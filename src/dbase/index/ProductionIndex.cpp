@@ -142,10 +142,8 @@ void ProductionIndex::addTag(const std::string &name, const std::string &express
         throw IndexError("The index file " + path() + " already holds " + std::to_string(kMaxTags) +
                          " tags, the most it can hold; tag " + tagName + " was not added", ErrorKind::Value);
 
-    std::vector<IndexEntry> entries;
-    scan([&](uint32_t recNo, const RecordView &record) {
-        entries.push_back({expression.evaluate(record), recNo});
-    });
+    KeyBatch entries(static_cast<size_t>(expression.keyLength()));
+    scan([&](uint32_t recNo, const RecordView &record) { entries.add(expression.evaluate(record), recNo); });
     const std::vector<uint8_t> saved = file_->saveHeader();
     try {
         // New blocks only at the end, so undoing is cutting the file back.
@@ -199,11 +197,6 @@ void ProductionIndex::regenerate(const ScanSource &scan)
         // The old file is only read: a failure or a kill before the rename leaves it as it was.
         MdxFile::Scope scope(*file_, true);
         syncTags();
-        std::vector<std::vector<IndexEntry>> entries(tags_.size());
-        scan([&](uint32_t recNo, const RecordView &record) {
-            for (size_t i = 0; i < tags_.size(); ++i)
-                entries[i].push_back({tags_[i].expression->evaluate(record), recNo});
-        });
         fresh = MdxFile::createBeside(path(), file_->header().tableName);
         try {
             MdxFile::Scope building(*fresh, true);
@@ -214,10 +207,13 @@ void ProductionIndex::regenerate(const ScanSource &scan)
                 TagHeader header = TagHeader::forKey(old.header.keyType, old.header.keyLength,
                                                      old.header.descending, old.header.expression,
                                                      fresh->header().blockSize);
+                // One tag's keys at a time: memory stays at one tag's worth.
+                KeyBatch entries(static_cast<size_t>(old.header.keyLength));
+                const KeyExpression &expression = *old.expression;
+                scan([&](uint32_t recNo, const RecordView &record) { entries.add(expression.evaluate(record), recNo); });
                 TagTree built(*fresh, slot.headerPage, header);
-                built.sort(entries[i]);
-                built.build(entries[i]);
-                entries[i] = {};
+                built.sort(entries);
+                built.build(entries);
                 tagSlots.push_back(slot);
             }
             fresh->setSlots(std::move(tagSlots));

@@ -429,55 +429,22 @@ void TagTree::setHasKeys(bool hasKeys)
     file_.writeTagHeader(headerPage_, header_);
 }
 
-namespace {
-
-// The first eight key bytes as one number, so that most comparisons of a sort
-// need neither a call nor a visit to the key's own memory.
-uint64_t keyPrefix(const std::string &key)
-{
-    uint64_t prefix = 0;
-    for (size_t i = 0; i < 8; ++i)
-        prefix = prefix << 8 | (i < key.size() ? static_cast<uint8_t>(key[i]) : 0u);
-    return prefix;
-}
-
-} // namespace
-
 void TagTree::sort(std::vector<IndexEntry> &entries) const
 {
     // Record numbers break ties, so the order is total and an unstable sort is enough.
-    const auto byKey = [this](const IndexEntry &a, const IndexEntry &b) {
+    std::sort(entries.begin(), entries.end(), [this](const IndexEntry &a, const IndexEntry &b) {
         const int c = compareKeys(a.key, b.key);
         return c != 0 ? c < 0 : a.recNo < b.recNo;
-    };
-    const bool sameLength = std::all_of(entries.begin(), entries.end(), [&](const IndexEntry &e) {
-        return e.key.size() == entries.front().key.size();
     });
-    // Character keys of one length order as their bytes do.
-    if (header_.keyType != 'C' || !sameLength || entries.size() < 2) {
-        std::sort(entries.begin(), entries.end(), byKey);
-        return;
-    }
-    struct Sortable
-    {
-        uint64_t prefix;
-        const IndexEntry *entry;
-    };
-    std::vector<Sortable> order;
-    order.reserve(entries.size());
-    for (const IndexEntry &e : entries)
-        order.push_back({header_.descending ? ~keyPrefix(e.key) : keyPrefix(e.key), &e});
-    std::sort(order.begin(), order.end(), [&byKey](const Sortable &a, const Sortable &b) {
-        return a.prefix != b.prefix ? a.prefix < b.prefix : byKey(*a.entry, *b.entry);
-    });
-    std::vector<IndexEntry> sorted;
-    sorted.reserve(entries.size());
-    for (const Sortable &s : order)
-        sorted.push_back(std::move(*const_cast<IndexEntry *>(s.entry)));
-    entries = std::move(sorted);
 }
 
-void TagTree::build(const std::vector<IndexEntry> &sorted)
+void TagTree::sort(KeyBatch &keys) const
+{
+    keys.sort([this](std::string_view a, std::string_view b) { return compareKeys(a, b); },
+              header_.keyType == 'C', header_.descending);
+}
+
+void TagTree::build(const KeyBatch &sorted)
 {
     BlockWriter writer(file_);
     struct Built
@@ -492,10 +459,10 @@ void TagTree::build(const std::vector<IndexEntry> &sorted)
         IndexNode leaf = file_.newNode(file_.appendBlock(), header_);
         const size_t end = std::min(sorted.size(), i + static_cast<size_t>(perLeaf));
         for (size_t j = i; j < end; ++j)
-            leaf.insert(static_cast<int>(j - i), sorted[j].recNo, sorted[j].key);
+            leaf.insert(static_cast<int>(j - i), sorted.recNo(j), sorted.key(j));
         writer.add(leaf);
-        level.push_back({leaf.page(), end > i ? sorted[end - 1].key : std::string()});
-        if (sorted.empty())
+        level.push_back({leaf.page(), end > i ? std::string(sorted.key(end - 1)) : std::string()});
+        if (sorted.size() == 0)
             break;
     }
     header_.firstLeaf = level.front().page;
@@ -519,7 +486,7 @@ void TagTree::build(const std::vector<IndexEntry> &sorted)
     }
     writer.flush();
     header_.rootPage = level.front().page;
-    header_.hasKeys = !sorted.empty();
+    header_.hasKeys = sorted.size() > 0;
     file_.writeTagHeader(headerPage_, header_);
 }
 

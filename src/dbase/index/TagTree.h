@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dbase/index/IndexNode.h"
+#include "dbase/index/KeyBatch.h"
 #include "dbase/index/MdxFile.h"
 #include "dbase/index/TagHeader.h"
 
@@ -51,8 +52,9 @@ public:
     bool remove(std::string_view key, uint32_t recNo);
     // Replaces the tree with one built bottom-up from entries already in tag order,
     // on blocks appended to the file.
-    void build(const std::vector<IndexEntry> &sorted);
+    void build(const KeyBatch &sorted);
     void sort(std::vector<IndexEntry> &entries) const;
+    void sort(KeyBatch &keys) const;
     // Gives every block of the tree back to the free list.
     void releaseAll();
 
