@@ -60,6 +60,7 @@ public:
     const std::vector<FieldInfo> &fields() const override { return m_header.fields; }
     std::string_view raw(int field) const override { return fieldBytes(m_bytes, field); }
     std::string memo(int field) const override;
+    bool memoPending(int field) const override { return size_t(field) < m_memoChanged.size() && m_memoChanged[size_t(field)]; }
 
     // Usage when the table has no field at pos.
     const FieldInfo &field(int pos) const;

@@ -28,6 +28,8 @@ public:
     virtual std::string_view raw(int field) const = 0;
     // The contents of a memo field (empty when it has none).
     virtual std::string memo(int field) const = 0;
+    // A memo value given but not yet stored: raw() still shows the old block.
+    virtual bool memoPending(int /*field*/) const { return false; }
 };
 
 } // namespace dbase

@@ -5,6 +5,7 @@
 #include "dbase/index/KeyEncoding.h"
 #include "dbase/index/KeyNodes.h"
 
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <map>
@@ -37,6 +38,9 @@ class Parser
 {
 public:
     Parser(std::string_view text, const std::vector<FieldInfo> &fields) : text_(text), fields_(fields) {}
+
+    // The positions of the fields named so far.
+    const std::vector<int> &used() const { return used_; }
 
     KeyNodePtr parseAll()
     {
@@ -102,8 +106,10 @@ private:
         if (accept('('))
             return call(name);
         for (size_t i = 0; i < fields_.size(); ++i)
-            if (upperAscii(fields_[i].name) == name)
+            if (upperAscii(fields_[i].name) == name) {
+                used_.push_back(static_cast<int>(i));
                 return field(static_cast<int>(i), fields_[i]);
+            }
         throw SyntaxError("unknown field " + name);
     }
 
@@ -228,6 +234,7 @@ private:
 
     std::string_view text_;
     const std::vector<FieldInfo> &fields_;
+    std::vector<int> used_;
     size_t pos_ = 0;
     int depth_ = 0;
 };
@@ -245,7 +252,9 @@ KeyExpression KeyExpression::parse(std::string_view text, const std::vector<Fiel
     KeyExpression result;
     result.text_ = std::string(text);
     try {
-        result.root_ = Parser(text, fields).parseAll();
+        Parser parser(text, fields);
+        result.root_ = parser.parseAll();
+        result.fields_ = parser.used();
     } catch (const std::runtime_error &e) {
         throw IndexError("Invalid key expression " + quotedText + ": " + e.what(), ErrorKind::Value);
     }
@@ -273,6 +282,13 @@ KeyExpression KeyExpression::parse(std::string_view text, const std::vector<Fiel
                          ": a memo field needs MLINE to be part of a key", ErrorKind::Value);
     }
     return result;
+}
+
+bool KeyExpression::mayDiffer(const RecordView &before, const RecordView &after) const
+{
+    return std::any_of(fields_.begin(), fields_.end(), [&](int field) {
+        return after.memoPending(field) || before.memoPending(field) || before.raw(field) != after.raw(field);
+    });
 }
 
 std::string KeyExpression::evaluate(const RecordView &record) const

@@ -28,6 +28,9 @@ public:
 
     // The key bytes of one record, in the stored key form of keyType().
     std::string evaluate(const RecordView &record) const;
+    // Whether the key may differ between two views of one record: only when a
+    // field it names differs (keys depend on nothing else).
+    bool mayDiffer(const RecordView &before, const RecordView &after) const;
 
 private:
     KeyExpression() = default;
@@ -36,6 +39,7 @@ private:
     char keyType_ = 'C';
     int keyLength_ = 0;
     std::shared_ptr<const KeyNode> root_;
+    std::vector<int> fields_; // positions of the fields the expression names
 };
 
 } // namespace dbase

@@ -270,6 +270,9 @@ void ProductionIndex::removeKey(uint32_t recNo, const RecordView &record)
 void ProductionIndex::updateKey(uint32_t recNo, const RecordView &before, const RecordView &after)
 {
     changeEveryTag([&](TagTree &t, const KeyExpression &e, const std::string &name) {
+        // Untouched fields give the same key: no need to compute it (a memo read each).
+        if (!e.mayDiffer(before, after))
+            return;
         const std::string oldKey = e.evaluate(before), newKey = e.evaluate(after);
         if (oldKey == newKey)
             return;

@@ -37,6 +37,8 @@ public:
     const std::vector<FieldInfo> &fields() const override { return cardFields(); }
     std::string_view raw(int field) const override { return raw_.at(static_cast<size_t>(field)); }
     std::string memo(int field) const override { return field == Notes ? notes_ : std::string(); }
+    // The notes are held here, not in a memo block the raw bytes would name.
+    bool memoPending(int field) const override { return field == Notes; }
 
 private:
     std::vector<std::string> raw_;
