@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace scale {
+
+// What one step cost: seconds for the whole step, or per repetition when `repeats` > 1.
+struct Figure
+{
+    std::string step;
+    double seconds = 0;
+};
+
+struct RunOptions
+{
+    std::string folder; // created afresh; left behind for checking when keep is set
+    uint32_t cards = 0;
+    uint64_t seed = 1;
+    bool keep = false;
+};
+
+// Steps in the order they run; the report lists them the same way.
+extern const char *const kAppend;
+extern const char *const kBuildTag;
+extern const char *const kScan;
+extern const char *const kFirstCount;
+extern const char *const kLetterCounts;
+extern const char *const kFind;
+extern const char *const kLastPage;
+extern const char *const kEdits;
+
+// Runs every step on a fresh card table of options.cards cards in options.folder.
+// A step whose result is wrong (a letter total off, a name not found) throws.
+std::vector<Figure> runAtSize(const RunOptions &options);
+
+} // namespace scale
