@@ -11,6 +11,7 @@
 
 #include "dbase/PathNames.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -81,7 +82,7 @@ uint32_t indexBlockBytes(const std::string &folder)
     return mdx ? uint32_t(header[22]) | uint32_t(header[23]) << 8 : 0;
 }
 
-// In the child: runs one size and writes "step<TAB>seconds" lines to the pipe.
+// In the child: runs one size and writes "step<TAB>seconds<TAB>peak kB" lines to the pipe.
 [[noreturn]] void runChild(int out, const scale::RunOptions &options)
 {
     std::string lines;
@@ -91,7 +92,7 @@ uint32_t indexBlockBytes(const std::string &folder)
         {
             char seconds[32];
             std::snprintf(seconds, sizeof seconds, "%.9g", figure.seconds);
-            lines += figure.step + "\t" + seconds + "\n";
+            lines += figure.step + "\t" + seconds + "\t" + std::to_string(figure.peakRssKb) + "\n";
         }
         lines += "block\t" + std::to_string(indexBlockBytes(options.folder)) + "\n";
     } catch (const std::exception &error) {
@@ -132,8 +133,12 @@ scale::SizeResult readChild(int in, pid_t child, uint32_t cards)
         if (key == "block")
             result.indexBlockBytes = uint32_t(std::stoul(value));
         else
-            result.figures.push_back({key, std::stod(value)});
+            result.figures.push_back({key, std::stod(value), std::atol(value.substr(value.find('\t') + 1).c_str())});
     }
+    // The child starts its peak afresh before each step, which also lowers ru_maxrss:
+    // the whole run's peak is the highest of the steps' and what came after them.
+    for (const scale::Figure &figure : result.figures)
+        result.peakRssKb = std::max(result.peakRssKb, figure.peakRssKb);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(std::to_string(cards) + " cards: the child process failed");
     return result;

@@ -71,9 +71,23 @@ void printStep(const StepTarget &target, const std::vector<SizeResult> &results)
     std::printf(" %8.2fx   <= %5.1fx  %s\n", growth, allowed, growth <= allowed ? "met" : "MISSED");
 }
 
+void printStepMemory(const std::vector<SizeResult> &results)
+{
+    std::printf("\nPeak resident memory during each step (VmHWM, reset before the step), MB:\n");
+    for (const StepTarget &target : kTargets) {
+        std::printf("  %-60s", target.step);
+        for (const SizeResult &result : results) {
+            const Figure *figure = figureOf(result, target.step);
+            std::printf(" %10.1f", figure ? double(figure->peakRssKb) / 1024.0 : 0.0);
+        }
+        std::printf("\n");
+    }
+}
+
 void printMemory(const std::vector<SizeResult> &results)
 {
-    std::printf("\nPeak memory (ru_maxrss of the child process for each size):\n");
+    printStepMemory(results);
+    std::printf("\nPeak memory of the child process for each size (highest of the steps' peaks and ru_maxrss):\n");
     for (const SizeResult &result : results) {
         const double cacheMb = kCachedBlocks * result.indexBlockBytes / (1024.0 * 1024.0);
         const double peakMb = double(result.peakRssKb) / 1024.0;

@@ -11,7 +11,9 @@
 
 #include <cctype>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <stdexcept>
 
@@ -154,9 +156,12 @@ double finds(dbase::Table &table, const std::vector<std::string> &names, uint64_
 }
 
 // As the record list shows the end of a long list: the last record and the rows before
-// it, then a page near the end reached by its position.
+// it, then a page near the end reached by its position. The list knows its length
+// (counted once, untimed here: the first count's own figure) before it pages.
 double lastPages(dbase::Table &table, uint32_t cards)
 {
+    table.selectIndex(kNameTag);
+    require(table.recordCount() == cards, "The name tag lost records");
     uint64_t rows = 0;
     const double seconds = secondsOf([&] {
         for (int page = 0; page < kPages; ++page) {
@@ -165,7 +170,7 @@ double lastPages(dbase::Table &table, uint32_t cards)
             ++rows;
             for (int row = 1; row < kPageRows && table.prior(); ++row)
                 rows += table.rawValue(kCardName).size() > 0;
-            const uint64_t from = cards - uint64_t(kPageRows) * (1 + page % 10);
+            const uint64_t from = table.recordCount() - uint64_t(kPageRows) * (1 + page % 10);
             if (table.gotoPosition(from))
                 rows += uint64_t(table.moveBy(kPageRows - 1)) + 1;
         }
@@ -193,6 +198,28 @@ double edits(dbase::Table &table, const RunOptions &options, std::map<uint32_t, 
     });
 }
 
+// Peak resident memory so far (VmHWM); writing 5 to clear_refs starts it again from
+// the current size, so each step's own peak can be read.
+long peakRssKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return 0;
+}
+
+void resetPeakRss() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+template <typename Step>
+void measure(std::vector<Figure> &figures, const char *name, Step &&step)
+{
+    resetPeakRss();
+    const double seconds = step();
+    figures.push_back({name, seconds, peakRssKb()});
+}
+
 } // namespace
 
 std::vector<Figure> runAtSize(const RunOptions &options)
@@ -202,18 +229,18 @@ std::vector<Figure> runAtSize(const RunOptions &options)
     const std::string path = dbase::joinPath(options.folder, "data.dbf");
     Written written;
     std::vector<Figure> figures;
-    figures.push_back({kAppend, appendAll(options, path, written)});
-    figures.push_back({kBuildTag, buildTag(path)});
+    measure(figures, kAppend, [&] { return appendAll(options, path, written); });
+    measure(figures, kBuildTag, [&] { return buildTag(path); });
 
     std::map<uint32_t, std::string> edited;
     dbase::Table table;
     table.open(path, false);
-    figures.push_back({kScan, scan(table, options.cards)});
-    figures.push_back({kFirstCount, firstCount(table, options.cards)});
-    figures.push_back({kLetterCounts, letterCounts(table, options.cards, written.asciiInitials)});
-    figures.push_back({kFind, finds(table, written.names, options.seed)});
-    figures.push_back({kLastPage, lastPages(table, options.cards)});
-    figures.push_back({kEdits, edits(table, options, edited)});
+    measure(figures, kScan, [&] { return scan(table, options.cards); });
+    measure(figures, kFirstCount, [&] { return firstCount(table, options.cards); });
+    measure(figures, kLetterCounts, [&] { return letterCounts(table, options.cards, written.asciiInitials); });
+    measure(figures, kFind, [&] { return finds(table, written.names, options.seed); });
+    measure(figures, kLastPage, [&] { return lastPages(table, options.cards); });
+    measure(figures, kEdits, [&] { return edits(table, options, edited); });
     table.close();
 
     if (options.keep)

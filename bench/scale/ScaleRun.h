@@ -11,6 +11,7 @@ struct Figure
 {
     std::string step;
     double seconds = 0;
+    long peakRssKb = 0; // the process's peak resident memory during the step (0: unknown)
 };
 
 struct RunOptions
