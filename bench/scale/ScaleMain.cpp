@@ -1,11 +1,12 @@
 // The table engine at 100,000 and 1,000,000 cards: each size runs in a child process
 // of its own, so that its peak memory is its own, and one table compares the sizes.
 //
-//   bench_scale [--sizes 100000,1000000] [--seed N] [--keep DIR]
+//   bench_scale [--sizes 100000,1000000] [--seed N] [--keep DIR] [--timestamps]
 //
 // Tables go into a temporary folder removed at the end; with --keep they stay in
 // DIR/cards-N with expected-sample.jsonl, the values written to a sample of records
-// (scripts/bench-scale-check.sh reads them back with another reader).
+// (scripts/bench-scale-check.sh reads them back with another reader). --timestamps
+// prints each step's CLOCK_MONOTONIC start and end on stderr, for perf report --time.
 #include "ScaleReport.h"
 #include "ScaleRun.h"
 
@@ -31,11 +32,12 @@ struct Options
     std::vector<uint32_t> sizes {100000, 1000000};
     uint64_t seed = 20261211;
     std::string keepFolder;
+    bool timestamps = false;
 };
 
 [[noreturn]] void usage(const char *problem)
 {
-    std::fprintf(stderr, "bench_scale: %s\nusage: bench_scale [--sizes N,N...] [--seed N] [--keep DIR]\n", problem);
+    std::fprintf(stderr, "bench_scale: %s\nusage: bench_scale [--sizes N,N...] [--seed N] [--keep DIR] [--timestamps]\n", problem);
     std::exit(2);
 }
 
@@ -59,6 +61,10 @@ Options parseOptions(int argc, char **argv)
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--timestamps") {
+            options.timestamps = true;
+            continue;
+        }
         if (i + 1 >= argc)
             usage(("missing value after " + arg).c_str());
         const std::string value = argv[++i];
@@ -190,7 +196,7 @@ int main(int argc, char **argv)
         for (const uint32_t cards : options.sizes) {
             std::printf("%u cards ...\n", cards);
             const std::string folder = dbase::joinPath(root, "cards-" + std::to_string(cards));
-            results.push_back(runSize({folder, cards, options.seed, keep}));
+            results.push_back(runSize({folder, cards, options.seed, keep, options.timestamps}));
         }
         scale::printReport(results);
     } catch (const std::exception &error) {

@@ -11,6 +11,8 @@
 
 #include <cctype>
 #include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -212,12 +214,22 @@ long peakRssKb()
 
 void resetPeakRss() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
+double monotonicSeconds()
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
 template <typename Step>
-void measure(std::vector<Figure> &figures, const char *name, Step &&step)
+void measure(const RunOptions &options, std::vector<Figure> &figures, const char *name, Step &&step)
 {
     resetPeakRss();
+    const double start = monotonicSeconds();
     const double seconds = step();
     figures.push_back({name, seconds, peakRssKb()});
+    if (options.timestamps)
+        std::fprintf(stderr, "%u cards, %s: %.6f,%.6f\n", options.cards, name, start, monotonicSeconds());
 }
 
 } // namespace
@@ -229,18 +241,18 @@ std::vector<Figure> runAtSize(const RunOptions &options)
     const std::string path = dbase::joinPath(options.folder, "data.dbf");
     Written written;
     std::vector<Figure> figures;
-    measure(figures, kAppend, [&] { return appendAll(options, path, written); });
-    measure(figures, kBuildTag, [&] { return buildTag(path); });
+    measure(options, figures, kAppend, [&] { return appendAll(options, path, written); });
+    measure(options, figures, kBuildTag, [&] { return buildTag(path); });
 
     std::map<uint32_t, std::string> edited;
     dbase::Table table;
     table.open(path, false);
-    measure(figures, kScan, [&] { return scan(table, options.cards); });
-    measure(figures, kFirstCount, [&] { return firstCount(table, options.cards); });
-    measure(figures, kLetterCounts, [&] { return letterCounts(table, options.cards, written.asciiInitials); });
-    measure(figures, kFind, [&] { return finds(table, written.names, options.seed); });
-    measure(figures, kLastPage, [&] { return lastPages(table, options.cards); });
-    measure(figures, kEdits, [&] { return edits(table, options, edited); });
+    measure(options, figures, kScan, [&] { return scan(table, options.cards); });
+    measure(options, figures, kFirstCount, [&] { return firstCount(table, options.cards); });
+    measure(options, figures, kLetterCounts, [&] { return letterCounts(table, options.cards, written.asciiInitials); });
+    measure(options, figures, kFind, [&] { return finds(table, written.names, options.seed); });
+    measure(options, figures, kLastPage, [&] { return lastPages(table, options.cards); });
+    measure(options, figures, kEdits, [&] { return edits(table, options, edited); });
     table.close();
 
     if (options.keep)

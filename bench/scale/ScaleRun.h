@@ -20,6 +20,7 @@ struct RunOptions
     uint32_t cards = 0;
     uint64_t seed = 1;
     bool keep = false;
+    bool timestamps = false; // each step's CLOCK_MONOTONIC start and end on stderr, to slice a profile
 };
 
 // Steps in the order they run; the report lists them the same way.
