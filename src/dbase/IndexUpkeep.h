@@ -73,6 +73,8 @@ private:
     void syncFlags();
     std::vector<bool> taggedFields();
     ScanSource scanSource();
+    // Indexed by record number (entry 0 unused): the records marked deleted.
+    std::vector<bool> deletedRecords();
     void scanRecords(const RecordVisitor &visit);
 
     RecordFile &m_records;

@@ -159,6 +159,20 @@ uint64_t Table::recordCount()
     return *m_liveCount;
 }
 
+uint64_t Table::liveRecordCount()
+{
+    return PhysicalOrder(m_records).count();
+}
+
+// A key past the last record (another process's append not seen yet, or damage)
+// names no record to show.
+bool Table::isLiveRecord(uint32_t recno)
+{
+    if (recno == 0 || (recno > m_records.physicalCount(false) && recno > m_records.physicalCount(true)))
+        return false;
+    return !m_records.isDeleted(recno);
+}
+
 // ---- tags -------------------------------------------------------------------
 
 void Table::setIndexName(const std::string &name)
@@ -180,8 +194,10 @@ std::string Table::keyOfRecord(const std::string &tag, uint32_t recno)
 std::unique_ptr<TagOrder> Table::makeTagOrder(const std::string &name)
 {
     const std::string tag = m_indexes.usableTag(name);
-    auto order = std::make_unique<TagOrder>(m_indexes.index(), tag,
-                                            [this, tag](uint32_t recno) { return keyOfRecord(tag, recno); });
+    TagOrder::Records records{[this, tag](uint32_t recno) { return keyOfRecord(tag, recno); },
+                              [this](uint32_t recno) { return !isLiveRecord(recno); },
+                              [this] { return liveRecordCount(); }};
+    auto order = std::make_unique<TagOrder>(m_indexes.index(), tag, std::move(records));
     m_tagOrder = order.get();
     m_liveCount.reset();
     return order;
@@ -242,11 +258,10 @@ bool Table::findStoredKey(std::string key, bool nearest)
     requireSelectedTag();
     checkBrowseMode();
     m_indexes.requireCurrent();
-    TagCursor &cursor = m_tagOrder->cursor();
-    const bool found = nearest ? cursor.seekNearest(key) : cursor.seek(key);
+    const uint32_t found = m_tagOrder->find(key, nearest);
     if (!found)
         return false;
-    moveTo(cursor.recNo());
+    moveTo(found);
     m_bof = m_eof = false;
     return true;
 }

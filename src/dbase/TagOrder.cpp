@@ -4,8 +4,8 @@
 
 namespace dbase {
 
-TagOrder::TagOrder(ProductionIndex &index, const std::string &tagName, KeyOfRecord keyOf)
-    : m_index(index), m_tagName(tagName), m_keyOf(std::move(keyOf)), m_cursor(index, tagName)
+TagOrder::TagOrder(ProductionIndex &index, const std::string &tagName, Records records)
+    : m_index(index), m_tagName(tagName), m_records(std::move(records)), m_cursor(index, tagName)
 {
 }
 
@@ -16,21 +16,56 @@ void TagOrder::requireSound() const
                                             + " is out of date; it is rebuilt when the table is next opened exclusively");
 }
 
+bool TagOrder::holdsDeletedKeys()
+{
+    if (!m_holdsDeletedKeys) {
+        TagCursor whole(m_index, m_tagName);
+        const uint64_t keys = whole.count();
+        m_holdsDeletedKeys = keys > 0 && keys > m_records.liveCount();
+    }
+    return *m_holdsDeletedKeys;
+}
+
+bool TagOrder::settleLive(bool forward)
+{
+    if (!m_cursor.positioned())
+        return false;
+    if (!holdsDeletedKeys())
+        return true;
+    // One lock for the whole run of deleted records, not one per entry.
+    MdxFile::Scope scope(m_index.file(), false);
+    while (m_records.isDeleted(m_cursor.recNo())) {
+        if (!(forward ? m_cursor.next() : m_cursor.prior()))
+            return false;
+    }
+    return true;
+}
+
+bool TagOrder::firstLive()
+{
+    return m_cursor.first() && settleLive(true);
+}
+
+bool TagOrder::lastLive()
+{
+    return m_cursor.last() && settleLive(false);
+}
+
 uint32_t TagOrder::first()
 {
     requireSound();
-    return m_cursor.first() ? m_cursor.recNo() : 0;
+    return firstLive() ? m_cursor.recNo() : 0;
 }
 
 uint32_t TagOrder::last()
 {
     requireSound();
-    return m_cursor.last() ? m_cursor.recNo() : 0;
+    return lastLive() ? m_cursor.recNo() : 0;
 }
 
 bool TagOrder::syncTo(uint32_t recno)
 {
-    const std::string key = m_keyOf(recno);
+    const std::string key = m_records.keyOf(recno);
     if (m_cursor.positioned() && m_cursor.recNo() == recno && m_cursor.key() == key)
         return true;
     if (m_cursor.seekEntry(key, recno))
@@ -42,24 +77,69 @@ bool TagOrder::syncTo(uint32_t recno)
 uint32_t TagOrder::next(uint32_t recno)
 {
     requireSound();
-    if (syncTo(recno))
-        return m_cursor.next() ? m_cursor.recNo() : 0;
-    // Off the tag: the entry after the record's place is the next one.
-    return m_cursor.positioned() ? m_cursor.recNo() : 0;
+    // Off the tag, the entry after the record's place is the next one.
+    if (syncTo(recno) && !m_cursor.next())
+        return 0;
+    return settleLive(true) ? m_cursor.recNo() : 0;
 }
 
 uint32_t TagOrder::prior(uint32_t recno)
 {
     requireSound();
     if (!syncTo(recno) && !m_cursor.positioned())
-        return m_cursor.last() ? m_cursor.recNo() : 0;
-    return m_cursor.prior() ? m_cursor.recNo() : 0;
+        return last();
+    return m_cursor.prior() && settleLive(false) ? m_cursor.recNo() : 0;
+}
+
+uint32_t TagOrder::find(std::string_view key, bool nearest)
+{
+    requireSound();
+    if (nearest)
+        return m_cursor.seekNearest(key) && settleLive(true) ? m_cursor.recNo() : 0;
+    // Past deleted records' keys the entry must still start with the key.
+    return m_cursor.seek(key) && settleLive(true) && m_cursor.startsWith(key) ? m_cursor.recNo() : 0;
 }
 
 uint64_t TagOrder::count()
 {
     requireSound();
-    return m_cursor.count();
+    return holdsDeletedKeys() ? countLive() : m_cursor.count();
+}
+
+uint64_t TagOrder::countLive()
+{
+    // Taken before the walk: a change during it leaves the count unkept.
+    const TagCursor::Version version = m_cursor.version();
+    if (m_liveCount && m_liveCount->version == version)
+        return m_liveCount->count;
+    MdxFile::Scope scope(m_index.file(), false);
+    uint64_t live = 0;
+    for (bool on = m_cursor.first(); on; on = m_cursor.next())
+        live += !m_records.isDeleted(m_cursor.recNo());
+    m_liveCount = LiveCount{version, live};
+    return live;
+}
+
+std::optional<uint64_t> TagOrder::knownCount()
+{
+    if (!holdsDeletedKeys())
+        return m_cursor.knownCount();
+    if (m_liveCount && m_liveCount->version == m_cursor.version())
+        return m_liveCount->count;
+    return std::nullopt;
+}
+
+int64_t TagOrder::moveBy(int64_t n)
+{
+    if (!holdsDeletedKeys())
+        return m_cursor.moveBy(n);
+    MdxFile::Scope scope(m_index.file(), false);
+    int64_t moved = 0;
+    while (moved < n && m_cursor.next() && settleLive(true))
+        ++moved;
+    while (moved > n && m_cursor.prior() && settleLive(false))
+        --moved;
+    return moved;
 }
 
 uint32_t TagOrder::recordAt(uint64_t n)
@@ -67,7 +147,7 @@ uint32_t TagOrder::recordAt(uint64_t n)
     requireSound();
     // Counting would walk the whole range: the end is a starting point only
     // while the count is known anyway.
-    const std::optional<uint64_t> total = m_cursor.knownCount();
+    const std::optional<uint64_t> total = knownCount();
     if (total && n >= *total)
         return 0;
     // Taken before the walk: a change during it makes the next call start afresh.
@@ -83,13 +163,13 @@ uint32_t TagOrder::recordAt(uint64_t n)
         placed = true;
         steps = int64_t(n) - int64_t(m_known->position);
     } else if (n <= fromEnd) {
-        placed = m_cursor.first();
+        placed = firstLive();
         steps = int64_t(n);
     } else {
-        placed = m_cursor.last();
+        placed = lastLive();
         steps = -int64_t(fromEnd);
     }
-    if (!placed || m_cursor.moveBy(steps) != steps || !m_cursor.positioned()) {
+    if (!placed || moveBy(steps) != steps || !m_cursor.positioned()) {
         m_known.reset();
         return 0;
     }

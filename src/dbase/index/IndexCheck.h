@@ -17,6 +17,11 @@ struct IndexCheckResult
 // Verifies every tag's tree (pages inside the file and used once, node sizes, one leaf
 // depth, separators equal to their child's largest key, entries in tag order) and that
 // it holds exactly the keys the scan's records give; also the free list.
-IndexCheckResult checkIndex(ProductionIndex &index, const ScanSource &scan);
+//
+// `deleted[recNo]` is true for a record of the file marked deleted. Other dBASE writers
+// leave such records' keys in their tags: those are sound, while a key past the last of
+// `deleted`'s records (or past every record the scan gives, without it) is not.
+IndexCheckResult checkIndex(ProductionIndex &index, const ScanSource &scan,
+                            const std::vector<bool> &deleted = {});
 
 } // namespace dbase

@@ -198,6 +198,14 @@ bool TagCursor::seekEntry(std::string_view key, uint32_t recNo)
     });
 }
 
+bool TagCursor::startsWith(std::string_view key)
+{
+    if (!current_)
+        return false;
+    Session s(index_, tagName_);
+    return s.tree.compareKeys(current_->key, key) == 0;
+}
+
 void TagCursor::setRange(std::string start, std::string end)
 {
     start_ = std::move(start);

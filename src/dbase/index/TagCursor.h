@@ -32,6 +32,8 @@ public:
     bool seekNearest(std::string_view key);
     // Positions on one entry (e.g. the record just posted); false if it is not in the tag.
     bool seekEntry(std::string_view key, uint32_t recNo);
+    // Whether the current entry's key starts with `key`, as seek() compares.
+    bool startsWith(std::string_view key);
 
     // Both ends included and in the tag's order: for a descending tag `start` is the larger key.
     void setRange(std::string start, std::string end);
