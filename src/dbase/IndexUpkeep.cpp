@@ -5,6 +5,7 @@
 #include "dbase/RecordBuffer.h"
 #include "dbase/RecordFile.h"
 #include "dbase/index/IndexCheck.h"
+#include "dbase/index/TagCursor.h"
 
 #include <cctype>
 #include <cstdio>
@@ -30,6 +31,7 @@ void IndexUpkeep::open(bool exclusive)
         return;
     }
     m_index = ProductionIndex::open(*found, m_records.header().fields);
+    m_holdsDeletedKeys.clear();
     if (m_index->isStale())
         rebuildStale(exclusive);
     if (exclusive && !m_records.isReadOnly())
@@ -38,6 +40,7 @@ void IndexUpkeep::open(bool exclusive)
 
 void IndexUpkeep::rebuildStale(bool exclusive)
 {
+    m_holdsDeletedKeys.clear(); // rebuilt tags hold live records' keys only
     if (m_records.isReadOnly())
         return;
     if (exclusive) {
@@ -60,6 +63,8 @@ void IndexUpkeep::close()
 {
     m_session.reset();
     m_index.reset();
+    m_deletedRecords.reset();
+    m_holdsDeletedKeys.clear();
 }
 
 std::string IndexUpkeep::path() const
@@ -127,7 +132,11 @@ void IndexUpkeep::changeKeys(RecordChange change, uint32_t recno, const RecordVi
     // The key leaves with its record even in a tag where another writer left the keys of
     // the records it deleted: a tag then holds as many keys beyond the live records as it
     // did, so our own tags never come to need the deleted-record checks of walks.
-    case RecordChange::Delete: m_index->removeKey(recno, before); break;
+    case RecordChange::Delete:
+        m_index->removeKey(recno, before);
+        if (m_deletedRecords)
+            ++*m_deletedRecords;
+        break;
     }
 }
 
@@ -146,6 +155,7 @@ void IndexUpkeep::endSession()
 void IndexUpkeep::addTag(const std::string &name, const std::string &expression, bool descending)
 {
     endSession();
+    m_holdsDeletedKeys.clear();
     // Refused expressions fail before any file is made.
     KeyExpression::parse(expression, m_records.header().fields);
     const bool created = !m_index;
@@ -170,6 +180,7 @@ void IndexUpkeep::addTag(const std::string &name, const std::string &expression,
 void IndexUpkeep::deleteTag(const std::string &name)
 {
     endSession();
+    m_holdsDeletedKeys.clear();
     if (!m_index)
         throw Error(ErrorKind::NotFound, "Table " + m_records.path() + " has no index, so it has no tag " + name);
     m_index->deleteTag(name);
@@ -179,6 +190,7 @@ void IndexUpkeep::deleteTag(const std::string &name)
 void IndexUpkeep::regenerate()
 {
     endSession();
+    m_holdsDeletedKeys.clear();
     if (!m_index)
         return;
     m_index->regenerate(scanSource());
@@ -205,6 +217,28 @@ std::vector<bool> IndexUpkeep::deletedRecords()
     for (uint32_t recno = 1; recno <= count; ++recno)
         deleted[recno] = m_records.isDeleted(recno);
     return deleted;
+}
+
+bool IndexUpkeep::holdsDeletedKeys(const std::string &tag)
+{
+    if (const auto known = m_holdsDeletedKeys.find(tag); known != m_holdsDeletedKeys.end())
+        return known->second;
+    if (!m_deletedRecords) {
+        uint64_t deleted = 0;
+        const uint32_t count = m_records.physicalCount(true);
+        for (uint32_t recno = 1; recno <= count; ++recno)
+            deleted += m_records.isDeleted(recno);
+        m_deletedRecords = deleted;
+    }
+    bool holds = false;
+    // Records appended since the count, by us or another process, are live: their keys
+    // came with them.
+    if (*m_deletedRecords > 0) {
+        TagCursor whole(*m_index, tag);
+        holds = whole.count() + *m_deletedRecords > m_records.physicalCount(true);
+    }
+    m_holdsDeletedKeys.emplace(tag, holds);
+    return holds;
 }
 
 ScanSource IndexUpkeep::scanSource()

@@ -4,6 +4,7 @@
 #include "dbase/index/ProductionIndex.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,6 +69,12 @@ public:
     // Every problem: tag trees, keys against the records, header flags.
     std::vector<std::string> check();
 
+    // Whether a tag holds keys of deleted records, as other dBASE writers leave them
+    // (ours never do): more keys than the table has live records. Found once per tag
+    // (the deleted marks are counted once per open) and kept while the tags stand,
+    // since our own changes keep a tag's keys and the live records equal in number.
+    bool holdsDeletedKeys(const std::string &tag);
+
 private:
     void rebuildStale(bool exclusive);
     void syncFlags();
@@ -81,6 +88,9 @@ private:
     const RecordBuffer &m_layout;
     std::unique_ptr<ProductionIndex> m_index;
     std::optional<ProductionIndex::Batch> m_session;
+    // Records marked deleted: counted at the first question, then followed through our deletes.
+    std::optional<uint64_t> m_deletedRecords;
+    std::map<std::string, bool> m_holdsDeletedKeys;
 };
 
 } // namespace dbase

@@ -249,7 +249,6 @@ private:
     std::unique_ptr<TagOrder> makeTagOrder(const std::string &name);
     std::string keyOfRecord(const std::string &tag, uint32_t recno);
     bool isLiveRecord(uint32_t recno);
-    uint64_t liveRecordCount();
 
     // record cycle
     void unlockRecord();

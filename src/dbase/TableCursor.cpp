@@ -159,11 +159,6 @@ uint64_t Table::recordCount()
     return *m_liveCount;
 }
 
-uint64_t Table::liveRecordCount()
-{
-    return PhysicalOrder(m_records).count();
-}
-
 // A key past the last record (another process's append not seen yet, or damage)
 // names no record to show.
 bool Table::isLiveRecord(uint32_t recno)
@@ -196,7 +191,7 @@ std::unique_ptr<TagOrder> Table::makeTagOrder(const std::string &name)
     const std::string tag = m_indexes.usableTag(name);
     TagOrder::Records records{[this, tag](uint32_t recno) { return keyOfRecord(tag, recno); },
                               [this](uint32_t recno) { return !isLiveRecord(recno); },
-                              [this] { return liveRecordCount(); }};
+                              [this, tag] { return m_indexes.holdsDeletedKeys(tag); }};
     auto order = std::make_unique<TagOrder>(m_indexes.index(), tag, std::move(records));
     m_tagOrder = order.get();
     m_liveCount.reset();

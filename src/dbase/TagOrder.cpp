@@ -18,11 +18,8 @@ void TagOrder::requireSound() const
 
 bool TagOrder::holdsDeletedKeys()
 {
-    if (!m_holdsDeletedKeys) {
-        TagCursor whole(m_index, m_tagName);
-        const uint64_t keys = whole.count();
-        m_holdsDeletedKeys = keys > 0 && keys > m_records.liveCount();
-    }
+    if (!m_holdsDeletedKeys)
+        m_holdsDeletedKeys = m_records.holdsDeletedKeys();
     return *m_holdsDeletedKeys;
 }
 

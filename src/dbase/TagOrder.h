@@ -28,8 +28,8 @@ public:
         std::function<std::string(uint32_t recno)> keyOf;
         // Marked deleted, or not a record of the file at all.
         std::function<bool(uint32_t recno)> isDeleted;
-        // Live records of the table.
-        std::function<uint64_t()> liveCount;
+        // Whether the tag holds keys of deleted records.
+        std::function<bool()> holdsDeletedKeys;
     };
 
     TagOrder(ProductionIndex &index, const std::string &tagName, Records records);
@@ -57,8 +57,6 @@ private:
     // stands on the entry that would follow it, or at the end.
     bool syncTo(uint32_t recno);
 
-    // Decided once per order: our own changes keep a tag's keys and the live records
-    // equal in number, so the difference stays what the other writer left.
     bool holdsDeletedKeys();
     // From the cursor's entry on, steps in the direction past deleted records' keys;
     // true when it stands on a live record.
