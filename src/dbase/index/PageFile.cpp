@@ -17,14 +17,14 @@ namespace dbase {
 namespace {
 
 constexpr off_t kIndexLockOffset = 0xEFFFFFFEll;
-// More blocks than this and the cache starts over: bounded memory for huge files.
-constexpr size_t kMaxCachedBlocks = 1 << 16;
 
 std::string reason() { return std::strerror(errno); }
 
 } // namespace
 
-PageFile::PageFile(const std::string &path, Mode mode) : path_(path)
+// Bounded memory for huge files: past maxCachedBlocks the least recently used block goes.
+PageFile::PageFile(const std::string &path, Mode mode, size_t maxCachedBlocks)
+    : path_(path), maxBlocks_(std::max<size_t>(maxCachedBlocks, 2))
 {
     const int flags = O_RDWR | O_CLOEXEC | (mode == Mode::CreateNew ? O_CREAT | O_TRUNC : 0);
     fd_ = ::open(path.c_str(), flags, 0644);
@@ -116,10 +116,11 @@ void PageFile::truncate(uint64_t length)
 {
     // Blocks past a new, shorter end must not come back with the next flush or read.
     const bool shrinking = length < size();
-    for (auto it = cache_.begin(); shrinking && it != cache_.end();) {
-        if (static_cast<uint64_t>(it->first) * mdx::kPageSize + it->second.size() > length) {
-            dirty_.erase(it->first);
-            it = cache_.erase(it);
+    for (auto it = used_.begin(); shrinking && it != used_.end();) {
+        if (static_cast<uint64_t>(it->page) * mdx::kPageSize + it->data.size() > length) {
+            dirty_.erase(it->page);
+            cache_.erase(it->page);
+            it = used_.erase(it);
         } else {
             ++it;
         }
@@ -132,23 +133,53 @@ void PageFile::sync() { ::fdatasync(fd_); }
 
 const std::vector<uint8_t> &PageFile::block(uint32_t page, uint32_t blockSize)
 {
-    auto found = cache_.find(page);
-    if (found != cache_.end() && found->second.size() == blockSize)
-        return found->second;
-    if (cache_.size() >= kMaxCachedBlocks)
-        dropCache();
-    std::vector<uint8_t> data(blockSize);
-    read(static_cast<uint64_t>(page) * mdx::kPageSize, data.data(), blockSize);
-    return cache_[page] = std::move(data);
+    const auto found = cache_.find(page);
+    if (found != cache_.end() && found->second->data.size() == blockSize) {
+        used_.splice(used_.begin(), used_, found->second);
+        return found->second->data;
+    }
+    std::vector<uint8_t> &data = place(page);
+    data.resize(blockSize);
+    try {
+        read(static_cast<uint64_t>(page) * mdx::kPageSize, data.data(), blockSize);
+    } catch (...) {
+        forget(page);
+        throw;
+    }
+    return data;
 }
 
 void PageFile::writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize)
 {
-    if (cache_.size() >= kMaxCachedBlocks)
-        dropCache();
-    auto &cached = cache_[page];
-    cached.assign(data, data + blockSize);
+    place(page).assign(data, data + blockSize);
     dirty_.insert(page);
+}
+
+std::vector<uint8_t> &PageFile::place(uint32_t page)
+{
+    if (const auto found = cache_.find(page); found != cache_.end()) {
+        used_.splice(used_.begin(), used_, found->second);
+        return found->second->data;
+    }
+    if (cache_.size() < maxBlocks_) {
+        used_.push_front({page, {}});
+    } else {
+        // The oldest block's buffer is reused; a changed one reaches the file first, still
+        // under the lock and marker of the change that wrote it.
+        const auto oldest = std::prev(used_.end());
+        if (dirty_.erase(oldest->page) != 0)
+            writeOut(*oldest);
+        cache_.erase(oldest->page);
+        oldest->page = page;
+        used_.splice(used_.begin(), used_, oldest);
+    }
+    cache_[page] = used_.begin();
+    return used_.front().data;
+}
+
+void PageFile::writeOut(const Cached &entry)
+{
+    write(static_cast<uint64_t>(entry.page) * mdx::kPageSize, entry.data.data(), entry.data.size());
 }
 
 // Neighbouring blocks go out in one vectored write each run.
@@ -182,7 +213,7 @@ void PageFile::flushWrites()
         run.clear();
     };
     for (uint32_t page : pages) {
-        std::vector<uint8_t> &data = cache_.at(page);
+        std::vector<uint8_t> &data = cache_.at(page)->data;
         const uint64_t offset = static_cast<uint64_t>(page) * mdx::kPageSize;
         if (run.empty() || offset != runEnd) {
             writeRun();
@@ -199,12 +230,16 @@ void PageFile::dropCache()
 {
     flushWrites();
     cache_.clear();
+    used_.clear();
 }
 
 void PageFile::forget(uint32_t page)
 {
     dirty_.erase(page);
-    cache_.erase(page);
+    if (const auto found = cache_.find(page); found != cache_.end()) {
+        used_.erase(found->second);
+        cache_.erase(found);
+    }
 }
 
 } // namespace dbase

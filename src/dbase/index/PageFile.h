@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <list>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -15,7 +16,8 @@ class PageFile
 {
 public:
     enum class Mode { OpenExisting, CreateNew };
-    PageFile(const std::string &path, Mode mode);
+    static constexpr size_t kDefaultMaxBlocks = 1 << 16;
+    PageFile(const std::string &path, Mode mode, size_t maxCachedBlocks = kDefaultMaxBlocks);
     ~PageFile();
     PageFile(const PageFile &) = delete;
     PageFile &operator=(const PageFile &) = delete;
@@ -34,6 +36,8 @@ public:
     void sync();
 
     // Blocks by first page; the cache is dropped whenever another writer may have changed the file.
+    // A full cache lets go of its least recently used block. The reference holds until
+    // the next block read or write.
     const std::vector<uint8_t> &block(uint32_t page, uint32_t blockSize);
     // Written blocks wait in the cache until flushWrites(), so a block changed
     // many times under one lock reaches the file once. Callers flush before
@@ -46,7 +50,18 @@ public:
 private:
     std::string path_;
     int fd_ = -1;
-    std::unordered_map<uint32_t, std::vector<uint8_t>> cache_;
+    size_t maxBlocks_;
+    struct Cached
+    {
+        uint32_t page;
+        std::vector<uint8_t> data;
+    };
+    // Room for one more block, in use order (front: most recent); returns its buffer.
+    std::vector<uint8_t> &place(uint32_t page);
+    void writeOut(const Cached &entry);
+
+    std::list<Cached> used_;
+    std::unordered_map<uint32_t, std::list<Cached>::iterator> cache_;
     std::unordered_set<uint32_t> dirty_;
 };
 

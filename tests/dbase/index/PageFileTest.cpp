@@ -1,0 +1,59 @@
+// The block cache of an index file: a full cache lets go of its least recently used
+// block, and a changed block it lets go of still reaches the file.
+#include "IndexFixture.h"
+
+#include "dbase/index/PageFile.h"
+
+namespace dbase::test {
+namespace {
+
+constexpr uint32_t kBlock = 1024; // two 512-byte pages
+
+std::vector<uint8_t> filled(char c) { return std::vector<uint8_t>(kBlock, uint8_t(c)); }
+
+class PageFileCache : public IndexFixture
+{
+};
+
+TEST_F(PageFileCache, EvictedBlocksAreWrittenAndReadBack)
+{
+    const std::string file = path("CACHE.MDX");
+    {
+        PageFile pages(file, PageFile::Mode::CreateNew, 3);
+        // Eight blocks through a three-block cache: five are let go before the flush.
+        for (uint32_t i = 0; i < 8; ++i)
+            pages.writeBlock(2 * i, filled(char('a' + i)).data(), kBlock);
+        // Block 0 went out early; changed again, its newest bytes must win.
+        pages.writeBlock(0, filled('z').data(), kBlock);
+        // Recently used blocks stay while older ones go: 6 and 7 are read from the cache.
+        EXPECT_EQ(pages.block(14, kBlock), filled('h'));
+        EXPECT_EQ(pages.block(12, kBlock), filled('g'));
+        // Reading an evicted block brings back what was written out.
+        EXPECT_EQ(pages.block(2, kBlock), filled('b'));
+        pages.flushWrites();
+    }
+    std::string expected;
+    for (char c : std::string("zbcdefgh"))
+        expected += std::string(kBlock, c);
+    EXPECT_EQ(fileBytes("CACHE.MDX"), expected);
+}
+
+TEST_F(PageFileCache, ShrinkingDropsCachedBlocksPastTheEnd)
+{
+    const std::string file = path("CACHE.MDX");
+    PageFile pages(file, PageFile::Mode::CreateNew, 4);
+    for (uint32_t i = 0; i < 3; ++i)
+        pages.writeBlock(2 * i, filled(char('a' + i)).data(), kBlock);
+    pages.flushWrites();
+    pages.writeBlock(4, filled('x').data(), kBlock);
+    pages.truncate(2 * kBlock);
+    pages.flushWrites();
+    EXPECT_EQ(fileBytes("CACHE.MDX"), std::string(kBlock, 'a') + std::string(kBlock, 'b'));
+    EXPECT_THROW(pages.block(4, kBlock), std::exception);
+    // A failed read leaves nothing behind in the cache.
+    pages.write(2 * kBlock, filled('c').data(), kBlock);
+    EXPECT_EQ(pages.block(4, kBlock), filled('c'));
+}
+
+} // namespace
+} // namespace dbase::test
