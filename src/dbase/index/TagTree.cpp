@@ -31,19 +31,6 @@ void TagTree::checkDepth(size_t depth) const
         throw IndexError("The index file " + file_.path() + " is damaged: a tag's tree loops");
 }
 
-// True when an entry with this key (and the record number recNoOf gives, asked only
-// on a tie) is at or past the target.
-template <typename RecNoOf>
-bool TagTree::reaches(std::string_view key, const Target &t, RecNoOf recNoOf)
-{
-    int c = compareKeys(key, t.key);
-    if (c == 0 && t.recNo) {
-        const uint32_t r = recNoOf();
-        c = r < *t.recNo ? -1 : r > *t.recNo ? 1 : 0;
-    }
-    return t.after ? c > 0 : c >= 0;
-}
-
 // Walks cached blocks without copying them: each view is used before the next read.
 uint32_t TagTree::lastRecNo(uint32_t page)
 {
@@ -63,28 +50,47 @@ TagTree::Path TagTree::lowerBound(const Target &target)
     for (;;) {
         checkDepth(path.size());
         IndexNodeView n = file_.view(page, header_);
-        // Entries and separators ascend in tag order, so the first match is found by halving.
-        int low = 0, high = n.count();
-        const bool leaf = n.isLeaf();
+        const int at = firstReaching(n, page, target);
+        path.push_back({page, at});
+        if (n.isLeaf())
+            return path;
+        page = n.pointer(at);
+    }
+}
+
+// Entries and separators ascend in tag order, equal keys by record number. A
+// separator's record number is its subtree's last one, found by walking down, so
+// equal keys are first passed over by key alone, and the last of them is looked at
+// first: a record appended after others with its key is settled by that one walk.
+int TagTree::firstReaching(IndexNodeView &n, uint32_t page, const Target &t)
+{
+    const auto firstWhere = [](int low, int high, auto reached) {
         while (low < high) {
             const int mid = (low + high) / 2;
-            const bool hit = reaches(n.key(mid), target, [&] {
-                if (leaf)
-                    return n.pointer(mid);
-                const uint32_t r = lastRecNo(n.pointer(mid));
-                n = file_.view(page, header_); // the walk down may have pushed the block out
-                return r;
-            });
-            if (hit)
+            if (reached(mid))
                 high = mid;
             else
                 low = mid + 1;
         }
-        path.push_back({page, low});
-        if (leaf)
-            return path;
-        page = n.pointer(low);
-    }
+        return low;
+    };
+    const int equal = firstWhere(0, n.count(), [&](int i) { return compareKeys(n.key(i), t.key) >= 0; });
+    const int greater = firstWhere(equal, n.count(), [&](int i) { return compareKeys(n.key(i), t.key) > 0; });
+    if (!t.recNo)
+        return t.after ? greater : equal;
+    if (equal == greater)
+        return equal;
+    const auto reached = [&](int i) {
+        uint32_t r = n.pointer(i);
+        if (!n.isLeaf()) {
+            r = lastRecNo(r);
+            n = file_.view(page, header_); // the walk down may have pushed the block out
+        }
+        return t.after ? r > *t.recNo : r >= *t.recNo;
+    };
+    if (!reached(greater - 1))
+        return greater;
+    return firstWhere(equal, greater - 1, reached);
 }
 
 void TagTree::descendEdge(Path &path, uint32_t page, bool toLast)

@@ -76,8 +76,7 @@ public:
     IndexNode node(uint32_t page) { return file_.node(page, header_); }
 
 private:
-    template <typename RecNoOf>
-    bool reaches(std::string_view key, const Target &t, RecNoOf recNoOf);
+    int firstReaching(IndexNodeView &n, uint32_t page, const Target &t);
     uint32_t lastRecNo(uint32_t page);
     void descendEdge(Path &path, uint32_t page, bool toLast);
     struct Count;
