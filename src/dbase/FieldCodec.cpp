@@ -21,18 +21,58 @@ std::string_view trim(std::string_view text)
     return text;
 }
 
+namespace {
+
+// The fixed form of a value whose scaled form lies well away from a rounding tie:
+// below 2^43 the scaling errs by under 0.001, so the nearest integer is the exact
+// value's rounding. Returns the length written, 0 when the value needs the exact way.
+size_t fixedByScaling(double value, int decimals, char *out)
+{
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+    if (decimals < 0 || decimals > 12)
+        return 0;
+    const double scaled = value * kPow10[decimals];
+    const double rounded = std::nearbyint(scaled);
+    if (!(std::fabs(scaled) < 0x1p43) || std::fabs(scaled - rounded) > 0.49)
+        return 0;
+    auto digits = static_cast<uint64_t>(std::fabs(rounded));
+    char reversed[32];
+    size_t n = 0;
+    do {
+        reversed[n++] = char('0' + digits % 10);
+        digits /= 10;
+    } while (digits != 0 || n <= size_t(decimals));
+    size_t at = 0;
+    if (rounded < 0)
+        out[at++] = '-';
+    while (n > 0) {
+        if (n == size_t(decimals))
+            out[at++] = '.';
+        out[at++] = reversed[--n];
+    }
+    return at;
+}
+
+} // namespace
+
 std::optional<std::string> formatNumber(double value, int width, int decimals)
 {
     if (!std::isfinite(value))
         return std::nullopt;
-    // to_chars rather than printf: numbers are formatted once per field and post.
+    // Numbers are formatted once per field and post: most by scaling, the rest (huge
+    // values, near ties) by to_chars, which rounds the exact binary value.
     char buf[512];
-    const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    const auto n = end - buf;
-    if (error != std::errc() || n > width)
+    size_t n = fixedByScaling(value, decimals, buf);
+    if (n == 0) {
+        const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+        if (error != std::errc())
+            return std::nullopt;
+        n = size_t(end - buf);
+    }
+    if (n > size_t(width))
         return std::nullopt;
-    std::string text(size_t(width - n), ' ');
-    text.append(buf, size_t(n));
+    std::string text(size_t(width) - n, ' ');
+    text.append(buf, n);
     // "-0.00" is stored as zero.
     if (text.find_first_of("123456789") == std::string::npos)
         if (auto minus = text.find('-'); minus != std::string::npos)

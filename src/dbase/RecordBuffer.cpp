@@ -60,9 +60,9 @@ std::string RecordBuffer::memo(int field) const
 
 const FieldInfo &RecordBuffer::field(int pos) const
 {
-    if (pos < 0 || size_t(pos) >= fields().size())
+    if (pos < 0 || size_t(pos) >= m_header.fields.size())
         throw Error(ErrorKind::Usage, "Table " + m_path + " has no field at position " + std::to_string(pos));
-    return fields()[size_t(pos)];
+    return m_header.fields[size_t(pos)];
 }
 
 int RecordBuffer::fieldIndex(std::string_view name) const

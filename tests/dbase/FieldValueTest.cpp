@@ -2,10 +2,14 @@
 
 #include "dbase/Cp1252.h"
 #include "dbase/Error.h"
+#include "dbase/FieldCodec.h"
 #include "dbase/Table.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <random>
 
 using namespace dbase;
 using namespace dbase::test;
@@ -195,3 +199,42 @@ TEST(Cp1252, RoundTripsEveryByteThroughUtf8)
 }
 
 } // namespace
+
+namespace {
+
+// What printf's exact rounding stores, right-aligned, with "-0" stored as zero.
+std::optional<std::string> printfForm(double value, int width, int decimals)
+{
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+    std::string text = buf;
+    if (text.size() > size_t(width))
+        return std::nullopt;
+    if (text.find_first_of("123456789") == std::string::npos && text[0] == '-')
+        text[0] = ' ';
+    return std::string(size_t(width) - text.size(), ' ') + text;
+}
+
+} // namespace
+
+// Stored numbers round the exact binary value, ties included (0.125 to 0.12, 2.675 is
+// below 2.675 and goes to 2.67), at every size and number of decimals.
+TEST(NumberText, RoundsLikeTheExactValue)
+{
+    std::vector<double> values = {0,       -0.0,     0.125,     0.375,   2.5,     3.5,        -2.5,
+                                  2.675,   1.005,    -0.004,    -0.005,  0.045,   1e-7,       123456.785,
+                                  9.995,   99.995,   -99.995,   1e12,    8.8e12,  8.796093022208e12 + 0.5,
+                                  1e15,    -1e15,    123456789012345.6, 1.5e300, 4503599627370495.5};
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        const double magnitude = std::pow(10.0, double(random() % 16) - 4);
+        values.push_back((double(random() % 2000000) - 1000000) / 1000000.0 * magnitude);
+        values.push_back(double(int64_t(random() % 2000000) - 1000000) / 1000.0 + 0.0005); // near ties
+    }
+    for (double value : values)
+        for (int decimals : {0, 1, 2, 3, 5, 12, 15})
+            for (int width : {6, 10, 20, 40}) {
+                ASSERT_EQ(codec::formatNumber(value, width, decimals), printfForm(value, width, decimals))
+                    << value << " width " << width << " decimals " << decimals;
+            }
+}
