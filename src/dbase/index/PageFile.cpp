@@ -138,6 +138,11 @@ const std::vector<uint8_t> &PageFile::block(uint32_t page, uint32_t blockSize)
         used_.splice(used_.begin(), used_, found->second);
         return found->second->data;
     }
+    const uint32_t pagesPerBlock = blockSize / mdx::kPageSize;
+    const bool walking = page == lastRead_ + pagesPerBlock;
+    lastRead_ = page;
+    if (walking && readAhead(page, blockSize))
+        return cache_.at(page)->data;
     std::vector<uint8_t> &data = place(page);
     data.resize(blockSize);
     try {
@@ -147,6 +152,31 @@ const std::vector<uint8_t> &PageFile::block(uint32_t page, uint32_t blockSize)
         throw;
     }
     return data;
+}
+
+bool PageFile::readAhead(uint32_t page, uint32_t blockSize)
+{
+    constexpr size_t kAheadBlocks = 32;
+    const uint32_t pagesPerBlock = blockSize / mdx::kPageSize;
+    ahead_.resize(kAheadBlocks * blockSize);
+    const uint64_t offset = static_cast<uint64_t>(page) * mdx::kPageSize;
+    const size_t got = transferAll(ahead_.size(), [&](size_t at) {
+        return ::pread(fd_, ahead_.data() + at, ahead_.size() - at, static_cast<off_t>(offset + at));
+    });
+    const size_t blocks = got / blockSize;
+    if (blocks == 0)
+        return false;
+    // Backwards, so the block asked for ends up the most recently used; cached blocks
+    // (changed ones among them) are newer than the file.
+    for (size_t i = blocks; i-- > 0;) {
+        const uint32_t at = page + static_cast<uint32_t>(i) * pagesPerBlock;
+        if (i == 0 || cache_.find(at) == cache_.end()) {
+            const uint8_t *bytes = ahead_.data() + i * blockSize;
+            place(at).assign(bytes, bytes + blockSize);
+        }
+    }
+    lastRead_ = page + static_cast<uint32_t>(blocks - 1) * pagesPerBlock;
+    return true;
 }
 
 void PageFile::writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize)
@@ -231,6 +261,7 @@ void PageFile::dropCache()
     flushWrites();
     cache_.clear();
     used_.clear();
+    lastRead_ = 0;
 }
 
 void PageFile::forget(uint32_t page)

@@ -58,11 +58,18 @@ private:
     };
     // Room for one more block, in use order (front: most recent); returns its buffer.
     std::vector<uint8_t> &place(uint32_t page);
+    // Reads the block and those after it that are not cached in one go; false when
+    // not even the block could be read whole.
+    bool readAhead(uint32_t page, uint32_t blockSize);
     void writeOut(const Cached &entry);
 
     std::list<Cached> used_;
     std::unordered_map<uint32_t, std::list<Cached>::iterator> cache_;
     std::unordered_set<uint32_t> dirty_;
+    // The last block read from the file: a read of the block after it is taken for a
+    // walk along a tag's leaves, which a built tag lays out one after another.
+    uint32_t lastRead_ = 0;
+    std::vector<uint8_t> ahead_;
 };
 
 } // namespace dbase

@@ -55,5 +55,22 @@ TEST_F(PageFileCache, ShrinkingDropsCachedBlocksPastTheEnd)
     EXPECT_EQ(pages.block(4, kBlock), filled('c'));
 }
 
+// A walk along the file reads ahead; blocks changed in the cache keep their new bytes.
+TEST_F(PageFileCache, ReadingAheadKeepsChangedBlocks)
+{
+    const std::string file = path("CACHE.MDX");
+    PageFile pages(file, PageFile::Mode::CreateNew, 64);
+    for (uint32_t i = 0; i < 10; ++i)
+        pages.write(uint64_t(i) * kBlock, filled(char('a' + i)).data(), kBlock);
+    pages.writeBlock(6, filled('x').data(), kBlock);
+    for (uint32_t i = 1; i < 10; ++i) // block 1 on: the second read is the first of a walk
+        EXPECT_EQ(pages.block(2 * i, kBlock), i == 3 ? filled('x') : filled(char('a' + i))) << i;
+    pages.flushWrites();
+    std::string expected;
+    for (char c : std::string("abcxefghij"))
+        expected += std::string(kBlock, c);
+    EXPECT_EQ(fileBytes("CACHE.MDX"), expected);
+}
+
 } // namespace
 } // namespace dbase::test
