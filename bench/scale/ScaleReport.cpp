@@ -1,5 +1,7 @@
 #include "ScaleReport.h"
 
+#include "dbase/index/PageFile.h"
+
 #include <cstdio>
 #include <string>
 
@@ -8,7 +10,7 @@ namespace scale {
 namespace {
 
 // The index's block cache holds at most this many blocks (one cache per index file).
-constexpr double kCachedBlocks = 65536;
+constexpr double kCachedBlocks = dbase::PageFile::kDefaultMaxBlocks;
 constexpr double kMemoryAllowanceMb = 100;
 
 struct StepTarget
@@ -92,9 +94,9 @@ void printMemory(const std::vector<SizeResult> &results)
         const double cacheMb = kCachedBlocks * result.indexBlockBytes / (1024.0 * 1024.0);
         const double peakMb = double(result.peakRssKb) / 1024.0;
         const double limitMb = kMemoryAllowanceMb + cacheMb;
-        std::printf("  %9u cards: peak %.1f MB; target < %.0f MB + block cache %.0f MB (65,536 blocks of %u bytes)"
+        std::printf("  %9u cards: peak %.1f MB; target < %.0f MB + block cache %.0f MB (%.0f blocks of %u bytes)"
                     " = %.0f MB: %s\n",
-                    result.cards, peakMb, kMemoryAllowanceMb, cacheMb, result.indexBlockBytes, limitMb,
+                    result.cards, peakMb, kMemoryAllowanceMb, cacheMb, kCachedBlocks, result.indexBlockBytes, limitMb,
                     peakMb < limitMb ? "met" : "MISSED");
     }
 }

@@ -39,6 +39,11 @@ public:
     bool isEmpty() const { return m_entries.isEmpty(); }
     // The code of the date field with this 0-based field index, 0 when unknown.
     int codeForField(int fieldIndex) const;
+    // The code of the n-th date field of the card (0-based), 0 past the list's end.
+    int codeAt(int dateField) const
+    {
+        return dateField >= 0 && dateField < m_entries.size() ? m_entries[dateField].code : 0;
+    }
     void setCodeForField(int fieldIndex, int code);
 
     // The display pattern of a code with the given date separator.

@@ -16,12 +16,6 @@ int positionOf(const StoreTable &record, int fieldIndex)
     return fieldIndex >= 0 && record.fieldModel().contains(position) ? position : -1;
 }
 
-int dateCode(const DateFormatList &formats, int dateColumn)
-{
-    const auto &entries = formats.entries();
-    return dateColumn < entries.size() ? entries[dateColumn].code : 0;
-}
-
 } // namespace
 
 bool ListCellText::isDate(const StoreTable &record, int fieldIndex)
@@ -44,7 +38,7 @@ ListCell ListCellText::of(
         const std::optional<QDate> date = record.date(position);
         if (!date)
             return {};
-        return { DateText::format(*date, DateFormatList::pattern(dateCode(dateFormats, dateColumn))) };
+        return { DateText::format(*date, DateFormatList::pattern(dateFormats.codeAt(dateColumn))) };
     }
     case FieldKind::Numeric: {
         if (record.isNull(position))

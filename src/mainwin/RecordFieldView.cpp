@@ -20,9 +20,7 @@ QString valueOf(const StoreTable &record, int position, int &dateFields,
         return QStringLiteral("<PICTURE>")
             + (record.isNull(position) ? QStringLiteral(" - Empty") : QStringLiteral(" - Not Empty"));
     case FieldKind::Date: {
-        const auto &entries = dateFormats.entries();
-        const int code = dateFields < entries.size() ? entries[dateFields].code : 0;
-        ++dateFields;
+        const int code = dateFormats.codeAt(dateFields++);
         const std::optional<QDate> date = record.date(position);
         return date ? DateText::format(*date, DateFormatList::pattern(code)) : QString();
     }

@@ -16,7 +16,9 @@ class PageFile
 {
 public:
     enum class Mode { OpenExisting, CreateNew };
-    static constexpr size_t kDefaultMaxBlocks = 1 << 16;
+    // Room for a 1,000,000-card name tag (128 MB in 1 KB blocks): counts along a tag
+    // that does not fit read every leaf from the file again.
+    static constexpr size_t kDefaultMaxBlocks = 1 << 17;
     PageFile(const std::string &path, Mode mode, size_t maxCachedBlocks = kDefaultMaxBlocks);
     ~PageFile();
     PageFile(const PageFile &) = delete;
