@@ -6,6 +6,7 @@
 #include "dbase/PathNames.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cctype>
 
 namespace dbase {
@@ -143,28 +144,40 @@ void MemoFile::finishWrites()
         m_file.endMapped(uint64_t(m_endBlock) * m_blockSize);
 }
 
-uint64_t MemoFile::valueLength(uint32_t block) const
+// Reads the start of a value (its header and what follows, up to `length` bytes)
+// into `into`, telling how much came in `got`; returns the value's length, header
+// included. A short read is the file's end.
+uint64_t MemoFile::valueStart(uint32_t block, char *into, size_t length, size_t &got) const
 {
-    const uint64_t fileSize = m_file.size();
     const uint64_t start = uint64_t(block) * m_blockSize;
-    if (block == 0 || start + kValueHeader > fileSize)
+    got = block == 0 ? 0 : m_file.readSome(start, into, length);
+    if (got < kValueHeader)
         damaged("a memo points past the end of the file");
-    char head[kValueHeader];
-    m_file.readExact(start, head, sizeof head, "a memo value");
-    if (!std::equal(head, head + 4, kValueMark))
+    if (!std::equal(into, into + 4, kValueMark))
         damaged("a memo block does not start a value");
-    const uint64_t length = getU32(head + 4);
-    if (length < kValueHeader || start + length > fileSize)
+    const uint64_t valueLength = getU32(into + 4);
+    if (valueLength < kValueHeader)
         damaged("a memo value is longer than the file");
-    return length;
+    return valueLength;
 }
 
+// One read for a value that fits its first block, which most notes do.
 std::string MemoFile::read(uint32_t block) const
 {
     if (m_format == Format::Dbase4) {
-        const uint64_t length = valueLength(block);
+        std::string first(m_blockSize, '\0');
+        size_t got = 0;
+        const uint64_t length = valueStart(block, first.data(), first.size(), got);
+        if (length <= got)
+            return first.substr(kValueHeader, length - kValueHeader);
+        // A damaged length must not ask for gigabytes.
+        if (uint64_t(block) * m_blockSize + length > m_file.size())
+            damaged("a memo value is longer than the file");
         std::string data(length - kValueHeader, '\0');
-        m_file.readExact(uint64_t(block) * m_blockSize + kValueHeader, data.data(), data.size(), "a memo value");
+        std::memcpy(data.data(), first.data() + kValueHeader, got - kValueHeader);
+        const size_t rest = length - got;
+        if (m_file.readSome(uint64_t(block) * m_blockSize + got, data.data() + (got - kValueHeader), rest) != rest)
+            damaged("a memo value is longer than the file");
         return data;
     }
     const uint64_t fileSize = m_file.size();
@@ -248,7 +261,9 @@ void MemoFile::release(uint32_t block)
 {
     if (m_format == Format::Dbase3 || m_file.isReadOnly())
         return;
-    const uint32_t blocks = blocksFor(valueLength(block));
+    char head[kValueHeader];
+    size_t got = 0;
+    const uint32_t blocks = blocksFor(valueStart(block, head, sizeof head, got));
     if (uint64_t(block) + blocks > m_endBlock)
         damaged("a memo value lies past the used space");
     auto after = std::lower_bound(m_free.begin(), m_free.end(), block,

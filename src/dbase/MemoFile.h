@@ -60,7 +60,7 @@ private:
     };
 
     uint32_t blocksFor(uint64_t bytes) const { return uint32_t((bytes + m_blockSize - 1) / m_blockSize); }
-    uint64_t valueLength(uint32_t block) const;
+    uint64_t valueStart(uint32_t block, char *into, size_t length, size_t &got) const;
     void loadFreeList();
     void saveFreeList();
     void store(uint64_t offset, const char *data, size_t n, bool atEnd);

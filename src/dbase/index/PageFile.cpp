@@ -24,7 +24,7 @@ std::string reason() { return std::strerror(errno); }
 
 // Bounded memory for huge files: past maxCachedBlocks the least recently used block goes.
 PageFile::PageFile(const std::string &path, Mode mode, size_t maxCachedBlocks)
-    : path_(path), maxBlocks_(std::max<size_t>(maxCachedBlocks, 2))
+    : path_(path), cache_(maxCachedBlocks)
 {
     const int flags = O_RDWR | O_CLOEXEC | (mode == Mode::CreateNew ? O_CREAT | O_TRUNC : 0);
     fd_ = ::open(path.c_str(), flags, 0644);
@@ -116,14 +116,13 @@ void PageFile::truncate(uint64_t length)
 {
     // Blocks past a new, shorter end must not come back with the next flush or read.
     const bool shrinking = length < size();
-    for (auto it = used_.begin(); shrinking && it != used_.end();) {
-        if (static_cast<uint64_t>(it->page) * mdx::kPageSize + it->data.size() > length) {
-            dirty_.erase(it->page);
-            cache_.erase(it->page);
-            it = used_.erase(it);
-        } else {
-            ++it;
-        }
+    if (shrinking) {
+        cache_.removeIf([&](uint32_t page, const std::vector<uint8_t> &data) {
+            const bool past = static_cast<uint64_t>(page) * mdx::kPageSize + data.size() > length;
+            if (past)
+                dirty_.erase(page);
+            return past;
+        });
     }
     if (::ftruncate(fd_, static_cast<off_t>(length)) != 0)
         throw IndexError("Cannot write the index file " + path_ + ": " + reason());
@@ -133,16 +132,13 @@ void PageFile::sync() { ::fdatasync(fd_); }
 
 const std::vector<uint8_t> &PageFile::block(uint32_t page, uint32_t blockSize)
 {
-    const auto found = cache_.find(page);
-    if (found != cache_.end() && found->second->data.size() == blockSize) {
-        used_.splice(used_.begin(), used_, found->second);
-        return found->second->data;
-    }
+    if (const std::vector<uint8_t> *cached = cache_.find(page); cached && cached->size() == blockSize)
+        return *cached;
     const uint32_t pagesPerBlock = blockSize / mdx::kPageSize;
     const bool walking = page == lastRead_ + pagesPerBlock;
     lastRead_ = page;
     if (walking && readAhead(page, blockSize))
-        return cache_.at(page)->data;
+        return *cache_.find(page);
     std::vector<uint8_t> &data = place(page);
     data.resize(blockSize);
     try {
@@ -170,7 +166,7 @@ bool PageFile::readAhead(uint32_t page, uint32_t blockSize)
     // (changed ones among them) are newer than the file.
     for (size_t i = blocks; i-- > 0;) {
         const uint32_t at = page + static_cast<uint32_t>(i) * pagesPerBlock;
-        if (i == 0 || cache_.find(at) == cache_.end()) {
+        if (i == 0 || !cache_.contains(at)) {
             const uint8_t *bytes = ahead_.data() + i * blockSize;
             place(at).assign(bytes, bytes + blockSize);
         }
@@ -187,29 +183,16 @@ void PageFile::writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize
 
 std::vector<uint8_t> &PageFile::place(uint32_t page)
 {
-    if (const auto found = cache_.find(page); found != cache_.end()) {
-        used_.splice(used_.begin(), used_, found->second);
-        return found->second->data;
-    }
-    if (cache_.size() < maxBlocks_) {
-        used_.push_front({page, {}});
-    } else {
-        // The oldest block's buffer is reused; a changed one reaches the file first, still
-        // under the lock and marker of the change that wrote it.
-        const auto oldest = std::prev(used_.end());
-        if (dirty_.erase(oldest->page) != 0)
-            writeOut(*oldest);
-        cache_.erase(oldest->page);
-        oldest->page = page;
-        used_.splice(used_.begin(), used_, oldest);
-    }
-    cache_[page] = used_.begin();
-    return used_.front().data;
+    // Still under the lock and marker of the change that wrote it.
+    const BlockCache::Placement placed = cache_.place(page);
+    if (placed.displacedBlock && dirty_.erase(placed.displaced) != 0)
+        writeOut(placed.displaced, placed.data);
+    return placed.data;
 }
 
-void PageFile::writeOut(const Cached &entry)
+void PageFile::writeOut(uint32_t page, const std::vector<uint8_t> &data)
 {
-    write(static_cast<uint64_t>(entry.page) * mdx::kPageSize, entry.data.data(), entry.data.size());
+    write(static_cast<uint64_t>(page) * mdx::kPageSize, data.data(), data.size());
 }
 
 // Neighbouring blocks go out in one vectored write each run.
@@ -243,7 +226,7 @@ void PageFile::flushWrites()
         run.clear();
     };
     for (uint32_t page : pages) {
-        std::vector<uint8_t> &data = cache_.at(page)->data;
+        std::vector<uint8_t> &data = *cache_.find(page);
         const uint64_t offset = static_cast<uint64_t>(page) * mdx::kPageSize;
         if (run.empty() || offset != runEnd) {
             writeRun();
@@ -260,17 +243,13 @@ void PageFile::dropCache()
 {
     flushWrites();
     cache_.clear();
-    used_.clear();
     lastRead_ = 0;
 }
 
 void PageFile::forget(uint32_t page)
 {
     dirty_.erase(page);
-    if (const auto found = cache_.find(page); found != cache_.end()) {
-        used_.erase(found->second);
-        cache_.erase(found);
-    }
+    cache_.remove(page);
 }
 
 } // namespace dbase

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "dbase/index/BlockCache.h"
+
 #include <cstdint>
-#include <list>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -38,8 +38,8 @@ public:
     void sync();
 
     // Blocks by first page; the cache is dropped whenever another writer may have changed the file.
-    // A full cache lets go of its least recently used block. The reference holds until
-    // the next block read or write.
+    // A full cache lets go of a block not used lately. The reference holds until the
+    // next block read or write.
     const std::vector<uint8_t> &block(uint32_t page, uint32_t blockSize);
     // Written blocks wait in the cache until flushWrites(), so a block changed
     // many times under one lock reaches the file once. Callers flush before
@@ -52,21 +52,14 @@ public:
 private:
     std::string path_;
     int fd_ = -1;
-    size_t maxBlocks_;
-    struct Cached
-    {
-        uint32_t page;
-        std::vector<uint8_t> data;
-    };
-    // Room for one more block, in use order (front: most recent); returns its buffer.
+    // The buffer for a block; a changed block it takes the place of is written first.
     std::vector<uint8_t> &place(uint32_t page);
     // Reads the block and those after it that are not cached in one go; false when
     // not even the block could be read whole.
     bool readAhead(uint32_t page, uint32_t blockSize);
-    void writeOut(const Cached &entry);
+    void writeOut(uint32_t page, const std::vector<uint8_t> &data);
 
-    std::list<Cached> used_;
-    std::unordered_map<uint32_t, std::list<Cached>::iterator> cache_;
+    BlockCache cache_;
     std::unordered_set<uint32_t> dirty_;
     // The last block read from the file: a read of the block after it is taken for a
     // walk along a tag's leaves, which a built tag lays out one after another.
