@@ -79,9 +79,11 @@ void MemoFile::loadFreeList()
 {
     const uint64_t fileBlocks = blocksFor(m_file.size());
     m_free.clear();
+    m_savedLinks.clear();
     char header[4];
     m_file.readExact(0, header, sizeof header, "the memo header");
     uint32_t at = getU32(header);
+    m_savedHead = at;
     // The chain must climb strictly, which also rules out loops.
     uint32_t floor = 1;
     while (at < fileBlocks) {
@@ -98,6 +100,7 @@ void MemoFile::loadFreeList()
             damaged("a free block run lies outside the file");
         if (next < uint64_t(at) + count)
             damaged("the free block list is out of order");
+        m_savedLinks.push_back({at, next, count});
         if (!m_free.empty() && m_free.back().start + m_free.back().count == at)
             m_free.back().count += count;
         else
@@ -119,15 +122,28 @@ void MemoFile::loadFreeList()
 
 void MemoFile::saveFreeList()
 {
-    for (size_t i = 0; i < m_free.size(); ++i) {
-        char link[8];
-        putU32(link, i + 1 < m_free.size() ? m_free[i + 1].start : m_endBlock);
-        putU32(link + 4, m_free[i].count);
-        m_file.write(uint64_t(m_free[i].start) * m_blockSize, link, sizeof link);
+    std::vector<Link> links;
+    links.reserve(m_free.size());
+    for (size_t i = 0; i < m_free.size(); ++i)
+        links.push_back({m_free[i].start, i + 1 < m_free.size() ? m_free[i + 1].start : m_endBlock, m_free[i].count});
+    for (const Link &link : links) {
+        const auto saved = std::lower_bound(m_savedLinks.begin(), m_savedLinks.end(), link.start,
+                                            [](const Link &l, uint32_t start) { return l.start < start; });
+        if (saved != m_savedLinks.end() && *saved == link)
+            continue;
+        char bytes[8];
+        putU32(bytes, link.next);
+        putU32(bytes + 4, link.count);
+        m_file.write(uint64_t(link.start) * m_blockSize, bytes, sizeof bytes);
     }
-    char head[4];
-    putU32(head, m_free.empty() ? m_endBlock : m_free.front().start);
-    store(0, head, sizeof head, false);
+    m_savedLinks = std::move(links);
+    const uint32_t head = m_free.empty() ? m_endBlock : m_free.front().start;
+    if (head != m_savedHead) {
+        char bytes[4];
+        putU32(bytes, head);
+        store(0, bytes, sizeof bytes, false);
+        m_savedHead = head;
+    }
 }
 
 void MemoFile::store(uint64_t offset, const char *data, size_t n, bool atEnd)

@@ -71,6 +71,15 @@ private:
     uint32_t m_blockSize = kBlockSize;
     uint32_t m_endBlock = 1; // the block where the file's used space ends
     std::vector<Run> m_free; // sorted, not touching one another
+    // The free list as the file holds it (read or last saved): a save writes only
+    // the links that differ, not one per free run.
+    struct Link
+    {
+        uint32_t start, next, count;
+        bool operator==(const Link &) const = default;
+    };
+    std::vector<Link> m_savedLinks; // by start
+    uint32_t m_savedHead = 0;
     bool m_soleWriter = false;
 };
 
