@@ -48,6 +48,7 @@ void RecordBuffer::attach(MemoFile *memo, const std::string &path)
     m_path = path;
     m_memoValues.assign(fields().size(), std::nullopt);
     m_memoChanged.assign(fields().size(), false);
+    m_originalMemos.assign(fields().size(), std::nullopt);
     clear();
 }
 
@@ -107,6 +108,7 @@ void RecordBuffer::revert()
 void RecordBuffer::accept()
 {
     m_original = m_bytes;
+    std::fill(m_originalMemos.begin(), m_originalMemos.end(), std::nullopt);
     beginChange();
 }
 
@@ -119,6 +121,7 @@ void RecordBuffer::beginChange()
 void RecordBuffer::forgetMemos()
 {
     std::fill(m_memoValues.begin(), m_memoValues.end(), std::nullopt);
+    std::fill(m_originalMemos.begin(), m_originalMemos.end(), std::nullopt);
 }
 
 bool RecordBuffer::hasMemoChanges() const
@@ -334,7 +337,12 @@ std::string RecordBuffer::storedMemo(std::string_view record, int pos) const
     const uint32_t block = codec::parseBlock(fieldBytes(record, pos));
     if (block == 0 || !m_memo)
         return {};
-    return m_memo->read(block);
+    if (block != codec::parseBlock(fieldBytes(m_original, pos)))
+        return m_memo->read(block);
+    auto &kept = m_originalMemos[size_t(pos)];
+    if (!kept)
+        kept = m_memo->read(block);
+    return *kept;
 }
 
 std::vector<uint32_t> RecordBuffer::storeMemos()

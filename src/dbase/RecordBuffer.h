@@ -124,6 +124,9 @@ private:
     bool m_modified = false;
     mutable std::vector<std::optional<std::string>> m_memoValues;
     std::vector<bool> m_memoChanged;
+    // The loaded record's stored memo values, read once: a post compares a new value
+    // with the stored one and keys the stored one for every tag that names it.
+    mutable std::vector<std::optional<std::string>> m_originalMemos;
 };
 
 } // namespace dbase

@@ -88,7 +88,10 @@ char *RecordFile::cached(uint32_t recno)
 const char *RecordFile::recordBytes(uint32_t recno)
 {
     if (!isCached(recno)) {
-        const uint32_t want = std::max<uint32_t>(1, uint32_t(kReadAhead / m_header.recordLength));
+        // Reading on from the cached run is a scan and reads ahead; a jump (a bookmark,
+        // a tag's next record) reads its record only.
+        const bool scanning = m_cacheCount > 0 && recno == m_cacheFirst + m_cacheCount;
+        const uint32_t want = scanning ? std::max<uint32_t>(1, uint32_t(kReadAhead / m_header.recordLength)) : 1;
         const uint32_t count = std::min<uint32_t>(want, m_count - recno + 1);
         m_cache.resize(size_t(count) * m_header.recordLength);
         m_dbf.readExact(recordOffset(recno), m_cache.data(), m_cache.size(), "a record");
