@@ -59,6 +59,8 @@ private:
     char *m_map = nullptr;
     uint64_t m_mapStart = 0;
     size_t m_mapLength = 0;
+    uint64_t m_populatedEnd = 0; // file offset up to which the window's pages are in place
+    uint64_t m_writtenBackEnd = 0; // file offset up to which the disk was asked to take the stores
     char *m_headMap = nullptr;
     size_t m_headLength = 0;
     bool m_readOnly = false;
