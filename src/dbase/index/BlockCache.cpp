@@ -1,48 +1,87 @@
 #include "dbase/index/BlockCache.h"
 
+#include <cstdlib>
+#include <new>
+#include <sys/mman.h>
+
 namespace dbase {
+
+namespace {
+
+constexpr size_t kArenaBytes = 2u << 20;
+
+} // namespace
+
+void BlockCache::ArenaFree::operator()(uint8_t *arena) const { std::free(arena); }
+
+void BlockCache::setBlockSize(uint32_t size)
+{
+    clear();
+    free_.clear();
+    slotPage_.clear();
+    arenas_.clear();
+    hand_ = 0;
+    blockSize_ = size;
+}
+
+uint8_t *BlockCache::slotData(size_t slot)
+{
+    const size_t perArena = blockSize_ < kArenaBytes ? kArenaBytes / blockSize_ : 1;
+    const size_t arena = slot / perArena;
+    if (arena == arenas_.size()) {
+        const size_t bytes = perArena * blockSize_;
+        void *memory = std::aligned_alloc(kArenaBytes, (bytes + kArenaBytes - 1) / kArenaBytes * kArenaBytes);
+        if (!memory)
+            throw std::bad_alloc();
+        // A hint: random walks over a large cache miss the TLB far less on huge pages.
+        ::madvise(memory, bytes, MADV_HUGEPAGE);
+        arenas_.emplace_back(static_cast<uint8_t *>(memory));
+    }
+    return arenas_[arena].get() + slot % perArena * blockSize_;
+}
 
 BlockCache::Placement BlockCache::place(uint32_t page)
 {
-    if (std::vector<uint8_t> *cached = find(page))
-        return {*cached};
+    if (uint8_t *cached = find(page))
+        return {cached};
     bool displacedBlock = false;
     uint32_t displaced = 0;
-    const size_t at = takeSlot(displacedBlock, displaced);
-    Slot &slot = slots_[at];
-    slot.page = page;
-    slot.used = true;
-    if (page >= slotOf_.size())
-        slotOf_.resize(size_t(page) + 1 + page / 2, 0);
-    slotOf_[page] = uint32_t(at + 1);
-    return {slot.data, displacedBlock, displaced};
+    const size_t slot = takeSlot(displacedBlock, displaced);
+    if (page >= pages_.size())
+        pages_.resize(size_t(page) + 1 + page / 2);
+    PageEntry &entry = pages_[page];
+    entry.data = slotData(slot);
+    entry.slot = uint32_t(slot);
+    entry.used = true;
+    slotPage_[slot] = page;
+    return {entry.data, displacedBlock, displaced};
 }
 
 size_t BlockCache::takeSlot(bool &displacedBlock, uint32_t &displaced)
 {
     if (!free_.empty()) {
-        const size_t at = free_.back();
+        const size_t slot = free_.back();
         free_.pop_back();
-        return at;
+        return slot;
     }
-    if (slots_.size() < maxBlocks_) {
-        slots_.emplace_back();
-        return slots_.size() - 1;
+    if (slotPage_.size() < maxBlocks_) {
+        slotPage_.push_back(kNone);
+        return slotPage_.size() - 1;
     }
     // Every slot holds a block: the hand passes used ones, clearing their flag, and
     // takes the first it finds unused.
     for (;;) {
-        const size_t at = hand_;
-        Slot &slot = slots_[at];
-        hand_ = (hand_ + 1) % slots_.size();
-        if (slot.used) {
-            slot.used = false;
+        const size_t slot = hand_;
+        hand_ = (hand_ + 1) % slotPage_.size();
+        PageEntry &entry = pages_[slotPage_[slot]];
+        if (entry.used) {
+            entry.used = false;
             continue;
         }
         displacedBlock = true;
-        displaced = slot.page;
-        slotOf_[slot.page] = 0;
-        return at;
+        displaced = slotPage_[slot];
+        entry = PageEntry{};
+        return slot;
     }
 }
 
@@ -50,23 +89,20 @@ void BlockCache::remove(uint32_t page)
 {
     if (!contains(page))
         return;
-    const uint32_t at = slotOf_[page] - 1;
-    slotOf_[page] = 0;
-    slots_[at].page = kNone;
-    slots_[at].used = false;
-    free_.push_back(at);
+    const uint32_t slot = pages_[page].slot;
+    pages_[page] = PageEntry{};
+    slotPage_[slot] = kNone;
+    free_.push_back(slot);
 }
 
 void BlockCache::clear()
 {
-    for (uint32_t at = 0; at < slots_.size(); ++at) {
-        Slot &slot = slots_[at];
-        if (slot.page == kNone)
+    for (uint32_t slot = 0; slot < slotPage_.size(); ++slot) {
+        if (slotPage_[slot] == kNone)
             continue;
-        slotOf_[slot.page] = 0;
-        slot.page = kNone;
-        slot.used = false;
-        free_.push_back(at);
+        pages_[slotPage_[slot]] = PageEntry{};
+        slotPage_[slot] = kNone;
+        free_.push_back(slot);
     }
 }
 

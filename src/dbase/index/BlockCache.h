@@ -2,37 +2,40 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <vector>
 
 namespace dbase {
 
-// Blocks of one index file by first page, at most maxBlocks of them. When full, a
-// new block takes the place of one not used since the clock hand last went by
-// (second chance): a hit costs one flag, not a reordering. Buffers stay allocated
-// for reuse when blocks are removed.
+// Blocks of one index file by first page, at most maxBlocks of them, in buffers
+// carved from 2 MB arenas (few allocations, huge pages where the kernel gives them).
+// A page finds its buffer in one step. When full, a new block takes the place of one
+// not used since the clock hand last went by (second chance): a hit sets a flag.
 class BlockCache
 {
 public:
     explicit BlockCache(size_t maxBlocks) : maxBlocks_(maxBlocks < 2 ? 2 : maxBlocks) {}
 
+    uint32_t blockSize() const { return blockSize_; }
+    // Changing the size empties the cache.
+    void setBlockSize(uint32_t size);
+
     // The cached block, marked as used; null when it is not cached.
-    std::vector<uint8_t> *find(uint32_t page)
+    uint8_t *find(uint32_t page)
     {
-        if (page >= slotOf_.size() || slotOf_[page] == 0)
+        if (page >= pages_.size() || !pages_[page].data)
             return nullptr;
-        Slot &slot = slots_[slotOf_[page] - 1];
-        slot.used = true;
-        return &slot.data;
+        pages_[page].used = true;
+        return pages_[page].data;
     }
-    bool contains(uint32_t page) const { return page < slotOf_.size() && slotOf_[page] != 0; }
+    bool contains(uint32_t page) const { return page < pages_.size() && pages_[page].data; }
 
     // The buffer for a page: its cached block, or a slot for it whose buffer still
     // holds the block it took the place of (named in `displaced`), for the caller to
-    // save first. Buffers stay where they are until the block is removed.
+    // save first. A buffer stays where it is until its block is removed.
     struct Placement
     {
-        std::vector<uint8_t> &data;
+        uint8_t *data;
         bool displacedBlock = false;
         uint32_t displaced = 0;
     };
@@ -43,26 +46,33 @@ public:
     template <typename Drop>
     void removeIf(Drop drop)
     {
-        for (Slot &slot : slots_)
-            if (slot.page != kNone && drop(slot.page, slot.data))
-                remove(slot.page);
+        for (uint32_t page : slotPage_)
+            if (page != kNone && drop(page, static_cast<const uint8_t *>(pages_[page].data)))
+                remove(page);
     }
     void clear();
 
 private:
     static constexpr uint32_t kNone = UINT32_MAX;
-    struct Slot
+    struct PageEntry
     {
-        uint32_t page = kNone;
+        uint8_t *data = nullptr;
+        uint32_t slot = 0;
         bool used = false;
-        std::vector<uint8_t> data;
+    };
+    struct ArenaFree
+    {
+        void operator()(uint8_t *arena) const;
     };
     size_t takeSlot(bool &displacedBlock, uint32_t &displaced);
+    uint8_t *slotData(size_t slot);
 
     size_t maxBlocks_;
-    std::deque<Slot> slots_;        // a deque: references to buffers survive its growth
-    std::vector<uint32_t> slotOf_;  // by page: slot number + 1, 0 when not cached
-    std::vector<uint32_t> free_;    // emptied slots
+    uint32_t blockSize_ = 0;
+    std::vector<PageEntry> pages_;   // by page
+    std::vector<uint32_t> slotPage_; // by slot: its page, kNone when free
+    std::vector<uint32_t> free_;     // emptied slots
+    std::vector<std::unique_ptr<uint8_t, ArenaFree>> arenas_;
     size_t hand_ = 0;
 };
 

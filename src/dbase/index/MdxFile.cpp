@@ -157,11 +157,11 @@ IndexNodeView MdxFile::view(uint32_t page, const TagHeader &tag)
     if (!blockInFile(page))
         throw IndexError("The index file " + path() + " is damaged: page " + std::to_string(page) +
                          " is outside the file");
-    const auto &block = file_.block(page, header_.blockSize);
-    const IndexNodeView node(block.data(), tag.itemLength, tag.keyLength);
+    const uint8_t *block = file_.block(page, header_.blockSize);
+    const IndexNodeView node(block, tag.itemLength, tag.keyLength);
     if (node.count() < 0 || node.count() > tag.keysPerNode)
         throw IndexError("The index file " + path() + " is damaged: page " + std::to_string(page) +
-                         " claims " + std::to_string(get32(block.data())) + " keys");
+                         " claims " + std::to_string(get32(block)) + " keys");
     return node;
 }
 
@@ -194,8 +194,8 @@ TagHeader MdxFile::tagHeader(uint32_t page)
 {
     if (!blockInFile(page))
         throw IndexError("The index file " + path() + " is damaged: a tag header is outside the file");
-    const auto &block = file_.block(page, header_.blockSize);
-    return TagHeader::parse(block.data(), header_.blockSize, header_.totalPages, path(), !stale_);
+    const uint8_t *block = file_.block(page, header_.blockSize);
+    return TagHeader::parse(block, header_.blockSize, header_.totalPages, path(), !stale_);
 }
 
 void MdxFile::writeTagHeader(uint32_t page, const TagHeader &tag)
@@ -237,7 +237,7 @@ uint32_t MdxFile::allocate()
 
 uint32_t MdxFile::nextFree(uint32_t page)
 {
-    return get32(file_.block(page, header_.blockSize).data());
+    return get32(file_.block(page, header_.blockSize));
 }
 
 void MdxFile::release(uint32_t page)

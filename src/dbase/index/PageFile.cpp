@@ -117,8 +117,8 @@ void PageFile::truncate(uint64_t length)
     // Blocks past a new, shorter end must not come back with the next flush or read.
     const bool shrinking = length < size();
     if (shrinking) {
-        cache_.removeIf([&](uint32_t page, const std::vector<uint8_t> &data) {
-            const bool past = static_cast<uint64_t>(page) * mdx::kPageSize + data.size() > length;
+        cache_.removeIf([&](uint32_t page, const uint8_t *) {
+            const bool past = static_cast<uint64_t>(page) * mdx::kPageSize + cache_.blockSize() > length;
             if (past)
                 dirty_.erase(page);
             return past;
@@ -130,19 +130,19 @@ void PageFile::truncate(uint64_t length)
 
 void PageFile::sync() { ::fdatasync(fd_); }
 
-const std::vector<uint8_t> &PageFile::block(uint32_t page, uint32_t blockSize)
+const uint8_t *PageFile::block(uint32_t page, uint32_t blockSize)
 {
-    if (const std::vector<uint8_t> *cached = cache_.find(page); cached && cached->size() == blockSize)
-        return *cached;
+    if (blockSize == cache_.blockSize())
+        if (const uint8_t *cached = cache_.find(page))
+            return cached;
     const uint32_t pagesPerBlock = blockSize / mdx::kPageSize;
     const bool walking = page == lastRead_ + pagesPerBlock;
     lastRead_ = page;
     if (walking && readAhead(page, blockSize))
-        return *cache_.find(page);
-    std::vector<uint8_t> &data = place(page);
-    data.resize(blockSize);
+        return cache_.find(page);
+    uint8_t *data = place(page, blockSize);
     try {
-        read(static_cast<uint64_t>(page) * mdx::kPageSize, data.data(), blockSize);
+        read(static_cast<uint64_t>(page) * mdx::kPageSize, data, blockSize);
     } catch (...) {
         forget(page);
         throw;
@@ -167,8 +167,7 @@ bool PageFile::readAhead(uint32_t page, uint32_t blockSize)
     for (size_t i = blocks; i-- > 0;) {
         const uint32_t at = page + static_cast<uint32_t>(i) * pagesPerBlock;
         if (i == 0 || !cache_.contains(at)) {
-            const uint8_t *bytes = ahead_.data() + i * blockSize;
-            place(at).assign(bytes, bytes + blockSize);
+            std::memcpy(place(at, blockSize), ahead_.data() + i * blockSize, blockSize);
         }
     }
     lastRead_ = page + static_cast<uint32_t>(blocks - 1) * pagesPerBlock;
@@ -177,12 +176,16 @@ bool PageFile::readAhead(uint32_t page, uint32_t blockSize)
 
 void PageFile::writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize)
 {
-    place(page).assign(data, data + blockSize);
+    std::memcpy(place(page, blockSize), data, blockSize);
     dirty_.insert(page);
 }
 
-std::vector<uint8_t> &PageFile::place(uint32_t page)
+uint8_t *PageFile::place(uint32_t page, uint32_t blockSize)
 {
+    if (blockSize != cache_.blockSize()) {
+        flushWrites();
+        cache_.setBlockSize(blockSize);
+    }
     // Still under the lock and marker of the change that wrote it.
     const BlockCache::Placement placed = cache_.place(page);
     if (placed.displacedBlock && dirty_.erase(placed.displaced) != 0)
@@ -190,9 +193,9 @@ std::vector<uint8_t> &PageFile::place(uint32_t page)
     return placed.data;
 }
 
-void PageFile::writeOut(uint32_t page, const std::vector<uint8_t> &data)
+void PageFile::writeOut(uint32_t page, const uint8_t *data)
 {
-    write(static_cast<uint64_t>(page) * mdx::kPageSize, data.data(), data.size());
+    write(static_cast<uint64_t>(page) * mdx::kPageSize, data, cache_.blockSize());
 }
 
 // Neighbouring blocks go out in one vectored write each run.
@@ -226,14 +229,14 @@ void PageFile::flushWrites()
         run.clear();
     };
     for (uint32_t page : pages) {
-        std::vector<uint8_t> &data = *cache_.find(page);
+        uint8_t *data = cache_.find(page);
         const uint64_t offset = static_cast<uint64_t>(page) * mdx::kPageSize;
         if (run.empty() || offset != runEnd) {
             writeRun();
             runStart = offset;
         }
-        run.push_back({data.data(), data.size()});
-        runEnd = offset + data.size();
+        run.push_back({data, cache_.blockSize()});
+        runEnd = offset + cache_.blockSize();
     }
     writeRun();
     dirty_.clear();

@@ -38,9 +38,9 @@ public:
     void sync();
 
     // Blocks by first page; the cache is dropped whenever another writer may have changed the file.
-    // A full cache lets go of a block not used lately. The reference holds until the
-    // next block read or write.
-    const std::vector<uint8_t> &block(uint32_t page, uint32_t blockSize);
+    // A full cache lets go of a block not used lately. The bytes hold until the next
+    // block read or write. All blocks of a file have one size.
+    const uint8_t *block(uint32_t page, uint32_t blockSize);
     // Written blocks wait in the cache until flushWrites(), so a block changed
     // many times under one lock reaches the file once. Callers flush before
     // they let go of the lock or clear the being-modified marker.
@@ -53,11 +53,11 @@ private:
     std::string path_;
     int fd_ = -1;
     // The buffer for a block; a changed block it takes the place of is written first.
-    std::vector<uint8_t> &place(uint32_t page);
+    uint8_t *place(uint32_t page, uint32_t blockSize);
     // Reads the block and those after it that are not cached in one go; false when
     // not even the block could be read whole.
     bool readAhead(uint32_t page, uint32_t blockSize);
-    void writeOut(uint32_t page, const std::vector<uint8_t> &data);
+    void writeOut(uint32_t page, const uint8_t *data);
 
     BlockCache cache_;
     std::unordered_set<uint32_t> dirty_;
