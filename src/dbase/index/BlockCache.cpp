@@ -1,8 +1,5 @@
 #include "dbase/index/BlockCache.h"
 
-#include <cstdlib>
-#include <new>
-#include <sys/mman.h>
 
 namespace dbase {
 
@@ -11,8 +8,6 @@ namespace {
 constexpr size_t kArenaBytes = 2u << 20;
 
 } // namespace
-
-void BlockCache::ArenaFree::operator()(uint8_t *arena) const { std::free(arena); }
 
 void BlockCache::setBlockSize(uint32_t size)
 {
@@ -29,13 +24,7 @@ uint8_t *BlockCache::slotData(size_t slot)
     const size_t perArena = blockSize_ < kArenaBytes ? kArenaBytes / blockSize_ : 1;
     const size_t arena = slot / perArena;
     if (arena == arenas_.size()) {
-        const size_t bytes = perArena * blockSize_;
-        void *memory = std::aligned_alloc(kArenaBytes, (bytes + kArenaBytes - 1) / kArenaBytes * kArenaBytes);
-        if (!memory)
-            throw std::bad_alloc();
-        // A hint: random walks over a large cache miss the TLB far less on huge pages.
-        ::madvise(memory, bytes, MADV_HUGEPAGE);
-        arenas_.emplace_back(static_cast<uint8_t *>(memory));
+        arenas_.push_back(std::make_unique_for_overwrite<uint8_t[]>(perArena * blockSize_));
     }
     return arenas_[arena].get() + slot % perArena * blockSize_;
 }

@@ -8,7 +8,7 @@
 namespace dbase {
 
 // Blocks of one index file by first page, at most maxBlocks of them, in buffers
-// carved from 2 MB arenas (few allocations, huge pages where the kernel gives them).
+// carved from 2 MB arenas (one allocation for many blocks).
 // A page finds its buffer in one step. When full, a new block takes the place of one
 // not used since the clock hand last went by (second chance): a hit sets a flag.
 class BlockCache
@@ -60,10 +60,6 @@ private:
         uint32_t slot = 0;
         bool used = false;
     };
-    struct ArenaFree
-    {
-        void operator()(uint8_t *arena) const;
-    };
     size_t takeSlot(bool &displacedBlock, uint32_t &displaced);
     uint8_t *slotData(size_t slot);
 
@@ -72,7 +68,7 @@ private:
     std::vector<PageEntry> pages_;   // by page
     std::vector<uint32_t> slotPage_; // by slot: its page, kNone when free
     std::vector<uint32_t> free_;     // emptied slots
-    std::vector<std::unique_ptr<uint8_t, ArenaFree>> arenas_;
+    std::vector<std::unique_ptr<uint8_t[]>> arenas_;
     size_t hand_ = 0;
 };
 
