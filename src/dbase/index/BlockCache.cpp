@@ -5,7 +5,9 @@ namespace dbase {
 
 namespace {
 
-constexpr size_t kArenaBytes = 2u << 20;
+// Below the allocator's mmap threshold, so a new cache reuses the heap an old one gave back
+// instead of faulting in fresh pages.
+constexpr size_t kArenaBytes = 64u << 10;
 
 } // namespace
 

@@ -8,7 +8,7 @@
 namespace dbase {
 
 // Blocks of one index file by first page, at most maxBlocks of them, in buffers
-// carved from 2 MB arenas (one allocation for many blocks).
+// carved from 64 KB arenas (one allocation for many blocks).
 // A page finds its buffer in one step. When full, a new block takes the place of one
 // not used since the clock hand last went by (second chance): a hit sets a flag.
 class BlockCache
