@@ -1,6 +1,5 @@
 #include "dbase/index/BlockCache.h"
 
-
 namespace dbase {
 
 namespace {
@@ -25,9 +24,8 @@ uint8_t *BlockCache::slotData(size_t slot)
 {
     const size_t perArena = blockSize_ < kArenaBytes ? kArenaBytes / blockSize_ : 1;
     const size_t arena = slot / perArena;
-    if (arena == arenas_.size()) {
+    if (arena == arenas_.size())
         arenas_.push_back(std::make_unique_for_overwrite<uint8_t[]>(perArena * blockSize_));
-    }
     return arenas_[arena].get() + slot % perArena * blockSize_;
 }
 

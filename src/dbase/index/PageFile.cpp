@@ -162,13 +162,12 @@ bool PageFile::readAhead(uint32_t page, uint32_t blockSize)
     const size_t blocks = got / blockSize;
     if (blocks == 0)
         return false;
-    // Backwards, so the block asked for ends up the most recently used; cached blocks
-    // (changed ones among them) are newer than the file.
+    // Backwards, so the block asked for is placed last and no neighbour's placement can
+    // take its buffer; cached blocks (changed ones among them) are newer than the file.
     for (size_t i = blocks; i-- > 0;) {
         const uint32_t at = page + static_cast<uint32_t>(i) * pagesPerBlock;
-        if (i == 0 || !cache_.contains(at)) {
+        if (i == 0 || !cache_.contains(at))
             std::memcpy(place(at, blockSize), ahead_.data() + i * blockSize, blockSize);
-        }
     }
     lastRead_ = page + static_cast<uint32_t>(blocks - 1) * pagesPerBlock;
     return true;
