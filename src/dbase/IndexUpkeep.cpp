@@ -31,7 +31,7 @@ void IndexUpkeep::open(bool exclusive)
         return;
     }
     m_index = ProductionIndex::open(*found, m_records.header().fields);
-    m_holdsDeletedKeys.clear();
+    m_holdsDeletedKeys.clear(); // also for a stale index: rebuilt tags hold live records' keys only
     if (m_index->isStale())
         rebuildStale(exclusive);
     if (exclusive && !m_records.isReadOnly())
@@ -40,7 +40,6 @@ void IndexUpkeep::open(bool exclusive)
 
 void IndexUpkeep::rebuildStale(bool exclusive)
 {
-    m_holdsDeletedKeys.clear(); // rebuilt tags hold live records' keys only
     if (m_records.isReadOnly())
         return;
     if (exclusive) {

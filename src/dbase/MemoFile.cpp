@@ -6,8 +6,8 @@
 #include "dbase/PathNames.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cctype>
+#include <cstring>
 
 namespace dbase {
 

@@ -73,7 +73,7 @@ private:
     std::string m_tagName;
     Records m_records;
     TagCursor m_cursor;
-    std::optional<bool> m_holdsDeletedKeys;
+    std::optional<bool> m_holdsDeletedKeys; // the table's answer, kept: walks ask at every step
     struct KnownPosition
     {
         TagCursor::Version version;
