@@ -239,7 +239,16 @@ void File::writeMapped(uint64_t offset, const void *data, size_t n)
     }
     // Stores go forward: whole 2 MB pieces before this one are written for good, so
     // the disk takes them while the stores go on and a closing sync waits less.
+    // They leave the window first: writing back a page that is still mapped
+    // write-protects it, one interrupt of the other processor per page.
     if (const uint64_t done = offset / kHugePage * kHugePage; done > m_writtenBackEnd) {
+        if (done > m_mapStart) {
+            const size_t cut = size_t(done - m_mapStart);
+            ::munmap(m_map, cut);
+            m_map += cut;
+            m_mapStart = done;
+            m_mapLength -= cut;
+        }
         ::sync_file_range(m_fd, off_t(m_writtenBackEnd), off_t(done - m_writtenBackEnd), SYNC_FILE_RANGE_WRITE);
         m_writtenBackEnd = done;
     }

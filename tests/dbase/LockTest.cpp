@@ -210,4 +210,47 @@ TEST_F(LockTest, KilledExclusiveWriterLeavesMemosThatLaterAppendsDoNotOverwrite)
     EXPECT_EQ(t.asBlob(kNotes), std::string(900, 'z'));
 }
 
+TEST_F(LockTest, KilledLongExclusiveAppendKeepsEveryRecordAcrossTheMovingWindow)
+{
+    // Long exclusive appends write through a window that moves along both files and
+    // hands finished pieces to the disk; records edited after their piece left the
+    // window and a kill at the end must still leave every posted value in place.
+    constexpr int kRecords = 40000; // about 3 MB of records and 9 MB of memos
+    const auto memoOf = [](int i) {
+        return i % 4 ? std::string() : std::string(1100, char('a' + i % 26)) + std::to_string(i);
+    };
+    const auto priceOf = [](int i) { return i % 5000 == 0 ? -i : i; };
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        Table t;
+        t.open(path, true);
+        for (int i = 0; i < kRecords; ++i) {
+            appendSample(t, "n" + std::to_string(i), i, memoOf(i));
+            if (i % 5000 == 0 && i > 0) {
+                t.moveBy(-1000); // a record whose piece of the file has left the window
+                t.moveBy(1000);
+                t.edit();
+                t.setNumber(kPrice, priceOf(i));
+                t.post();
+            }
+        }
+        ::raise(SIGKILL);
+    }
+    ::waitpid(pid, nullptr, 0);
+    Table t;
+    t.open(path, false);
+    ASSERT_EQ(t.recordCount(), uint64_t(kRecords + 2));
+    t.first();
+    t.moveBy(2);
+    for (int i = 0; i < kRecords; ++i, t.next()) {
+        ASSERT_EQ(t.asString(kName), "n" + std::to_string(i));
+        ASSERT_EQ(t.asNumber(kPrice), priceOf(i)) << i;
+        ASSERT_EQ(t.asBlob(kNotes), memoOf(i)) << i;
+    }
+    t.close();
+    int rc = -1;
+    const std::string out = run(std::string(DBTOOL_PATH) + " check " + path, &rc);
+    EXPECT_EQ(rc, 0) << out;
+}
+
 } // namespace
