@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <random>
 
 using namespace dbase;
@@ -114,6 +115,66 @@ TEST_F(PositionTest, ARangeHasItsOwnPositions)
     list.cancelRange();
     EXPECT_EQ(list.recordCount(), uint64_t(kRecords));
     expectPositions({5, 150});
+}
+
+// Counts of ranges side by side reuse the counts of whole subtrees found before; a
+// tag deep enough to have subtrees between its root and its leaves must still count
+// what a walk sees after changes by this table object and by another.
+TEST(RangeCountTest, RangesOfADeepTagCountWhatAWalkSeesAfterChanges)
+{
+    TempDir dir;
+    const std::string path = dir.path("deep.dbf");
+    Table::create(path, sampleFields());
+    Table list;
+    list.open(path, true);
+    std::mt19937 random(11);
+    const auto randomName = [&] {
+        std::string name(20, ' ');
+        for (char &c : name)
+            c = char('A' + random() % 6);
+        return name;
+    };
+    for (int i = 0; i < 4000; ++i)
+        appendSample(list, randomName(), i);
+    list.addIndex("NAME", "NAME+NAME+NAME", false); // long keys: few to a block, a deep tree
+    list.close();
+    list.open(path, false);
+    list.selectIndex("NAME");
+
+    const auto expectCountsOfAWalk = [&](const std::string &when) {
+        SCOPED_TRACE(when);
+        std::map<char, uint64_t> walked;
+        uint64_t all = 0;
+        list.cancelRange();
+        for (list.first(); !list.eof(); list.next(), ++all)
+            ++walked[list.asString(kName)[0]];
+        EXPECT_EQ(list.recordCount(), all);
+        KeyBuffer from = list.keyBuffer(), to = list.keyBuffer();
+        for (char letter = 'A'; letter <= 'F'; ++letter) {
+            from.setString(kName, std::string(1, letter));
+            to.setPrefix(kName, std::string(1, letter));
+            list.setRange(from, to);
+            EXPECT_EQ(list.recordCount(), walked[letter]) << letter;
+        }
+        list.cancelRange();
+    };
+    expectCountsOfAWalk("built");
+    Table other;
+    other.open(path, false);
+    for (int i = 0; i < 50; ++i)
+        appendSample(other, "C" + std::to_string(i), i);
+    expectCountsOfAWalk("appended by another table object");
+    other.selectIndex("NAME");
+    other.first();
+    for (int i = 0; i < 40; ++i)
+        other.deleteRecord(); // the next record becomes current
+    expectCountsOfAWalk("deleted by another table object");
+    list.first();
+    list.moveBy(2500);
+    list.edit();
+    list.setString(kName, "F");
+    list.post();
+    expectCountsOfAWalk("edited here");
 }
 
 } // namespace

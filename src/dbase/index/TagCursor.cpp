@@ -228,9 +228,13 @@ uint64_t TagCursor::count()
     const Version now{index_.file().generation(), rangeChanges_};
     if (countMemo_ && countMemo_->version == now)
         return countMemo_->count;
+    if (subtreeGeneration_ != now.index) {
+        subtreeCounts_.clear();
+        subtreeGeneration_ = now.index;
+    }
     TagTree &tree = s.tree;
     const TagTree::Path path = start_ ? tree.lowerBound({*start_, std::nullopt, false}) : tree.first();
-    const uint64_t counted = tree.countFrom(path, end_, entryBound());
+    const uint64_t counted = tree.countFrom(path, end_, entryBound(), subtreeCounts_);
     countMemo_ = CountMemo{now, counted};
     return counted;
 }

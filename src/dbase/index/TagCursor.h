@@ -85,6 +85,9 @@ private:
         uint64_t count = 0;
     };
     std::optional<CountMemo> countMemo_;
+    // Whole subtrees' counts, for the file generation they were counted in.
+    uint64_t subtreeGeneration_ = 0;
+    TagTree::SubtreeCounts subtreeCounts_;
 
     uint64_t steps_ = 0;
     bool eof_ = true;

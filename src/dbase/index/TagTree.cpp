@@ -148,16 +148,18 @@ struct TagTree::Count
     const std::optional<std::string> &end;
     uint64_t bound;
     size_t leafDepth;
+    SubtreeCounts &known;
     uint64_t entries = 0;
     uint64_t nodes = 0;
     bool done = false;
 };
 
-uint64_t TagTree::countFrom(const Path &start, const std::optional<std::string> &end, uint64_t bound)
+uint64_t TagTree::countFrom(const Path &start, const std::optional<std::string> &end, uint64_t bound,
+                            SubtreeCounts &known)
 {
     if (start.empty())
         return 0;
-    Count count{end, bound, start.size() - 1};
+    Count count{end, bound, start.size() - 1, known};
     countLeaf(file_.view(start.back().page, header_), start.back().index, false, count);
     // Then the subtrees right of the path, nearest first.
     for (size_t level = start.size() - 1; level-- > 0 && !count.done;) {
@@ -175,6 +177,17 @@ void TagTree::countSubtree(uint32_t page, size_t depth, bool allInRange, Count &
 {
     if (++count.nodes > count.bound)
         throw IndexError("The index file " + file_.path() + " is damaged: a tag's tree loops");
+    // A whole interior subtree counted before adds its count without a read: ranges
+    // side by side (the letters of a long list) then read only the nodes at their ends.
+    const bool whole = allInRange && depth < count.leafDepth;
+    if (whole) {
+        if (const auto known = count.known.find(page); known != count.known.end()) {
+            count.entries += known->second;
+            if (count.entries > count.bound)
+                throw IndexError("The index file " + file_.path() + " is damaged: a tag's tree loops");
+            return;
+        }
+    }
     const IndexNodeView looked = file_.view(page, header_);
     if (looked.isLeaf() != (depth == count.leafDepth))
         throw IndexError("The index file " + file_.path() + " is damaged: a tag's leaves are not at one depth");
@@ -182,12 +195,15 @@ void TagTree::countSubtree(uint32_t page, size_t depth, bool allInRange, Count &
         countLeaf(looked, 0, allInRange, count);
         return;
     }
+    const uint64_t before = count.entries;
     // Interior nodes are copied: reading the children may evict the cached block.
     const IndexNode n = node(page);
     for (int child = 0; child <= n.count() && !count.done; ++child) {
         const bool allIn = allInRange || (child < n.count() && compareKeys(n.key(child), *count.end) <= 0);
         countSubtree(n.pointer(child), depth + 1, allIn, count);
     }
+    if (whole)
+        count.known.emplace(page, count.entries - before);
 }
 
 void TagTree::countLeaf(const IndexNodeView &leaf, int from, bool allInRange, Count &count)

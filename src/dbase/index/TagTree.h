@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace dbase {
@@ -67,11 +68,16 @@ public:
     bool prior(Path &path);
     // Puts a past-the-leaf path on the next entry; false when there is none.
     bool settle(Path &path);
+    // Entries under interior nodes counted whole, by page; the caller clears them when
+    // the tree may have changed.
+    using SubtreeCounts = std::unordered_map<uint32_t, uint64_t>;
     // Entries from a path's position to the end of the tree, or up to the last entry
     // not past `end` (compared as compareKeys does). Reads every node at most once and
-    // compares keys only in the leaves the end falls in. Throws on more than `bound`
-    // nodes or entries (a damaged tree).
-    uint64_t countFrom(const Path &start, const std::optional<std::string> &end, uint64_t bound);
+    // compares keys only in the leaves the end falls in; a subtree found in `known`
+    // is not read again, and whole subtrees counted are added to it. Throws on more
+    // than `bound` nodes or entries (a damaged tree).
+    uint64_t countFrom(const Path &start, const std::optional<std::string> &end, uint64_t bound,
+                       SubtreeCounts &known);
     IndexEntry entry(const Path &path);
     IndexNode node(uint32_t page) { return file_.node(page, header_); }
 
