@@ -165,6 +165,16 @@ IndexNodeView MdxFile::view(uint32_t page, const TagHeader &tag)
     return node;
 }
 
+void MdxFile::fetch(const std::vector<uint32_t> &pages)
+{
+    std::vector<uint32_t> inFile;
+    inFile.reserve(pages.size());
+    for (uint32_t page : pages)
+        if (blockInFile(page))
+            inFile.push_back(page); // view() reports the others
+    file_.fetch(inFile, header_.blockSize);
+}
+
 IndexNode MdxFile::node(uint32_t page, const TagHeader &tag)
 {
     return IndexNode(page, view(page, tag).data(), header_.blockSize, tag.itemLength, tag.keyLength);

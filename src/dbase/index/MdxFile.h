@@ -53,6 +53,8 @@ public:
     void markStaleOnDisk();
 
     IndexNode node(uint32_t page, const TagHeader &tag);
+    // Brings the blocks of these pages (ascending) into the cache, neighbours read together.
+    void fetch(const std::vector<uint32_t> &pages);
     // The node in the block cache, checked like node(); valid until the next block read.
     IndexNodeView view(uint32_t page, const TagHeader &tag);
     IndexNode newNode(uint32_t page, const TagHeader &tag) const;

@@ -173,6 +173,39 @@ bool PageFile::readAhead(uint32_t page, uint32_t blockSize)
     return true;
 }
 
+void PageFile::fetch(const std::vector<uint32_t> &pages, uint32_t blockSize)
+{
+    // Copying a few blocks between two wanted ones costs less than a read of its own.
+    constexpr uint32_t kMaxGapBlocks = 8;
+    constexpr uint32_t kMaxReadBlocks = 128;
+    const uint32_t pagesPerBlock = blockSize / mdx::kPageSize;
+    const auto cached = [&](uint32_t page) { return blockSize == cache_.blockSize() && cache_.contains(page); };
+    size_t i = 0;
+    while (i < pages.size()) {
+        if (cached(pages[i])) {
+            ++i;
+            continue;
+        }
+        const uint32_t first = pages[i];
+        size_t end = i + 1;
+        while (end < pages.size() && pages[end] - pages[end - 1] <= kMaxGapBlocks * pagesPerBlock &&
+               pages[end] - first < kMaxReadBlocks * pagesPerBlock)
+            ++end;
+        const size_t length = size_t(pages[end - 1] - first) * mdx::kPageSize + blockSize;
+        ahead_.resize(std::max(ahead_.size(), length));
+        const uint64_t offset = static_cast<uint64_t>(first) * mdx::kPageSize;
+        const size_t got = transferAll(length, [&](size_t at) {
+            return ::pread(fd_, ahead_.data() + at, length - at, static_cast<off_t>(offset + at));
+        });
+        // Blocks the file does not hold whole are left to block(), which reports them.
+        for (; i < end; ++i) {
+            const size_t at = size_t(pages[i] - first) * mdx::kPageSize;
+            if (at + blockSize <= got && !cached(pages[i]))
+                std::memcpy(place(pages[i], blockSize), ahead_.data() + at, blockSize);
+        }
+    }
+}
+
 void PageFile::writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize)
 {
     std::memcpy(place(page, blockSize), data, blockSize);

@@ -46,6 +46,10 @@ public:
     // they let go of the lock or clear the being-modified marker.
     void writeBlock(uint32_t page, const uint8_t *data, uint32_t blockSize);
     void flushWrites();
+    // Puts the blocks of the given pages (ascending) in the cache, reading blocks not
+    // there yet that lie close together with one read: the leaves of a tree counted
+    // whole, which lie all over the file once keys came one at a time.
+    void fetch(const std::vector<uint32_t> &pages, uint32_t blockSize);
     void dropCache();
     void forget(uint32_t page);
 

@@ -152,6 +152,16 @@ struct TagTree::Count
     uint64_t entries = 0;
     uint64_t nodes = 0;
     bool done = false;
+    // Leaves inside the range from end to end, counted after the walk in file order.
+    std::vector<uint32_t> wholeLeaves;
+    // Interior subtrees inside the range, to be kept in `known` once their leaves are counted.
+    struct WholeSubtree
+    {
+        uint32_t page;
+        size_t firstLeaf, endLeaf; // in wholeLeaves
+        uint64_t entries;          // known before: subtrees below it counted earlier
+    };
+    std::vector<WholeSubtree> wholeSubtrees;
 };
 
 uint64_t TagTree::countFrom(const Path &start, const std::optional<std::string> &end, uint64_t bound,
@@ -159,7 +169,7 @@ uint64_t TagTree::countFrom(const Path &start, const std::optional<std::string> 
 {
     if (start.empty())
         return 0;
-    Count count{end, bound, start.size() - 1, known};
+    Count count{end, bound, start.size() - 1, known, 0, 0, false, {}, {}};
     countLeaf(file_.view(start.back().page, header_), start.back().index, false, count);
     // Then the subtrees right of the path, nearest first.
     for (size_t level = start.size() - 1; level-- > 0 && !count.done;) {
@@ -170,6 +180,7 @@ uint64_t TagTree::countFrom(const Path &start, const std::optional<std::string> 
             countSubtree(parent.pointer(child), level + 1, allIn, count);
         }
     }
+    countWholeLeaves(count);
     return count.entries;
 }
 
@@ -177,6 +188,10 @@ void TagTree::countSubtree(uint32_t page, size_t depth, bool allInRange, Count &
 {
     if (++count.nodes > count.bound)
         throw IndexError("The index file " + file_.path() + " is damaged: a tag's tree loops");
+    if (allInRange && depth == count.leafDepth) {
+        count.wholeLeaves.push_back(page);
+        return;
+    }
     // A whole interior subtree counted before adds its count without a read: ranges
     // side by side (the letters of a long list) then read only the nodes at their ends.
     const bool whole = allInRange && depth < count.leafDepth;
@@ -196,6 +211,7 @@ void TagTree::countSubtree(uint32_t page, size_t depth, bool allInRange, Count &
         return;
     }
     const uint64_t before = count.entries;
+    const size_t firstLeaf = count.wholeLeaves.size();
     // Interior nodes are copied: reading the children may evict the cached block.
     const IndexNode n = node(page);
     for (int child = 0; child <= n.count() && !count.done; ++child) {
@@ -203,7 +219,43 @@ void TagTree::countSubtree(uint32_t page, size_t depth, bool allInRange, Count &
         countSubtree(n.pointer(child), depth + 1, allIn, count);
     }
     if (whole)
-        count.known.emplace(page, count.entries - before);
+        count.wholeSubtrees.push_back({page, firstLeaf, count.wholeLeaves.size(), count.entries - before});
+}
+
+// The leaves are read in the order they lie in the file, a batch at a time (the cache
+// may be small), each read taking the wanted blocks near each other.
+void TagTree::countWholeLeaves(Count &count)
+{
+    constexpr size_t kBatch = 256;
+    const std::vector<uint32_t> &leaves = count.wholeLeaves;
+    std::vector<uint32_t> byPosition(leaves.size());
+    for (uint32_t i = 0; i < byPosition.size(); ++i)
+        byPosition[i] = i;
+    std::sort(byPosition.begin(), byPosition.end(), [&](uint32_t a, uint32_t b) { return leaves[a] < leaves[b]; });
+    std::vector<uint32_t> entries(leaves.size());
+    std::vector<uint32_t> batch;
+    for (size_t from = 0; from < byPosition.size(); from += kBatch) {
+        const size_t to = std::min(byPosition.size(), from + kBatch);
+        batch.clear();
+        for (size_t i = from; i < to; ++i)
+            batch.push_back(leaves[byPosition[i]]);
+        file_.fetch(batch);
+        for (size_t i = from; i < to; ++i) {
+            const IndexNodeView leaf = file_.view(leaves[byPosition[i]], header_);
+            if (!leaf.isLeaf())
+                throw IndexError("The index file " + file_.path() + " is damaged: a tag's leaves are not at one depth");
+            entries[byPosition[i]] = uint32_t(leaf.count());
+        }
+    }
+    // Running sums in walk order give each whole subtree the sum of its leaves.
+    std::vector<uint64_t> before(leaves.size() + 1, 0);
+    for (size_t i = 0; i < leaves.size(); ++i)
+        before[i + 1] = before[i] + entries[i];
+    count.entries += before.back();
+    if (count.entries > count.bound)
+        throw IndexError("The index file " + file_.path() + " is damaged: a tag's tree loops");
+    for (const Count::WholeSubtree &subtree : count.wholeSubtrees)
+        count.known.emplace(subtree.page, subtree.entries + before[subtree.endLeaf] - before[subtree.firstLeaf]);
 }
 
 void TagTree::countLeaf(const IndexNodeView &leaf, int from, bool allInRange, Count &count)

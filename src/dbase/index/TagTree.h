@@ -88,6 +88,7 @@ private:
     struct Count;
     void countSubtree(uint32_t page, size_t depth, bool allInRange, Count &count);
     void countLeaf(const IndexNodeView &leaf, int from, bool allInRange, Count &count);
+    void countWholeLeaves(Count &count);
     void setMax(const Path &path, int level, std::string_view key);
     void storeSplitting(Path &path, int level, IndexNode node);
     void removeChild(Path &path, int level);

@@ -78,5 +78,31 @@ TEST_F(PageFileCache, ReadingAheadKeepsChangedBlocks)
     EXPECT_EQ(fileBytes("CACHE.MDX"), expected);
 }
 
+// Blocks fetched for a count, near ones read together: the cache's changed blocks keep
+// their bytes, blocks past the end are left to the read that reports them, and a cache
+// smaller than the list still answers every block.
+TEST_F(PageFileCache, FetchingKeepsChangedBlocksAndLeavesTheEndToTheRead)
+{
+    const std::string file = path("CACHE.MDX");
+    for (size_t cacheBlocks : {64, 3}) {
+        SCOPED_TRACE("cache of " + std::to_string(cacheBlocks) + " blocks");
+        PageFile pages(file, PageFile::Mode::CreateNew, cacheBlocks);
+        for (uint32_t i = 0; i < 40; ++i)
+            pages.write(uint64_t(i) * kBlock, filled(char('a' + i % 26)).data(), kBlock);
+        pages.writeBlock(10, filled('x').data(), kBlock);
+        const std::vector<uint32_t> wanted{2, 6, 10, 12, 18, 60, 78, 90};
+        pages.fetch(wanted, kBlock);
+        for (uint32_t page : wanted) {
+            if (page >= 80) {
+                EXPECT_THROW(pages.block(page, kBlock), std::exception);
+                continue;
+            }
+            EXPECT_EQ(blockAt(pages, page), page == 10 ? filled('x') : filled(char('a' + page / 2 % 26))) << page;
+        }
+        pages.flushWrites();
+        EXPECT_EQ(fileBytes("CACHE.MDX").substr(5 * kBlock, kBlock), std::string(kBlock, 'x'));
+    }
+}
+
 } // namespace
 } // namespace dbase::test
