@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <system_error>
+#include <utility>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -48,7 +51,8 @@ File::~File()
 File::File(File &&other) noexcept
     : m_fd(other.m_fd), m_map(other.m_map), m_mapStart(other.m_mapStart), m_mapLength(other.m_mapLength),
       m_populatedEnd(other.m_populatedEnd), m_writtenBackEnd(other.m_writtenBackEnd),
-      m_headMap(other.m_headMap), m_headLength(other.m_headLength), m_readOnly(other.m_readOnly), m_path(std::move(other.m_path))
+      m_flushedEnd(other.m_flushedEnd), m_backgroundFlush(std::move(other.m_backgroundFlush)),
+      m_flushError(other.m_flushError), m_headMap(other.m_headMap), m_headLength(other.m_headLength), m_readOnly(other.m_readOnly), m_path(std::move(other.m_path))
 {
     other.m_fd = -1;
     other.m_map = nullptr;
@@ -65,6 +69,9 @@ File &File::operator=(File &&other) noexcept
         m_mapLength = other.m_mapLength;
         m_populatedEnd = other.m_populatedEnd;
         m_writtenBackEnd = other.m_writtenBackEnd;
+        m_flushedEnd = other.m_flushedEnd;
+        m_backgroundFlush = std::move(other.m_backgroundFlush);
+        m_flushError = other.m_flushError;
         m_headMap = other.m_headMap;
         m_headLength = other.m_headLength;
         m_readOnly = other.m_readOnly;
@@ -78,6 +85,7 @@ File &File::operator=(File &&other) noexcept
 
 void File::close()
 {
+    awaitBackgroundFlush();
     unmap();
     unmapHead();
     if (m_fd >= 0)
@@ -139,8 +147,40 @@ void File::truncate(uint64_t size)
 
 void File::sync()
 {
-    if (m_fd >= 0 && !m_readOnly && ::fsync(m_fd) != 0)
+    awaitBackgroundFlush();
+    if (m_fd < 0 || m_readOnly)
+        return;
+    if (::fsync(m_fd) != 0 || m_flushError != 0) {
+        if (m_flushError != 0)
+            errno = std::exchange(m_flushError, 0);
         throw Error(ErrorKind::Io, systemMessage("Cannot flush", m_path));
+    }
+}
+
+// The disk keeps what it was handed in a cache of its own until a flush; flushing
+// the finished pieces now and then on another thread spreads that wait over the
+// stores, so a closing sync waits for the last pieces only.
+void File::flushInBackground()
+{
+    if (m_backgroundFlush.valid()) {
+        if (m_backgroundFlush.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return;
+        awaitBackgroundFlush();
+    }
+    const int fd = m_fd;
+    try {
+        m_backgroundFlush = std::async(std::launch::async, [fd] { return ::fdatasync(fd) == 0 ? 0 : errno; });
+    } catch (const std::system_error &) {
+        // No thread to spare: the closing sync does it all.
+    }
+}
+
+void File::awaitBackgroundFlush()
+{
+    if (!m_backgroundFlush.valid())
+        return;
+    if (const int error = m_backgroundFlush.get(); error != 0 && m_flushError == 0)
+        m_flushError = error;
 }
 
 void File::unmap()
@@ -251,6 +291,11 @@ void File::writeMapped(uint64_t offset, const void *data, size_t n)
         }
         ::sync_file_range(m_fd, off_t(m_writtenBackEnd), off_t(done - m_writtenBackEnd), SYNC_FILE_RANGE_WRITE);
         m_writtenBackEnd = done;
+        constexpr uint64_t kFlushStep = 16u << 20;
+        if (done >= m_flushedEnd + kFlushStep || done < m_flushedEnd) {
+            flushInBackground();
+            m_flushedEnd = done;
+        }
     }
     // Pages are put in place 2 MB at a time, in one call (each first store into a page
     // would otherwise fault on its own), and no further than the stores reach: the

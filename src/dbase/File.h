@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <future>
 #include <string>
 
 namespace dbase {
@@ -53,6 +54,8 @@ public:
 private:
     void unmap();
     void unmapHead();
+    void flushInBackground();
+    void awaitBackgroundFlush();
     bool writeHead(uint64_t offset, const void *data, size_t n);
 
     int m_fd = -1;
@@ -61,6 +64,9 @@ private:
     size_t m_mapLength = 0;
     uint64_t m_populatedEnd = 0; // file offset up to which the window's pages are in place
     uint64_t m_writtenBackEnd = 0; // file offset up to which the disk was asked to take the stores
+    uint64_t m_flushedEnd = 0; // file offset up to which a background flush was started
+    std::future<int> m_backgroundFlush; // its errno (0: done)
+    int m_flushError = 0; // a failed background flush, told by the next sync
     char *m_headMap = nullptr;
     size_t m_headLength = 0;
     bool m_readOnly = false;

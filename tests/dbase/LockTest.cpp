@@ -215,9 +215,9 @@ TEST_F(LockTest, KilledLongExclusiveAppendKeepsEveryRecordAcrossTheMovingWindow)
     // Long exclusive appends write through a window that moves along both files and
     // hands finished pieces to the disk; records edited after their piece left the
     // window and a kill at the end must still leave every posted value in place.
-    constexpr int kRecords = 40000; // about 3 MB of records and 9 MB of memos
+    constexpr int kRecords = 40000; // about 3 MB of records and 20 MB of memos
     const auto memoOf = [](int i) {
-        return i % 4 ? std::string() : std::string(1100, char('a' + i % 26)) + std::to_string(i);
+        return i % 3 ? std::string() : std::string(1100, char('a' + i % 26)) + std::to_string(i);
     };
     const auto priceOf = [](int i) { return i % 5000 == 0 ? -i : i; };
     const pid_t pid = ::fork();
