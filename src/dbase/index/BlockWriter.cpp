@@ -4,7 +4,9 @@ namespace dbase {
 
 namespace {
 
-constexpr size_t kFlushBytes = 4 << 20;
+// Large enough that the writes are few, small enough that the buffer comes from memory
+// the process already has (a fresh multi-megabyte buffer faults in page by page).
+constexpr size_t kFlushBytes = 256 << 10;
 
 } // namespace
 
@@ -15,8 +17,10 @@ void BlockWriter::add(const IndexNode &node)
         first_ + static_cast<uint32_t>(pending_.size() / blockSize) * file_.header().pagesPerBlock;
     if (!pending_.empty() && (node.page() != expected || pending_.size() >= kFlushBytes))
         flush();
-    if (pending_.empty())
+    if (pending_.empty()) {
         first_ = node.page();
+        pending_.reserve(kFlushBytes + blockSize);
+    }
     pending_.insert(pending_.end(), node.data(), node.data() + blockSize);
 }
 
