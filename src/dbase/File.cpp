@@ -226,7 +226,7 @@ char *mapAligned(int fd, uint64_t start, size_t length)
     if (char *const end = aligned + length; end < base + reserved)
         ::munmap(end, size_t(base + reserved - end));
     // A hint; older kernels refuse it.
-    ::madvise(aligned, length, MADV_HUGEPAGE);
+    if (!getenv("ZX_NOHUGE")) ::madvise(aligned, length, MADV_HUGEPAGE);
     return aligned;
 }
 

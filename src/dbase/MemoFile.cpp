@@ -137,6 +137,7 @@ void MemoFile::saveFreeList()
         m_file.write(uint64_t(link.start) * m_blockSize, bytes, sizeof bytes);
     }
     m_savedLinks = std::move(links);
+    m_freeListUnsaved = false;
     const uint32_t head = m_free.empty() ? m_endBlock : m_free.front().start;
     if (head != m_savedHead) {
         char bytes[4];
@@ -156,6 +157,8 @@ void MemoFile::store(uint64_t offset, const char *data, size_t n, bool atEnd)
 
 void MemoFile::finishWrites()
 {
+    if (m_freeListUnsaved)
+        saveFreeList();
     if (m_file.isMapped())
         m_file.endMapped(uint64_t(m_endBlock) * m_blockSize);
 }
@@ -302,6 +305,13 @@ void MemoFile::release(uint32_t block)
             prev->count += after->count;
             m_free.erase(after);
         }
+    }
+    // A sole writer saves the list with the next value it stores or when it finishes: a
+    // stop before then only leaks these blocks, and a value stored at once into them
+    // costs no list write at all.
+    if (m_soleWriter) {
+        m_freeListUnsaved = true;
+        return;
     }
     saveFreeList();
 }

@@ -43,8 +43,9 @@ public:
     void sync() { m_file.sync(); }
 
     // While nobody else may use the file, values and the header are stored
-    // through mappings (no system call each); finishWrites() ends that and
-    // cuts the file back to its used end.
+    // through mappings (no system call each) and released blocks reach the saved
+    // free list later; finishWrites() saves the list, ends the mappings and cuts
+    // the file back to its used end.
     void setSoleWriter(bool sole) { m_soleWriter = sole && !m_file.isReadOnly(); }
     void finishWrites();
 
@@ -81,6 +82,7 @@ private:
     std::vector<Link> m_savedLinks; // by start
     uint32_t m_savedHead = 0;
     bool m_soleWriter = false;
+    bool m_freeListUnsaved = false; // released runs a sole writer has not saved yet
 };
 
 } // namespace dbase

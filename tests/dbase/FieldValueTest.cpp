@@ -139,6 +139,32 @@ TEST_F(FieldValueTest, RewrittenMemosReuseFreedBlocks)
     EXPECT_EQ(table.asBlob(kNotes), std::string(2500, 'z'));
 }
 
+// An exclusive writer saves the blocks it freed when it finishes, not at each post.
+TEST_F(FieldValueTest, BlocksAnExclusiveWriterFreedAreFoundAfterItCloses)
+{
+    table.close();
+    table.open(path, true);
+    appendSample(table, "A", 1, std::string(3000, 'a'));
+    appendSample(table, "B", 1, std::string(100, 'b'));
+    table.first();
+    table.edit();
+    table.setNull(kNotes); // frees the first value's blocks
+    table.post();
+    table.close();
+    const auto sizeBefore = std::filesystem::file_size(dir.path("values.dbt"));
+    table.open(path, true);
+    appendSample(table, "C", 1, std::string(2500, 'c')); // fits the freed blocks
+    table.close();
+    EXPECT_EQ(std::filesystem::file_size(dir.path("values.dbt")), sizeBefore);
+    table.open(path, false);
+    table.first();
+    EXPECT_TRUE(table.isNull(kNotes));
+    table.next();
+    EXPECT_EQ(table.asBlob(kNotes), std::string(100, 'b'));
+    table.next();
+    EXPECT_EQ(table.asBlob(kNotes), std::string(2500, 'c'));
+}
+
 TEST_F(FieldValueTest, StoringTheSameMemoAgainLeavesTheMemoFileAsItWas)
 {
     appendSample(table, "A", 1, std::string(2000, 'n'), std::string(5000, 'p'));

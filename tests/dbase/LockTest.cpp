@@ -214,23 +214,28 @@ TEST_F(LockTest, KilledLongExclusiveAppendKeepsEveryRecordAcrossTheMovingWindow)
 {
     // Long exclusive appends write through a window that moves along both files and
     // hands finished pieces to the disk; records edited after their piece left the
-    // window and a kill at the end must still leave every posted value in place.
+    // window (memos replaced, their old blocks freed) and a kill at the end must still
+    // leave every posted value in place, and later appends must not overwrite any.
     constexpr int kRecords = 40000; // about 3 MB of records and 20 MB of memos
-    const auto memoOf = [](int i) {
+    const auto edited = [](int i) { return i > 0 && i % 5000 == 0; };
+    const auto memoOf = [&](int i) {
+        if (edited(i))
+            return "edited " + std::to_string(i);
         return i % 3 ? std::string() : std::string(1100, char('a' + i % 26)) + std::to_string(i);
     };
-    const auto priceOf = [](int i) { return i % 5000 == 0 ? -i : i; };
+    const auto priceOf = [&](int i) { return edited(i) ? -i : i; };
     const pid_t pid = ::fork();
     if (pid == 0) {
         Table t;
         t.open(path, true);
         for (int i = 0; i < kRecords; ++i) {
-            appendSample(t, "n" + std::to_string(i), i, memoOf(i));
-            if (i % 5000 == 0 && i > 0) {
+            appendSample(t, "n" + std::to_string(i), i, edited(i) ? "first " + std::to_string(i) : memoOf(i));
+            if (edited(i)) {
                 t.moveBy(-1000); // a record whose piece of the file has left the window
                 t.moveBy(1000);
                 t.edit();
                 t.setNumber(kPrice, priceOf(i));
+                t.setBlob(kNotes, memoOf(i));
                 t.post();
             }
         }
@@ -238,8 +243,12 @@ TEST_F(LockTest, KilledLongExclusiveAppendKeepsEveryRecordAcrossTheMovingWindow)
     }
     ::waitpid(pid, nullptr, 0);
     Table t;
-    t.open(path, false);
+    t.open(path, true);
     ASSERT_EQ(t.recordCount(), uint64_t(kRecords + 2));
+    for (int i = 0; i < 300; ++i)
+        appendSample(t, "after", 0, std::string(1100, 'z'));
+    t.close();
+    t.open(path, false);
     t.first();
     t.moveBy(2);
     for (int i = 0; i < kRecords; ++i, t.next()) {
@@ -247,6 +256,8 @@ TEST_F(LockTest, KilledLongExclusiveAppendKeepsEveryRecordAcrossTheMovingWindow)
         ASSERT_EQ(t.asNumber(kPrice), priceOf(i)) << i;
         ASSERT_EQ(t.asBlob(kNotes), memoOf(i)) << i;
     }
+    for (; !t.eof(); t.next())
+        ASSERT_EQ(t.asBlob(kNotes), std::string(1100, 'z'));
     t.close();
     int rc = -1;
     const std::string out = run(std::string(DBTOOL_PATH) + " check " + path, &rc);
