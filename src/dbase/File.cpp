@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <system_error>
-#include <utility>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace dbase {
 
@@ -226,7 +226,7 @@ char *mapAligned(int fd, uint64_t start, size_t length)
     if (char *const end = aligned + length; end < base + reserved)
         ::munmap(end, size_t(base + reserved - end));
     // A hint; older kernels refuse it.
-    if (!getenv("ZX_NOHUGE")) ::madvise(aligned, length, MADV_HUGEPAGE);
+    ::madvise(aligned, length, MADV_HUGEPAGE);
     return aligned;
 }
 
