@@ -7,6 +7,7 @@
 #include "dbase/index/IndexCheck.h"
 #include "dbase/index/TagCursor.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -211,11 +212,7 @@ void IndexUpkeep::scanRecords(const RecordVisitor &visit)
 
 std::vector<bool> IndexUpkeep::deletedRecords()
 {
-    const uint32_t count = m_records.count();
-    std::vector<bool> deleted(size_t(count) + 1, false);
-    for (uint32_t recno = 1; recno <= count; ++recno)
-        deleted[recno] = m_records.isDeleted(recno);
-    return deleted;
+    return m_records.deletionMarks();
 }
 
 bool IndexUpkeep::holdsDeletedKeys(const std::string &tag)
@@ -223,11 +220,9 @@ bool IndexUpkeep::holdsDeletedKeys(const std::string &tag)
     if (const auto known = m_holdsDeletedKeys.find(tag); known != m_holdsDeletedKeys.end())
         return known->second;
     if (!m_deletedRecords) {
-        uint64_t deleted = 0;
-        const uint32_t count = m_records.physicalCount(true);
-        for (uint32_t recno = 1; recno <= count; ++recno)
-            deleted += m_records.isDeleted(recno);
-        m_deletedRecords = deleted;
+        m_records.physicalCount(true);
+        const std::vector<bool> marks = m_records.deletionMarks();
+        m_deletedRecords = uint64_t(std::count(marks.begin(), marks.end(), true));
     }
     bool holds = false;
     // Records appended since the count, by us or another process, are live: their keys

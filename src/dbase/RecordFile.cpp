@@ -106,6 +106,22 @@ bool RecordFile::isDeleted(uint32_t recno)
     return recordBytes(recno)[0] == kDeleted;
 }
 
+std::vector<bool> RecordFile::deletionMarks()
+{
+    constexpr size_t kPieceBytes = 1 << 20;
+    const uint32_t length = m_header.recordLength;
+    const uint32_t perPiece = std::max<uint32_t>(1, uint32_t(kPieceBytes / length));
+    std::vector<bool> deleted(size_t(m_count) + 1, false);
+    std::vector<char> piece(size_t(perPiece) * length);
+    for (uint32_t recno = 1; recno <= m_count; recno += perPiece) {
+        const uint32_t records = std::min(perPiece, m_count - recno + 1);
+        m_dbf.readExact(recordOffset(recno), piece.data(), size_t(records) * length, "a record");
+        for (uint32_t i = 0; i < records; ++i)
+            deleted[recno + i] = piece[size_t(i) * length] == kDeleted;
+    }
+    return deleted;
+}
+
 void RecordFile::readFresh(uint32_t recno, std::string &into)
 {
     into.resize(m_header.recordLength);

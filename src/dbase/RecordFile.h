@@ -37,6 +37,9 @@ public:
 
     uint32_t physicalCount(bool refresh) override;
     bool isDeleted(uint32_t recno) override;
+    // Every record's deletion mark by record number (index 0 unused), read from the
+    // file in large pieces.
+    std::vector<bool> deletionMarks();
     // The stored bytes of a record, from the read-ahead; valid until the next read.
     const char *recordBytes(uint32_t recno);
     // Reads a record from the file itself (another process may have changed it).

@@ -260,4 +260,29 @@ TEST_F(DeletedKeys, CheckStillFindsDamage)
     EXPECT_EQ(walk(t), (std::vector<std::string>{"Seaver", "Ryan", "Musial", "Dean", "Cobb", "Ruth"}));
 }
 
+// The deletion marks are read a megabyte at a time: marks on both sides of each
+// piece's end must all count.
+TEST(DeletedKeysLarge, MarksOnBothSidesOfEachReadPieceCount)
+{
+    TempDir dir;
+    const std::string path = dir.path("many.dbf");
+    constexpr uint32_t kRecords = 40000;
+    Table::create(path, sampleFields());
+    {
+        Table t;
+        t.open(path, true);
+        for (uint32_t i = 1; i <= kRecords; ++i)
+            appendSample(t, "n" + std::to_string(i), i);
+        t.addIndex("NAME", "UPPER(NAME)", false);
+    }
+    const uint32_t perPiece = (1u << 20) / word(readFile(path), 10);
+    const std::vector<uint32_t> gone = {1, perPiece, perPiece + 1, 2 * perPiece, 2 * perPiece + 1, kRecords};
+    setDeletedFlags(path, gone, '*');
+    Table t;
+    t.open(path, false);
+    t.selectIndex("NAME");
+    EXPECT_EQ(t.recordCount(), kRecords - gone.size());
+    EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
+}
+
 } // namespace
