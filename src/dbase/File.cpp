@@ -277,26 +277,9 @@ void File::writeMapped(uint64_t offset, const void *data, size_t n)
         if (m_writtenBackEnd > start || m_writtenBackEnd + kStep < start)
             m_writtenBackEnd = start;
     }
-    // Stores go forward: whole 2 MB pieces before this one are written for good, so
-    // the disk takes them while the stores go on and a closing sync waits less.
-    // They leave the window first: writing back a page that is still mapped
-    // write-protects it, one interrupt of the other processor per page.
-    if (const uint64_t done = offset / kHugePage * kHugePage; done > m_writtenBackEnd) {
-        if (done > m_mapStart) {
-            const size_t cut = size_t(done - m_mapStart);
-            ::munmap(m_map, cut);
-            m_map += cut;
-            m_mapStart = done;
-            m_mapLength -= cut;
-        }
-        ::sync_file_range(m_fd, off_t(m_writtenBackEnd), off_t(done - m_writtenBackEnd), SYNC_FILE_RANGE_WRITE);
-        m_writtenBackEnd = done;
-        constexpr uint64_t kFlushStep = 16u << 20;
-        if (done >= m_flushedEnd + kFlushStep || done < m_flushedEnd) {
-            flushInBackground();
-            m_flushedEnd = done;
-        }
-    }
+    // Stores go forward: whole 2 MB pieces before this one are written for good.
+    if (const uint64_t done = offset / kHugePage * kHugePage; done > m_writtenBackEnd)
+        handOver(done);
     // Pages are put in place 2 MB at a time, in one call (each first store into a page
     // would otherwise fault on its own), and no further than the stores reach: the
     // window's unused end is cut off again.
@@ -307,6 +290,27 @@ void File::writeMapped(uint64_t offset, const void *data, size_t n)
         m_populatedEnd = end;
     }
     std::memcpy(m_map + (offset - m_mapStart), data, n);
+}
+
+// The pieces before `done` go to the disk while the stores go on, so a closing sync
+// waits less. They leave the window first: writing back a page that is still mapped
+// write-protects it, one interrupt of the other processor per page.
+void File::handOver(uint64_t done)
+{
+    if (done > m_mapStart) {
+        const size_t cut = size_t(done - m_mapStart);
+        ::munmap(m_map, cut);
+        m_map += cut;
+        m_mapStart = done;
+        m_mapLength -= cut;
+    }
+    ::sync_file_range(m_fd, off_t(m_writtenBackEnd), off_t(done - m_writtenBackEnd), SYNC_FILE_RANGE_WRITE);
+    m_writtenBackEnd = done;
+    constexpr uint64_t kFlushStep = 16u << 20;
+    if (done >= m_flushedEnd + kFlushStep || done < m_flushedEnd) {
+        flushInBackground();
+        m_flushedEnd = done;
+    }
 }
 
 void File::endMapped(uint64_t fileEnd)

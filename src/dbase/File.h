@@ -54,6 +54,7 @@ public:
 private:
     void unmap();
     void unmapHead();
+    void handOver(uint64_t done);
     void flushInBackground();
     void awaitBackgroundFlush();
     bool writeHead(uint64_t offset, const void *data, size_t n);

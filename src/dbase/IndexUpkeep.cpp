@@ -220,7 +220,7 @@ bool IndexUpkeep::holdsDeletedKeys(const std::string &tag)
     if (const auto known = m_holdsDeletedKeys.find(tag); known != m_holdsDeletedKeys.end())
         return known->second;
     if (!m_deletedRecords) {
-        m_records.physicalCount(true);
+        m_records.physicalCount(true); // another process's appends get their marks read too
         const std::vector<bool> marks = m_records.deletionMarks();
         m_deletedRecords = uint64_t(std::count(marks.begin(), marks.end(), true));
     }

@@ -150,15 +150,19 @@ const uint8_t *PageFile::block(uint32_t page, uint32_t blockSize)
     return data;
 }
 
+size_t PageFile::readSpan(uint64_t offset, size_t length)
+{
+    ahead_.resize(std::max(ahead_.size(), length));
+    return transferAll(length, [&](size_t at) {
+        return ::pread(fd_, ahead_.data() + at, length - at, static_cast<off_t>(offset + at));
+    });
+}
+
 bool PageFile::readAhead(uint32_t page, uint32_t blockSize)
 {
     constexpr size_t kAheadBlocks = 32;
     const uint32_t pagesPerBlock = blockSize / mdx::kPageSize;
-    ahead_.resize(kAheadBlocks * blockSize);
-    const uint64_t offset = static_cast<uint64_t>(page) * mdx::kPageSize;
-    const size_t got = transferAll(ahead_.size(), [&](size_t at) {
-        return ::pread(fd_, ahead_.data() + at, ahead_.size() - at, static_cast<off_t>(offset + at));
-    });
+    const size_t got = readSpan(static_cast<uint64_t>(page) * mdx::kPageSize, kAheadBlocks * blockSize);
     const size_t blocks = got / blockSize;
     if (blocks == 0)
         return false;
@@ -192,11 +196,7 @@ void PageFile::fetch(const std::vector<uint32_t> &pages, uint32_t blockSize)
                pages[end] - first < kMaxReadBlocks * pagesPerBlock)
             ++end;
         const size_t length = size_t(pages[end - 1] - first) * mdx::kPageSize + blockSize;
-        ahead_.resize(std::max(ahead_.size(), length));
-        const uint64_t offset = static_cast<uint64_t>(first) * mdx::kPageSize;
-        const size_t got = transferAll(length, [&](size_t at) {
-            return ::pread(fd_, ahead_.data() + at, length - at, static_cast<off_t>(offset + at));
-        });
+        const size_t got = readSpan(static_cast<uint64_t>(first) * mdx::kPageSize, length);
         // Blocks the file does not hold whole are left to block(), which reports them.
         for (; i < end; ++i) {
             const size_t at = size_t(pages[i] - first) * mdx::kPageSize;

@@ -61,6 +61,9 @@ private:
     // Reads the block and those after it that are not cached in one go; false when
     // not even the block could be read whole.
     bool readAhead(uint32_t page, uint32_t blockSize);
+    // Up to length bytes of the file from offset into ahead_; returns how many came
+    // (fewer at the file's end).
+    size_t readSpan(uint64_t offset, size_t length);
     void writeOut(uint32_t page, const uint8_t *data);
 
     BlockCache cache_;
