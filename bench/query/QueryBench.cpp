@@ -142,7 +142,7 @@ struct Card
         , cycle(database.state(), database.store(), values)
     {
         setThreeConditions(filter, sportOfRun(0));
-        cycle.beforePost = [this](StoreTable &record) { filter.storeHook(record); };
+        cycle.beforePost = [this](RecordEditor &record) { filter.storeHook(record); };
     }
     bool open() { return database.sortByName() && cycle.open(); }
 

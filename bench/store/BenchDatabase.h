@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AppState.h"
+#include "dbase/Table.h"
 #include "store/RecordStore.h"
 
 #include <QDir>

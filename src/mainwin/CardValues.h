@@ -2,11 +2,12 @@
 
 namespace zendrova {
 
+class RecordEditor;
 class StoreTable;
 
 // The record card's 21 field controls as the record cycle sees them: control
 // i (0..20) is bound to field position i + 2 of the record table. Loading and
-// writing may raise dbase::Error (a memo or picture the table cannot read or
+// writing may raise StoreError (a memo or picture the table cannot read or
 // store).
 class CardValues
 {
@@ -19,7 +20,7 @@ public:
     virtual bool isEmpty() const = 0;
     // asTemplate: a stored date of 1.0 stands for today.
     virtual void load(int index, const StoreTable &record, bool asTemplate) = 0;
-    virtual void write(int index, StoreTable &record) const = 0;
+    virtual void write(int index, RecordEditor &record) const = 0;
     // The user changed a control since the last load or clear.
     virtual bool changed() const = 0;
 };

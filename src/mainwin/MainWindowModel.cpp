@@ -33,7 +33,7 @@ bool MainWindowModel::openCurrentDatabase()
     QString name;
     try {
         name = m_store.databaseName();
-    } catch (const dbase::Error &) {
+    } catch (const StoreError &) {
         // Another user holds the catalog row: the file name stands in.
         name = m_state.currentTableFile;
     }

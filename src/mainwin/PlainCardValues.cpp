@@ -1,6 +1,7 @@
 #include "mainwin/PlainCardValues.h"
 
 #include "mainwin/CardFields.h"
+#include "store/RecordEditor.h"
 #include "store/StoreTable.h"
 
 #include <QDate>
@@ -62,8 +63,7 @@ void PlainCardValues::load(int index, const StoreTable &record, bool asTemplate)
     const int position = positionOf(index);
     clear(index);
     if (record.fieldModel().isPicture(position)) {
-        const std::string bytes = record.engine().asBlob(position);
-        m_pictures.at(index) = QByteArray(bytes.data(), qsizetype(bytes.size()));
+        m_pictures.at(index) = record.bytes(position);
     } else {
         QString text = record.text(position);
         if (asTemplate && record.fieldModel().kind(position) == FieldKind::Date
@@ -74,22 +74,17 @@ void PlainCardValues::load(int index, const StoreTable &record, bool asTemplate)
     m_changed = false;
 }
 
-void PlainCardValues::write(int index, StoreTable &record) const
+void PlainCardValues::write(int index, RecordEditor &record) const
 {
     const int position = positionOf(index);
-    const FieldModel &fields = record.fieldModel();
+    const FieldModel &fields = record.table().fieldModel();
     const QString &text = m_texts.at(index);
     if (fields.isPicture(position)) {
-        const QByteArray &bytes = m_pictures.at(index);
-        if (bytes.isEmpty())
-            record.engine().setNull(position);
-        else
-            record.engine().setBlob(
-                position, std::string_view(bytes.constData(), size_t(bytes.size())));
+        record.setBytes(position, m_pictures.at(index));
     } else if (fields.kind(position) == FieldKind::Numeric) {
         record.setNumber(position, withoutSeparators(text).toDouble());
     } else if (fields.kind(position) == FieldKind::Date && text.isEmpty()) {
-        record.engine().setNull(position);
+        record.clear(position);
     } else {
         record.setText(position, text);
     }

@@ -7,6 +7,7 @@
 #include "mainwin/CardValues.h"
 #include "mainwin/CycleLetterTabs.h"
 #include "mainwin/DeleteConfirmation.h"
+#include "store/RecordEditor.h"
 #include "store/RecordStore.h"
 #include "store/TableOpening.h"
 
@@ -52,11 +53,10 @@ RecordCycle::RecordCycle(AppState &state, RecordStore &store, CardValues &values
     , m_store(store)
     , m_values(values)
 {
-    m_cursor.engine().setAfterInsert(
-        [this](dbase::Table &) { m_store.assignRecordNumber(m_cursor); });
-    m_cursor.engine().setBeforePost([this](dbase::Table &) {
+    m_cursor.setAfterInsert([this](RecordEditor &record) { m_store.assignRecordNumber(record); });
+    m_cursor.setBeforePost([this](RecordEditor &record) {
         if (beforePost)
-            beforePost(m_cursor);
+            beforePost(record);
     });
 }
 
@@ -77,11 +77,6 @@ bool RecordCycle::lettersInUse() const
     return m_letters && m_letters->inUse();
 }
 
-bool RecordCycle::onRecord(StoreTable &table)
-{
-    return table.isOpen() && table.engine().recno() != 0 && !table.engine().eof();
-}
-
 bool RecordCycle::open()
 {
     m_cursor.close();
@@ -92,7 +87,8 @@ bool RecordCycle::open()
 
 bool RecordCycle::release()
 {
-    if (m_cursor.isOpen() && m_card.position > 0 && !leaveRecordForCommand())
+    // The cursor closes next: the record is left without showing it again.
+    if (m_cursor.isOpen() && m_card.position > 0 && !leaveRecord())
         return false;
     m_cursor.close();
     m_card.position = 0;
@@ -101,32 +97,39 @@ bool RecordCycle::release()
 
 bool RecordCycle::reopen(int listPosition)
 {
-    if (!open())
+    if (!open()) {
+        // No card cursor: the card shows nothing and its commands stay off
+        // until a later reopen succeeds.
+        m_values.clearAll();
+        if (displayed)
+            displayed();
         return false;
+    }
     showRecord(listPosition);
     return true;
 }
 
-void RecordCycle::showRecord(int p)
+bool RecordCycle::showRecord(int p)
 {
     if (!m_store.tablesCreated() || !list().isOpen() || !m_cursor.isOpen()) {
         showMessage(MessageKind::Error, notOpenText());
-        return;
+        return false;
     }
     const int before = list().recordCount();
     if (m_card.position > 0 && !m_card.alreadyLeft && !leaveRecord())
-        return;
+        return false;
     m_card.inUse = m_card.newRecord = false;
     const int after = list().recordCount();
     if (after > before)
         ++p; // the saved record came before the one asked for
     if (p < after) {
         list().gotoRecord(p);
-        m_cursor.engine().gotoBookmark(list().engine().bookmark());
+        m_cursor.gotoSameRecord(list());
     } else {
         m_card.newRecord = true;
     }
     display(m_card.newRecord ? after + 1 : p + 1);
+    return true;
 }
 
 void RecordCycle::display(int position)
@@ -151,15 +154,15 @@ void RecordCycle::lockCard()
     if (readOnly())
         return;
     try {
-        m_cursor.engine().edit();
-    } catch (const dbase::Error &) {
+        RecordEditor(m_cursor).lock();
+    } catch (const StoreError &) {
         m_card.inUse = true; // another user has it on a card
     }
 }
 
 void RecordCycle::loadCard(StoreTable &source, bool asTemplate)
 {
-    const bool hasRecord = onRecord(source);
+    const bool hasRecord = source.onRecord();
     m_card.templateLoad = asTemplate;
     for (int i = 0; i < CardFields::kCount; ++i) {
         if (!hasRecord && !source.fieldModel().isPicture(positionOf(i))) {
@@ -168,7 +171,7 @@ void RecordCycle::loadCard(StoreTable &source, bool asTemplate)
         }
         try {
             m_values.load(i, source, asTemplate);
-        } catch (const dbase::Error &) {
+        } catch (const StoreError &) {
             m_values.clear(i);
             showMessage(MessageKind::Error, corruptMemoText(source.text(kNameOfRecord)),
                 MessageButtons::OkHelp, kCorruptMemoHelp);
@@ -188,12 +191,10 @@ bool RecordCycle::leaveRecord()
         m_card.alreadyLeft = true;
         return true;
     }
-    dbase::Table &engine = m_cursor.engine();
+    RecordEditor record(m_cursor);
     if (m_values.isEmpty()) {
         // An empty card never deletes a record; a new one is simply dropped.
-        if (engine.state() == dbase::Table::State::Edit
-            || engine.state() == dbase::Table::State::Insert)
-            engine.cancel();
+        record.cancel();
         m_card.alreadyLeft = true;
         return true;
     }
@@ -202,7 +203,7 @@ bool RecordCycle::leaveRecord()
             m_card.alreadyLeft = false;
             return false;
         }
-        engine.cancel();
+        record.cancel();
     }
     m_card.alreadyLeft = true;
     return true;
@@ -210,14 +211,19 @@ bool RecordCycle::leaveRecord()
 
 bool RecordCycle::leaveRecordForCommand()
 {
+    if (m_card.position == 0 || !m_cursor.isOpen())
+        return true; // nothing on the card
     const bool wasNew = m_card.newRecord;
     if (!leaveRecord())
         return false;
-    m_card.alreadyLeft = true;
-    if (wasNew) {
+    // The command may end up doing nothing (a dialog cancelled, a search
+    // without a match): the card shows its record again, locked, so typing
+    // after it is saved or asked about like any other. A saved new record
+    // comes back as a normal one.
+    if (wasNew)
         showRecord(m_card.position - 1);
-        leaveRecord();
-    }
+    else
+        display(m_card.position);
     return true;
 }
 
@@ -226,49 +232,35 @@ bool RecordCycle::writeCard()
     if (m_card.inUse)
         return false;
     WaitCursor wait;
-    for (int attempt = 0; attempt < kPostAttempts; ++attempt) {
-        bool stop = false;
-        if (writeAttempt(stop))
-            return true;
-        if (stop)
-            return false;
-    }
-    return false;
+    RecordEditor record(m_cursor);
+    m_pendingLetter.reset();
+    if (!record.store(m_card.newRecord, [this](RecordEditor &editing) { return fillRecord(editing); }))
+        return false;
+    if (m_pendingLetter && (m_card.newRecord || *m_pendingLetter != m_card.cardLetter))
+        m_letters->moveCount(m_card.newRecord ? 0 : m_card.cardLetter, *m_pendingLetter);
+    return true;
 }
 
-bool RecordCycle::writeAttempt(bool &stop)
+RecordEditor::Fill RecordCycle::fillRecord(RecordEditor &record)
 {
-    dbase::Table &engine = m_cursor.engine();
-    try {
-        // A new record is appended inside the attempt: taking its record
-        // number may fail while another user holds the catalog row.
-        if (m_card.newRecord && engine.state() != dbase::Table::State::Insert)
-            engine.append();
-        else if (engine.state() != dbase::Table::State::Insert)
-            engine.edit();
-        for (int i = 0; i < CardFields::kCount; ++i) {
-            const int position = positionOf(i);
+    for (int i = 0; i < CardFields::kCount; ++i) {
+        const int position = positionOf(i);
+        try {
+            m_values.write(i, record);
+        } catch (const StoreError &) {
             const FieldModel &fields = m_cursor.fieldModel();
-            try {
-                m_values.write(i, m_cursor);
-            } catch (const dbase::Error &) {
-                if (!fields.isMemo(position) && !fields.isPicture(position))
-                    throw;
-                stop = true;
-                showMessage(MessageKind::Error, corruptMemoText(m_cursor.text(kNameOfRecord)),
-                    MessageButtons::OkHelp, kCorruptMemoHelp);
-                return false;
-            }
+            if (!fields.isMemo(position) && !fields.isPicture(position))
+                throw;
+            showMessage(MessageKind::Error, corruptMemoText(m_cursor.text(kNameOfRecord)),
+                MessageButtons::OkHelp, kCorruptMemoHelp);
+            return RecordEditor::Fill::Stop;
         }
-        const bool counted = m_letters && m_letters->counted();
-        const char letter = counted ? m_letters->letterOf(m_cursor) : 0;
-        engine.post();
-        if (counted && (m_card.newRecord || letter != m_card.cardLetter))
-            m_letters->moveCount(m_card.newRecord ? 0 : m_card.cardLetter, letter);
-        return true;
-    } catch (const dbase::Error &) {
-        return false; // counted as one failed attempt
     }
+    // The letter is taken just before the post; its count moves once the
+    // post has succeeded.
+    if (m_letters && m_letters->counted())
+        m_pendingLetter = m_letters->letterOf(m_cursor);
+    return RecordEditor::Fill::Filled;
 }
 
 bool RecordCycle::newRecord()
@@ -297,12 +289,12 @@ void RecordCycle::deleteRecord()
         m_values.clearAll();
         return;
     }
-    if (!onRecord(m_cursor))
+    if (!m_cursor.onRecord())
         return;
     const char letter = m_letters && m_letters->counted() ? m_letters->letterOf(m_cursor) : 0;
     try {
-        m_cursor.engine().deleteRecord();
-    } catch (const dbase::Error &) {
+        RecordEditor(m_cursor).remove();
+    } catch (const StoreError &) {
         showMessage(MessageKind::Error, deleteFailedText());
         return;
     }
@@ -315,6 +307,8 @@ void RecordCycle::deleteRecord()
 
 void RecordCycle::undo()
 {
+    if (!m_cursor.isOpen())
+        return;
     if (m_card.newRecord)
         m_values.clearAll();
     else
@@ -335,14 +329,14 @@ bool RecordCycle::deleteListRecord(int listPosition)
     }
     if (!confirmDelete() || !rows.gotoRecord(listPosition) || rows.atEnd())
         return false;
-    dbase::Table &engine = rows.engine();
+    RecordEditor row(rows);
     char letter = 0;
     try {
-        engine.edit(); // fails while another user has the record on a card
+        row.lock(); // fails while another user has the record on a card
         letter = m_letters && m_letters->counted() ? m_letters->letterOf(rows) : 0;
-        engine.deleteRecord();
-    } catch (const dbase::Error &) {
-        engine.cancel();
+        row.remove();
+    } catch (const StoreError &) {
+        row.cancel();
         showMessage(MessageKind::Error, deleteFailedText());
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwin/CardState.h"
+#include "store/RecordEditor.h"
 #include "store/StoreTable.h"
 
 #include <QCoreApplication>
@@ -42,7 +43,7 @@ public:
     RecordCycle &operator=(const RecordCycle &) = delete;
 
     // Run on the card cursor just before each post (the filter sets the mark).
-    std::function<void(StoreTable &)> beforePost;
+    std::function<void(RecordEditor &)> beforePost;
     // The typed-YES dialog: the text typed, nothing on Cancel.
     std::function<std::optional<QString>()> askDeleteConfirmation;
     // After every display: labels, status, enabled states and the list redraw.
@@ -57,11 +58,16 @@ public:
     // Leaves the record and closes the card cursor before an exclusive
     // operation; false when the user stays on the record.
     bool release();
-    // Opens the card cursor again and shows the list position.
+    // Opens the card cursor again and shows the list position. When it
+    // cannot be opened the card is cleared, its commands disabled, and the
+    // window told through displayed.
     bool reopen(int listPosition = 0);
 
-    void showRecord(int listPosition);
+    // False when the user stays on the record (or no table is open).
+    bool showRecord(int listPosition);
     bool leaveRecord();
+    // Saves the card before a command; the card then shows its record again,
+    // locked, in case the command changes nothing. False when the user stays.
     bool leaveRecordForCommand();
     // False when the new record cannot be edited (read-only or in use).
     bool newRecord();
@@ -90,10 +96,9 @@ private:
     StoreTable &list();
     bool readOnly() const;
     bool lettersInUse() const;
-    bool onRecord(StoreTable &table);
     void display(int position);
     bool writeCard();
-    bool writeAttempt(bool &stop);
+    RecordEditor::Fill fillRecord(RecordEditor &record);
     bool confirmDelete();
     void lockCard();
     void showCardOf(char letter, int target);
@@ -108,6 +113,8 @@ private:
     CycleLetterTabs *m_letters = nullptr;
     StoreTable m_cursor;
     CardState m_card;
+    // The card's letter as the record being stored will have it.
+    std::optional<char> m_pendingLetter;
 };
 
 } // namespace zendrova

@@ -85,7 +85,7 @@ void RecordCycle::showCardOf(char letter, int target)
         return;
     }
     list().gotoRecord(target);
-    m_cursor.engine().gotoBookmark(list().engine().bookmark());
+    m_cursor.gotoSameRecord(list());
     if (letter != current)
         m_letters->rangeList(current);
     m_card.inUse = m_card.newRecord = false;
@@ -94,6 +94,8 @@ void RecordCycle::showCardOf(char letter, int target)
 
 void RecordCycle::next()
 {
+    if (!m_cursor.isOpen())
+        return;
     const int p = m_card.position;
     const bool wasNew = m_card.newRecord;
     if (!leaveRecord())
@@ -116,6 +118,8 @@ void RecordCycle::next()
 
 void RecordCycle::previous()
 {
+    if (!m_cursor.isOpen())
+        return;
     const int p = m_card.position;
     const bool wasNew = m_card.newRecord;
     if (!leaveRecord())
@@ -145,16 +149,13 @@ std::optional<int> RecordCycle::synchronise(int rowsPerPage)
     WaitCursor wait;
     if (lettersInUse() && m_card.cardLetter != m_letters->currentLetter())
         m_letters->selectLetter(m_card.cardLetter);
-    int index = 0;
-    dbase::Table &engine = list().engine();
-    for (engine.first(); !engine.eof(); engine.next(), ++index)
-        if (qRound(list().number(FieldModel::kRecordNumberPosition)) == m_card.recordNumber)
-            break;
-    if (engine.eof()) {
-        showRecord(index);
+    const std::optional<int> found = list().positionOfRecordNumber(m_card.recordNumber);
+    if (!found) {
+        showRecord(list().recordCount());
         return std::nullopt;
     }
-    m_cursor.engine().gotoBookmark(engine.bookmark());
+    const int index = *found;
+    m_cursor.gotoSameRecord(list());
     m_card.inUse = m_card.newRecord = false;
     const int top = rowsPerPage > 0 ? index / rowsPerPage * rowsPerPage : 0;
     if (moveListTop)
@@ -191,9 +192,14 @@ CycleCommandStates RecordCycle::commandStates(bool copyBufferHasRecord)
     const bool editable = !readOnlyMode && !m_card.inUse;
     states.controls = states.undo = states.remove = states.replaceWithTemplate = editable;
     states.paste = editable && copyBufferHasRecord;
-    if (m_card.newRecord) {
+    if (!m_cursor.isOpen()) {
+        // The card cursor could not be opened again: no record command may
+        // reach the closed table.
+        states.controls = states.undo = states.remove = states.replaceWithTemplate = false;
+        states.paste = states.newRecord = states.previous = states.next = false;
+    } else if (m_card.newRecord) {
         states.previous = states.next = true;
-    } else if (readOnlyMode && !onRecord(m_cursor)) {
+    } else if (readOnlyMode && !m_cursor.onRecord()) {
         states.previous = states.next = false;
     } else {
         states.previous = !atFirst();

@@ -19,7 +19,7 @@ class RecordFieldView
 public:
     static constexpr int kValueLength = 50;
 
-    // A memo or picture that cannot be read raises dbase::Error.
+    // A memo or picture that cannot be read raises StoreError.
     static QStringList lines(
         const StoreTable &record, const CaptionList &captions, const DateFormatList &dateFormats);
     static QString corruptMemoText(const QString &recordName);

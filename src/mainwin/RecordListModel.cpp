@@ -47,7 +47,7 @@ bool RecordListModel::hasRecordAt(int position)
 {
     if (!listOpen())
         return false;
-    const dbase::Table::IndexReadHold hold(list().engine());
+    const StoreTable::ReadHold hold(list());
     return list().gotoRecord(position) && !list().atEnd();
 }
 
@@ -74,9 +74,9 @@ ListPage RecordListModel::read(int cardRecordNumber)
     int shown = 0;
     bool more = false;
     // One lock of the index for the whole page, not one per row.
-    std::optional<dbase::Table::IndexReadHold> hold;
+    std::optional<StoreTable::ReadHold> hold;
     if (listOpen())
-        hold.emplace(list().engine());
+        hold.emplace(list());
     if (listOpen() && list().gotoRecord(m_top)) {
         while (shown < m_rows && !list().atEnd()) {
             page.rows.append(readRow());

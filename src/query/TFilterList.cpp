@@ -1,6 +1,7 @@
 #include "query/TFilterList.h"
 
 #include "store/FieldModel.h"
+#include "store/RecordEditor.h"
 #include "store/StoreTable.h"
 
 #include "common/DateSerial.h"
@@ -95,16 +96,16 @@ bool TFilterList::passes(const StoreTable &table) const
     });
 }
 
-void TFilterList::markRecord(StoreTable &table) const
+void TFilterList::markRecord(RecordEditor &record) const
 {
     if (!m_evaluation)
         return;
-    table.setText(FieldModel::kFilterMarkPosition, passes(table) ? kPassMark : kFailMark);
+    record.setText(FieldModel::kFilterMarkPosition, passes(record.table()) ? kPassMark : kFailMark);
 }
 
 void TFilterList::installStoreHook(StoreTable &table)
 {
-    table.setBeforePost([this](StoreTable &storing) { storeHook(storing); });
+    table.setBeforePost([this](RecordEditor &storing) { storeHook(storing); });
 }
 
 void TFilterList::attach(StoreTable &table)
@@ -113,7 +114,7 @@ void TFilterList::attach(StoreTable &table)
     installStoreHook(table);
 }
 
-void TFilterList::storeHook(StoreTable &table)
+void TFilterList::storeHook(RecordEditor &record)
 {
     // Assigning the mark must not store the record again through this hook.
     if (m_inHook)
@@ -121,9 +122,9 @@ void TFilterList::storeHook(StoreTable &table)
     m_inHook = true;
     try {
         if (m_entries.empty())
-            table.setText(FieldModel::kFilterMarkPosition, kPassMark);
+            record.setText(FieldModel::kFilterMarkPosition, kPassMark);
         else
-            markRecord(table);
+            markRecord(record);
     } catch (...) {
         m_inHook = false;
         throw;

@@ -7,6 +7,7 @@
 
 namespace zendrova {
 
+class RecordEditor;
 class StoreTable;
 
 // The filter: conditions on user fields that must all hold for a record to
@@ -48,12 +49,12 @@ public:
     bool passes(const StoreTable &table) const;
     // Writes the mark of the table's record being edited; nothing while the
     // evaluation switch is off.
-    void markRecord(StoreTable &table) const;
+    void markRecord(RecordEditor &record) const;
     // Makes the filter mark every record the table stores from now on.
     void installStoreHook(StoreTable &table);
     // What the store hook does, for a table whose own before-post action
     // calls it: the mark of the record about to be stored.
-    void storeHook(StoreTable &table);
+    void storeHook(RecordEditor &record);
     // The record table that applying walks; it gets the store hook too.
     void attach(StoreTable &table);
     StoreTable *table() const { return m_table; }

@@ -1,5 +1,8 @@
 #include "store/DatabaseCatalog.h"
 
+#include "store/EngineTable.h"
+
+#include "store/RecordEditor.h"
 #include "store/StoreTable.h"
 #include "store/TableIndex.h"
 
@@ -15,7 +18,7 @@ void DatabaseCatalog::ensureIndex(const QString &folder, const QString &fileName
     catalog.setFileName(fileName);
     try {
         catalog.open();
-        const IndexDefinitions tags = TableIndex::definitions(catalog.engine());
+        const IndexDefinitions tags = TableIndex::definitions(engineOf(catalog));
         const bool present = std::any_of(tags.begin(), tags.end(),
             [&](const IndexDefinition &definition) { return definition.name == tag; });
         if (present)
@@ -23,16 +26,15 @@ void DatabaseCatalog::ensureIndex(const QString &folder, const QString &fileName
         catalog.close();
         catalog.setExclusive(true);
         catalog.open();
-        TableIndex::add(catalog.engine(), tag, catalog.fieldModel().name(kFileNameColumn), {});
-    } catch (const dbase::Error &) {
+        TableIndex::add(engineOf(catalog), tag, catalog.fieldModel().name(kFileNameColumn), {});
+    } catch (const std::runtime_error &) { // the engine's or the store's
         // Missing or in use: the open that follows reports it.
     }
 }
 
 bool DatabaseCatalog::findRow(const QString &tableFile)
 {
-    dbase::Table &table = m_catalog.engine();
-    for (table.first(); !table.eof(); table.next()) {
+    for (m_catalog.first(); !m_catalog.atEnd(); m_catalog.next()) {
         if (m_catalog.text(kFileNameColumn).trimmed().compare(tableFile, Qt::CaseInsensitive) == 0)
             return true;
     }
@@ -43,12 +45,17 @@ void DatabaseCatalog::ensureCatalogRow(const QString &tableFile)
 {
     if (findRow(tableFile))
         return;
-    dbase::Table &table = m_catalog.engine();
-    table.append();
-    m_catalog.setText(kFileNameColumn, tableFile);
-    m_catalog.setText(kDatabaseNameColumn, tableFile);
-    m_catalog.setNumber(kRecordCounterColumn, 1);
-    table.post();
+    RecordEditor row(m_catalog);
+    row.append();
+    try {
+        row.setText(kFileNameColumn, tableFile);
+        row.setText(kDatabaseNameColumn, tableFile);
+        row.setNumber(kRecordCounterColumn, 1);
+        row.post();
+    } catch (...) {
+        row.cancel();
+        throw;
+    }
 }
 
 QString DatabaseCatalog::databaseName(const QString &tableFile)
@@ -77,16 +84,16 @@ double DatabaseCatalog::updateCounter(
     const QString &tableFile, const std::function<double(double)> &change)
 {
     ensureCatalogRow(tableFile);
-    dbase::Table &table = m_catalog.engine();
+    RecordEditor row(m_catalog);
     // Locking the row re-reads it, so two users never hand out one number twice.
-    table.edit();
+    row.lock();
     try {
-        const double value = change(m_catalog.number(kRecordCounterColumn));
-        m_catalog.setNumber(kRecordCounterColumn, value);
-        table.post();
+        const double value = change(row.number(kRecordCounterColumn));
+        row.setNumber(kRecordCounterColumn, value);
+        row.post();
         return value;
     } catch (...) {
-        table.cancel();
+        row.cancel();
         throw;
     }
 }

@@ -25,7 +25,7 @@ FieldKind fieldKindOf(char dbaseType)
     }
 }
 
-FieldModel::FieldModel(std::vector<dbase::FieldInfo> fields)
+FieldModel::FieldModel(std::vector<FieldDescriptor> fields)
     : m_fields(std::move(fields))
 {
     for (int position = kFirstUserPosition; position < count() && position < 256; ++position) {
@@ -52,12 +52,17 @@ FieldKind FieldModel::kind(int position) const
 
 QString FieldModel::name(int position) const
 {
-    return contains(position) ? QString::fromLatin1(m_fields[position].name) : QString();
+    return contains(position) ? m_fields[position].name : QString();
 }
 
 int FieldModel::width(int position) const
 {
     return contains(position) ? m_fields[position].length : 0;
+}
+
+int FieldModel::decimals(int position) const
+{
+    return contains(position) ? m_fields[position].decimals : 0;
 }
 
 } // namespace zendrova

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "dbase/RecordView.h"
-
 #include <QString>
 #include <bitset>
 #include <vector>
@@ -12,6 +10,15 @@ namespace zendrova {
 enum class FieldKind { Text, Numeric, Date, Memo, Picture, Other };
 
 FieldKind fieldKindOf(char dbaseType);
+
+// One field as its descriptor gives it.
+struct FieldDescriptor
+{
+    QString name;
+    char type = 'C';
+    int length = 0;
+    int decimals = 0;
+};
 
 // The fields of an open record table by position: position 0 the record
 // number, 1 the filter mark, 2 onwards the user fields.
@@ -24,7 +31,7 @@ public:
     using PositionSet = std::bitset<256>;
 
     FieldModel() = default;
-    explicit FieldModel(std::vector<dbase::FieldInfo> fields);
+    explicit FieldModel(std::vector<FieldDescriptor> fields);
 
     int count() const { return static_cast<int>(m_fields.size()); }
     bool contains(int position) const { return position >= 0 && position < count(); }
@@ -32,6 +39,7 @@ public:
     FieldKind kind(int position) const;
     QString name(int position) const;
     int width(int position) const;
+    int decimals(int position) const;
 
     // Character fields (text and lookup): sorted, searched and lettered.
     bool isTextLike(int position) const { return m_textLike.test(bit(position)); }
@@ -49,7 +57,7 @@ private:
         return position >= kFirstUserPosition && position < 256 ? position : 0;
     }
 
-    std::vector<dbase::FieldInfo> m_fields;
+    std::vector<FieldDescriptor> m_fields;
     PositionSet m_textLike, m_memo, m_picture;
 };
 

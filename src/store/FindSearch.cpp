@@ -3,45 +3,11 @@
 #include "common/Interaction.h"
 #include "common/WaitCursor.h"
 #include "store/FieldModel.h"
+#include "store/MarkWalk.h"
 #include "store/RecordStore.h"
 #include "store/StoreTable.h"
 
 namespace zendrova {
-
-namespace {
-
-const QString kMatchMark = QStringLiteral("2");
-const QString kNoMatchMark = QStringLiteral("0");
-
-// Whatever ends a non-stop search, the filter gets its hook back and the
-// main window its view.
-class NonStopEnd
-{
-public:
-    explicit NonStopEnd(const FindHooks &hooks)
-        : m_hooks(hooks)
-    {
-    }
-    ~NonStopEnd()
-    {
-        if (m_suspended && m_hooks.resumeFilter)
-            m_hooks.resumeFilter();
-        if (m_hooks.afterNonStop)
-            m_hooks.afterNonStop();
-    }
-    void suspend()
-    {
-        m_suspended = true;
-        if (m_hooks.suspendFilter)
-            m_hooks.suspendFilter();
-    }
-
-private:
-    const FindHooks &m_hooks;
-    bool m_suspended = false;
-};
-
-} // namespace
 
 QString FindSearch::emptyTextText()
 {
@@ -120,7 +86,7 @@ bool FindSearch::stepSearch(bool forward, bool continuing)
     }
     std::optional<MemoMatch> memo;
     if (scan(forward, memo)) {
-        m_lastMatch = LastMatch { m_store.recordTable().engine().bookmark(), m_counter };
+        m_lastMatch = LastMatch { m_store.recordTable().bookmark(), m_counter };
         if (hooks.onMatch)
             hooks.onMatch(m_counter, m_scan->position(), memo);
         return true;
@@ -161,22 +127,21 @@ bool FindSearch::scan(bool forward, std::optional<MemoMatch> &memo)
 void FindSearch::startAtEnd(bool forward)
 {
     StoreTable &table = m_store.recordTable();
-    dbase::Table &engine = table.engine();
     if (forward) {
-        engine.first();
+        table.first();
         m_counter = 0;
     } else {
-        engine.last();
+        table.last();
         m_counter = table.recordCount() - 1;
     }
-    m_pastEdge = engine.recno() == 0;
+    m_pastEdge = table.bookmark() == 0; // no record to stand on
     m_scan->startRecord(forward);
 }
 
 void FindSearch::moveRecord(bool forward)
 {
-    dbase::Table &engine = m_store.recordTable().engine();
-    const bool moved = forward ? engine.next() : engine.prior();
+    StoreTable &table = m_store.recordTable();
+    const bool moved = forward ? table.next() : table.prior();
     if (moved)
         m_counter += forward ? 1 : -1;
     m_pastEdge = !moved;
@@ -189,8 +154,8 @@ void FindSearch::returnToLastMatch()
     m_counter = m_lastMatch->counter;
     m_pastEdge = false;
     try {
-        table.engine().gotoBookmark(m_lastMatch->bookmark);
-    } catch (const dbase::Error &) {
+        table.gotoBookmark(m_lastMatch->bookmark);
+    } catch (const StoreError &) {
         // The record is gone: the one now at its place in the list.
         table.gotoRecord(m_counter);
         m_pastEdge = table.atEnd();
@@ -200,13 +165,27 @@ void FindSearch::returnToLastMatch()
 void FindSearch::runNonStop()
 {
     m_nonStopMatches.reset();
+    if (hooks.beforeNonStop && !hooks.beforeNonStop()) {
+        if (hooks.afterNonStop)
+            hooks.afterNonStop();
+        return;
+    }
+    std::optional<StoreError> failure;
     try {
         nonStop();
-    } catch (const dbase::Error &error) {
-        // A card another user holds cannot take its mark: the search ends there.
-        m_store.recordTable().engine().cancel();
+    } catch (const StoreError &error) {
+        // A card another user holds cannot take its mark: the search ends
+        // there, its change already cancelled by the walk.
+        failure = error;
+    }
+    // The window comes back whatever ended the search, before it tells why.
+    if (hooks.resumeFilter)
+        hooks.resumeFilter();
+    if (hooks.afterNonStop)
+        hooks.afterNonStop();
+    if (failure) {
         showMessage(MessageKind::Error,
-            searchStoppedText() + QLatin1Char('\r') + QString::fromLocal8Bit(error.what()));
+            searchStoppedText() + QLatin1Char('\r') + QString::fromLocal8Bit(failure->what()));
         return;
     }
     if (m_nonStopMatches) {
@@ -217,32 +196,25 @@ void FindSearch::runNonStop()
 
 void FindSearch::nonStop()
 {
-    NonStopEnd end(hooks);
-    if (hooks.beforeNonStop && !hooks.beforeNonStop())
-        return;
     const WaitCursor hourglass;
-    end.suspend();
-    StoreTable &table = m_store.recordTable();
-    table.selectNaturalOrder();
-    m_counter = 0;
+    if (hooks.suspendFilter)
+        hooks.suspendFilter();
     int matches = 0;
-    for (table.first(); !table.atEnd(); table.next()) {
-        if (keepAlive)
-            keepAlive(m_counter);
-        if (m_stopped)
-            break;
-        m_scan->startRecord(true);
-        const bool matched = m_scan->test(table, m_text, m_skipMemos, true).matched;
-        const QString &mark = matched ? kMatchMark : kNoMatchMark;
-        // A record that already carries its mark is not stored again.
-        if (table.text(FieldModel::kFilterMarkPosition) != mark) {
-            table.edit();
-            table.setText(FieldModel::kFilterMarkPosition, mark);
-            table.post();
-        }
-        matches += matched;
-        ++m_counter;
-    }
+    m_counter = 0;
+    MarkWalk::run(
+        m_store.recordTable(),
+        [&](const StoreTable &record) {
+            m_scan->startRecord(true);
+            const bool matched = m_scan->test(record, m_text, m_skipMemos, true).matched;
+            matches += matched;
+            ++m_counter;
+            return matched;
+        },
+        [&](int walked, int) {
+            if (keepAlive)
+                keepAlive(walked - 1);
+            return !m_stopped;
+        });
     if (m_stopped) {
         m_counter = 0;
         return;

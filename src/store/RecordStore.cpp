@@ -4,6 +4,8 @@
 #include "common/Interaction.h"
 #include "common/RunHook.h"
 #include "store/DatabaseCatalog.h"
+#include "store/EngineTable.h"
+#include "store/RecordEditor.h"
 #include "store/RecordTableSort.h"
 #include "store/TableOpening.h"
 #include "store/TableTemplates.h"
@@ -46,9 +48,7 @@ void RecordStore::createOpenTables()
     m_catalog = std::make_unique<StoreTable>();
     m_sortTarget = std::make_unique<RecordTableSort>(
         *m_recordTable, m_sort.descriptor.sort, m_state.installFolder);
-    m_recordTable->engine().setAfterInsert([this](dbase::Table &) {
-        assignRecordNumber(*m_recordTable);
-    });
+    m_recordTable->setAfterInsert([this](RecordEditor &record) { assignRecordNumber(record); });
 }
 
 bool RecordStore::openDatabase()
@@ -62,7 +62,7 @@ bool RecordStore::openDatabase()
         return false;
     try {
         ensureCatalogRow(m_state.currentTableFile);
-    } catch (const dbase::Error &) {
+    } catch (const std::runtime_error &) { // the engine's or the store's
         // Another user holds the catalog; the row is made by the next open.
     }
     m_sort.quiet = false;
@@ -84,7 +84,7 @@ bool RecordStore::openCatalog()
     try {
         m_catalog->open();
         return true;
-    } catch (const dbase::Error &) {
+    } catch (const StoreError &) {
         showMessage(MessageKind::Error, catalogFailureText());
         return false;
     }
@@ -104,10 +104,11 @@ void RecordStore::openCopyTable()
         }
         // The copy buffer is the table's one record.
         if (table.recordCount() == 0) {
-            table.engine().append();
-            table.engine().post();
+            RecordEditor buffer(table);
+            buffer.append();
+            buffer.post();
         }
-    } catch (const dbase::Error &) {
+    } catch (const std::runtime_error &) { // the engine's or the store's
         table.close();
         showMessage(MessageKind::Error, copyTableFailureText());
     }
@@ -139,7 +140,7 @@ bool RecordStore::createRecordTable()
     StoreTable &table = *m_recordTable;
     // A table another user holds is theirs, not damaged: replacing it would
     // lose their work, so the database stays closed instead.
-    if (table.lastOpenError() == dbase::ErrorKind::Locked) {
+    if (table.lastOpenError() == StoreErrorKind::Locked) {
         showMessage(MessageKind::Error, newDatabaseFailureText());
         return false;
     }
@@ -195,11 +196,11 @@ void RecordStore::setRecordCounter(double count, const QString &tableFile)
     DatabaseCatalog(*m_catalog).setRecordCounter(count, tableFile);
 }
 
-void RecordStore::assignRecordNumber(StoreTable &recordTable)
+void RecordStore::assignRecordNumber(RecordEditor &record)
 {
     const double number = DatabaseCatalog(*m_catalog).takeRecordNumber(m_state.currentTableFile);
-    if (recordTable.isNull(FieldModel::kRecordNumberPosition))
-        recordTable.setNumber(FieldModel::kRecordNumberPosition, number);
+    if (record.isNull(FieldModel::kRecordNumberPosition))
+        record.setNumber(FieldModel::kRecordNumberPosition, number);
 }
 
 QString RecordStore::databaseName()

@@ -11,6 +11,7 @@
 namespace zendrova {
 
 class AppState;
+class RecordEditor;
 class RecordTableSort;
 
 // The three tables that stay open while the program runs (the current record
@@ -53,7 +54,7 @@ public:
     void setRecordCounter(double count, const QString &tableFile);
     // The record table's after-insert action: the record gets the next number
     // of the current database unless it has one.
-    void assignRecordNumber(StoreTable &recordTable);
+    void assignRecordNumber(RecordEditor &record);
     // The current database's name from its catalog row.
     QString databaseName();
 

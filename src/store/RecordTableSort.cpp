@@ -1,5 +1,6 @@
 #include "store/RecordTableSort.h"
 
+#include "store/EngineTable.h"
 #include "store/StoreTable.h"
 #include "store/TableIndex.h"
 #include "store/TableOpening.h"
@@ -27,14 +28,14 @@ IndexDefinitions RecordTableSort::readDefinitions()
 {
     try {
         if (m_table.isOpen())
-            return TableIndex::definitions(m_table.engine());
+            return TableIndex::definitions(engineOf(m_table));
         // A second object in physical order, so the closed table keeps its settings.
         StoreTable reader;
         reader.setFolder(m_table.folder());
         reader.setFileName(m_table.fileName());
         reader.open();
-        return TableIndex::definitions(reader.engine());
-    } catch (const dbase::Error &) {
+        return TableIndex::definitions(engineOf(reader));
+    } catch (const std::runtime_error &) { // the engine's or the store's
         return {};
     }
 }
@@ -70,7 +71,7 @@ bool RecordTableSort::addTag(
     const QString &name, const QString &expression, const IndexOptions &options)
 {
     try {
-        TableIndex::add(m_table.engine(), name, expression, options);
+        TableIndex::add(engineOf(m_table), name, expression, options);
         m_definitions.reset();
         return true;
     } catch (const dbase::Error &) {
@@ -88,10 +89,10 @@ void RecordTableSort::applyRange(const LetterRange &range)
     if (!m_table.isOpen())
         return;
     try {
-        TableIndex::setRange(m_table.engine(), range, m_sort.primary);
+        TableIndex::setRange(engineOf(m_table), range, m_sort.primary);
     } catch (const dbase::Error &) {
         // A range the tag cannot take shows every record rather than none.
-        TableIndex::setRange(m_table.engine(), LetterRange {}, m_sort.primary);
+        TableIndex::setRange(engineOf(m_table), LetterRange {}, m_sort.primary);
     }
 }
 

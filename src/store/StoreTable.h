@@ -1,25 +1,37 @@
 #pragma once
 
-#include "store/EngineTable.h"
 #include "store/FieldModel.h"
+#include "store/StoreError.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace zendrova {
 
+class RecordEditor;
+
 // One of the store's table objects: a dBASE table addressed by folder and file
 // name, with its texts converted between Windows-1252 and QString here, so
-// nothing above the store sees the table's byte strings. Engine failures
-// surface as dbase::Error.
+// nothing above the store sees the table's byte strings. It reads and walks
+// records; changing them goes through a RecordEditor on it. Failures surface
+// as StoreError.
 class StoreTable
 {
 public:
-    StoreTable() = default;
+    using Bookmark = uint32_t;
+    // Runs with an editor on this table object (see setBeforePost, setAfterInsert).
+    using RecordHook = std::function<void(RecordEditor &)>;
+
+    StoreTable();
+    ~StoreTable();
     StoreTable(const StoreTable &) = delete;
     StoreTable &operator=(const StoreTable &) = delete;
 
@@ -41,9 +53,9 @@ public:
     void open();
     // Posts a pending change; closing a closed table does nothing.
     void close();
-    bool isOpen() const { return m_table.isOpen(); }
+    bool isOpen() const;
     // Why the last open failed (nothing when it succeeded or was not tried).
-    std::optional<dbase::ErrorKind> lastOpenError() const { return m_lastOpenError; }
+    std::optional<StoreErrorKind> lastOpenError() const { return m_lastOpenError; }
     // How many opens the engine refused since this object was made.
     int failedOpens() const { return m_failedOpens; }
 
@@ -54,47 +66,75 @@ public:
     int numericDecimals(int position) const;
     void readNumericDecimals();
 
+    // The current record's values by field position.
     QString text(int position) const;
-    void setText(int position, const QString &value);
-    double number(int position) const { return m_table.asNumber(position); }
-    void setNumber(int position, double value) { m_table.setNumber(position, value); }
-    bool isNull(int position) const { return m_table.isNull(position); }
+    double number(int position) const;
+    bool isNull(int position) const;
     // Nothing for an empty date field.
     std::optional<QDate> date(int position) const;
+    // A memo's or picture's contents as stored.
+    QByteArray bytes(int position) const;
 
     // Runs on every record this object stores, new or edited, just before it
     // is written; it may still assign fields. An empty function removes it.
-    using BeforePost = std::function<void(StoreTable &)>;
-    void setBeforePost(BeforePost hook);
+    void setBeforePost(RecordHook hook);
+    // Runs when this object starts a new record.
+    void setAfterInsert(RecordHook hook);
 
-    // The record cycle as a walk over every record needs it.
     // Cancels any range and leaves the tag: physical order, first record.
-    void selectNaturalOrder() { m_table.selectIndex(std::string()); }
-    void first() { m_table.first(); }
-    bool next() { return m_table.next(); }
-    bool atEnd() const { return m_table.eof(); }
-    void edit() { m_table.edit(); }
-    void post() { m_table.post(); }
+    void selectNaturalOrder();
+    void first();
+    bool next();
+    bool prior();
+    void last();
+    bool atEnd() const;
+    // Open and standing on a record.
+    bool onRecord() const;
 
     // Live records through the current range (all when none is set).
     int recordCount();
     // The n-th record (from 0) of the current order; past the last record the
     // table stands at its end. False when the table is closed.
     bool gotoRecord(int n);
+    // The current record, to come back to; 0 when there is none.
+    Bookmark bookmark() const;
+    void gotoBookmark(Bookmark bookmark);
+    // Stands on the record another object on the same table stands on.
+    void gotoSameRecord(const StoreTable &other) { gotoBookmark(other.bookmark()); }
+    // The list position (from 0) of the first record whose record number is
+    // recordNumber, walking the current order and range; nothing when none has it.
+    std::optional<int> positionOfRecordNumber(int recordNumber);
 
-    dbase::Table &engine() { return m_table; }
-    const dbase::Table &engine() const { return m_table; }
+    // Keeps the table's index locked for reading while it lives, so that the
+    // moves of one page take the lock once. Moves only: nothing may change a
+    // record of the table meanwhile.
+    class ReadHold
+    {
+    public:
+        explicit ReadHold(StoreTable &table);
+        ~ReadHold();
+        ReadHold(const ReadHold &) = delete;
+        ReadHold &operator=(const ReadHold &) = delete;
+
+    private:
+        struct Held;
+        std::unique_ptr<Held> m_held;
+    };
 
 private:
+    friend struct EngineAccess;
+    // The engine's table object, known only inside the store.
+    struct Engine;
+
     QString m_folder;
     QString m_fileName;
     bool m_exclusive = false;
     QString m_indexName;
     int m_failedOpens = 0;
-    std::optional<dbase::ErrorKind> m_lastOpenError;
+    std::optional<StoreErrorKind> m_lastOpenError;
     FieldModel m_fields;
     std::vector<int> m_decimals;
-    dbase::Table m_table;
+    std::unique_ptr<Engine> m_engine;
 };
 
 // The engine's byte strings for file paths and its Windows-1252 texts.

@@ -18,7 +18,7 @@ bool tryOpen(StoreTable &table)
     try {
         table.open();
         return true;
-    } catch (const dbase::Error &) {
+    } catch (const StoreError &) {
         return false;
     }
 }

@@ -38,10 +38,10 @@ bool TableTemplates::createFromTemplate(const QString &templateFolder,
     copy.setExclusive(true);
     try {
         copy.open();
-        TableIndex::deleteAll(copy.engine());
+        TableIndex::deleteAll(engineOf(copy));
         copy.close();
         return true;
-    } catch (const dbase::Error &) {
+    } catch (const std::runtime_error &) { // the engine's or the store's
         return false;
     }
 }

@@ -207,7 +207,7 @@ TEST_F(MainWindowTest, ACardThatCannotBeSavedKeepsTheWindowOpen)
     auto form = openWindow();
     RecordCycle *cycle = form->recordCycle();
     ASSERT_NE(cycle, nullptr);
-    cycle->beforePost = [](StoreTable &) { throw dbase::Error(dbase::ErrorKind::Locked, "held"); };
+    cycle->beforePost = [](RecordEditor &) { throw StoreError(StoreErrorKind::Locked, "held"); };
     child<QLineEdit>(*form, "L1")->setText(QStringLiteral("Changed"));
     user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(), MessageButtons::YesNo,
         kNoHelp, Answer::No);

@@ -146,9 +146,9 @@ TEST_F(RecordCycleTest, ConfirmedDeleteTakesLowerCaseYesAndRefusesYe)
 TEST_F(RecordCycleTest, APostFailingEveryAttemptAsksAndNoKeepsTheCard)
 {
     int attempts = 0;
-    main.cycle.beforePost = [&attempts](StoreTable &) {
+    main.cycle.beforePost = [&attempts](RecordEditor &) {
         ++attempts;
-        throw dbase::Error(dbase::ErrorKind::Locked, "held");
+        throw StoreError(StoreErrorKind::Locked, "held");
     };
     main.values.setText(kCardName, QStringLiteral("Changed"));
     user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(), MessageButtons::YesNo,

@@ -112,13 +112,13 @@ TEST_F(RecordListModelTest, PagesFollowEachOtherAndTheCardsRecordIsSelected)
 TEST_F(RecordListModelTest, ColumnsShowNumbersGroupedAndBlanksBetween)
 {
     StoreTable &table = main.store.recordTable();
-    table.engine().append();
-    table.setText(2, QStringLiteral("Mays"));
-    table.setText(3, QStringLiteral("Baseball"));
-    table.setNumber(9, 12345);      // no decimals
-    table.setNumber(11, 1234567.5); // two decimals
-    table.setText(21, QStringLiteral("memo text"));
-    table.engine().post();
+    RecordEditor(table).append();
+    RecordEditor(table).setText(2, QStringLiteral("Mays"));
+    RecordEditor(table).setText(3, QStringLiteral("Baseball"));
+    RecordEditor(table).setNumber(9, 12345);      // no decimals
+    RecordEditor(table).setNumber(11, 1234567.5); // two decimals
+    RecordEditor(table).setText(21, QStringLiteral("memo text"));
+    RecordEditor(table).post();
 
     // Card number (index 7), price (index 9), notes (index 19), a field the
     // caption list no longer has (-1).
@@ -148,7 +148,7 @@ TEST(ListCellText, DateColumnsTakeTheDateFormatsLeftToRight)
     table.setFolder(fixture.state.databaseFolder);
     table.setFileName(QStringLiteral("dates.dbf"));
     table.open();
-    table.engine().first();
+    table.first();
 
     DateFormatList formats;
     formats.fillDefaultsIfEmpty({ 0, 1 });

@@ -4,6 +4,7 @@
 #include "support/WidgetLookup.h"
 
 #include "mainwin/RecordCycle.h"
+#include "store/RecordEditor.h"
 #include "query/TFilter.h"
 #include "mainwin/ui/RecordListPage.h"
 #include "mainwin/ui/TOrvanHeader.h"
@@ -182,7 +183,7 @@ TEST_F(RecordListTest, ARecordHeldElsewhereOrAnEmptyRowIsNotDeleted)
     other.open();
     ASSERT_TRUE(other.gotoRecord(3));
     ASSERT_EQ(other.text(kCardName), held);
-    other.edit();
+    RecordEditor(other).lock();
 
     user.expectMessage(MessageKind::Error, RecordCycle::deleteFailedText(), MessageButtons::Ok, kNoHelp);
     deleteRow(*form, 3);

@@ -7,6 +7,7 @@
 
 #include "mainwin/PlainCardValues.h"
 #include "mainwin/RecordCycle.h"
+#include "store/RecordEditor.h"
 #include "store/FieldModel.h"
 #include "store/RecordStore.h"
 
@@ -249,7 +250,7 @@ TEST_F(TwoInstancesTest, AThousandAlternatingEditsLoseAndDoubleNothing)
         DatabaseFixture::columnInOrder(list, kSportPosition).join(QLatin1Char('/')).toStdString(),
         expectedSports.join(QLatin1Char('/')).toStdString());
     std::set<int> numbers;
-    for (list.engine().first(); !list.engine().eof(); list.engine().next())
+    for (list.first(); !list.atEnd(); list.next())
         numbers.insert(qRound(list.number(FieldModel::kRecordNumberPosition)));
     EXPECT_EQ(numbers.size(), size_t(kRecords));
     EXPECT_EQ(list.recordCount(), kRecords);

@@ -5,6 +5,7 @@
 #include "query/FilterStorage.h"
 #include "query/TFilterList.h"
 
+#include "store/RecordEditor.h"
 #include "store/RecordStore.h"
 
 #include "dbase/Table.h"
@@ -25,9 +26,9 @@ protected:
         DatabaseFixture::expectNewDatabase(user);
         ASSERT_TRUE(store.openDatabase());
         for (const char *name : { "Adams", "baker", "Mays", "" }) {
-            records().engine().append();
-            records().setText(kName, QString::fromLatin1(name));
-            records().engine().post();
+            RecordEditor(records()).append();
+            RecordEditor(records()).setText(kName, QString::fromLatin1(name));
+            RecordEditor(records()).post();
         }
     }
 
@@ -87,16 +88,16 @@ TEST_F(FilterMarkTest, StoringARecordMarksItUnlessTheEvaluationSwitchIsOff)
     EXPECT_EQ(filter.table(), &records());
     filter.add(kName);
     filter.storeCondition(0, QStringLiteral("m"), QString(), FilterKind::Text, 3);
-    records().engine().append();
-    records().setText(kName, QStringLiteral("Ruth"));
-    records().post();
+    RecordEditor(records()).append();
+    RecordEditor(records()).setText(kName, QStringLiteral("Ruth"));
+    RecordEditor(records()).post();
     EXPECT_EQ(records().text(kMark), QStringLiteral("2"));
 
     // After a non-stop search the marks stay as they are until the next apply.
     filter.setEvaluation(false);
-    records().edit();
-    records().setText(kName, QStringLiteral("Aaron"));
-    records().post();
+    RecordEditor(records()).lock();
+    RecordEditor(records()).setText(kName, QStringLiteral("Aaron"));
+    RecordEditor(records()).post();
     EXPECT_EQ(records().text(kMark), QStringLiteral("2"));
     FilterApply::run(filter, records(), [](int) { return true; });
     EXPECT_TRUE(filter.evaluation());
@@ -106,8 +107,8 @@ TEST_F(FilterMarkTest, StoringARecordMarksItUnlessTheEvaluationSwitchIsOff)
     filter.clear();
     filter.setEvaluation(false);
     records().first();
-    records().edit();
-    records().post();
+    RecordEditor(records()).lock();
+    RecordEditor(records()).post();
     EXPECT_EQ(records().text(kMark), QStringLiteral("2"));
     records().setBeforePost(nullptr);
 }

@@ -7,6 +7,7 @@
 #include "common/AppState.h"
 #include "shell/UserDataFolder.h"
 #include "shell/ui/ProgramEntry.h"
+#include "store/RecordEditor.h"
 #include "store/RecordStore.h"
 
 #include <QApplication>
@@ -76,9 +77,9 @@ TEST_F(InstalledRunTest, ACardSurvivesReplacingTheInstallation)
     EXPECT_TRUE(QFileInfo(dataFolder + QStringLiteral("/DATA/BACKUP")).isDir());
 
     withStore([](RecordStore &store) {
-        store.recordTable().engine().append();
-        store.recordTable().setText(kCardNamePosition, QStringLiteral("Willie Mays"));
-        store.recordTable().engine().post();
+        RecordEditor(store.recordTable()).append();
+        RecordEditor(store.recordTable()).setText(kCardNamePosition, QStringLiteral("Willie Mays"));
+        RecordEditor(store.recordTable()).post();
     });
 
     // A clean rebuild: the installation goes and comes back from the build.
@@ -90,7 +91,7 @@ TEST_F(InstalledRunTest, ACardSurvivesReplacingTheInstallation)
 
     withStore([](RecordStore &store) {
         ASSERT_EQ(store.recordTable().recordCount(), 1);
-        store.recordTable().engine().first();
+        store.recordTable().first();
         EXPECT_EQ(store.recordTable().text(kCardNamePosition), QStringLiteral("Willie Mays"));
     });
 }

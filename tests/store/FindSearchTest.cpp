@@ -4,6 +4,7 @@
 #include "support/ScriptedInteraction.h"
 
 #include "dbase/Table.h"
+#include "store/RecordEditor.h"
 #include "store/FindPlacement.h"
 #include "store/FindSearch.h"
 #include "store/RecordStore.h"
@@ -47,17 +48,17 @@ protected:
     {
         StoreTable &table = store.recordTable();
         for (const Card &card : cards) {
-            table.engine().append();
-            table.setText(kName, QString::fromLatin1(card.name));
-            table.setText(kSport, QString::fromLatin1(card.sport));
+            RecordEditor(table).append();
+            RecordEditor(table).setText(kName, QString::fromLatin1(card.name));
+            RecordEditor(table).setText(kSport, QString::fromLatin1(card.sport));
             if (card.number != 0)
-                table.setNumber(kCardNumber, card.number);
+                RecordEditor(table).setNumber(kCardNumber, card.number);
             if (card.price != 0)
-                table.setNumber(kPrice, card.price);
-            table.setText(kNotes, QString::fromLatin1(card.notes));
-            table.engine().post();
+                RecordEditor(table).setNumber(kPrice, card.price);
+            RecordEditor(table).setText(kNotes, QString::fromLatin1(card.notes));
+            RecordEditor(table).post();
         }
-        table.engine().first();
+        table.first();
     }
 
     void expectInformation(const QString &text)

@@ -1,6 +1,8 @@
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
+#include "dbase/Table.h"
+#include "store/RecordEditor.h"
 #include "store/DatabaseCatalog.h"
 #include "store/LetterTabs.h"
 #include "store/RecordTableSort.h"
@@ -41,7 +43,7 @@ TEST_F(OpenDatabaseTest, EmptyFolderGetsCatalogCopyTableAndFreshRecordTable)
 
     StoreTable &catalog = store.catalog();
     ASSERT_EQ(catalog.recordCount(), 1);
-    catalog.engine().first();
+    catalog.first();
     EXPECT_EQ(catalog.text(DatabaseCatalog::kFileNameColumn), QStringLiteral("data_7.dbf"));
     EXPECT_EQ(catalog.text(DatabaseCatalog::kDatabaseNameColumn), QStringLiteral("data_7.dbf"));
     EXPECT_EQ(catalog.number(DatabaseCatalog::kRecordCounterColumn), 1.0);
@@ -94,7 +96,7 @@ TEST_F(OpenDatabaseTest, InsertedRecordsAreNumberedFromTheCatalogCounter)
 {
     DatabaseFixture::expectNewDatabase(user);
     ASSERT_TRUE(store.openDatabase());
-    dbase::Table &records = store.recordTable().engine();
+    RecordEditor records(store.recordTable());
 
     records.append();
     records.post();
@@ -109,9 +111,9 @@ TEST_F(OpenDatabaseTest, InsertedRecordsAreNumberedFromTheCatalogCounter)
     EXPECT_EQ(DatabaseCatalog(again.catalog()).recordCounter(QStringLiteral("data.dbf")), 3.0);
     // A counter set by a copy is where numbering goes on.
     again.setRecordCounter(41, QStringLiteral("data.dbf"));
-    again.recordTable().engine().append();
+    RecordEditor(again.recordTable()).append();
     EXPECT_EQ(again.recordTable().number(0), 42.0);
-    again.recordTable().engine().cancel();
+    RecordEditor(again.recordTable()).cancel();
 }
 
 TEST_F(OpenDatabaseTest, GotoRecordCountsFromZeroAndStopsAtTheEnd)
@@ -120,13 +122,13 @@ TEST_F(OpenDatabaseTest, GotoRecordCountsFromZeroAndStopsAtTheEnd)
     ASSERT_TRUE(store.openDatabase());
     StoreTable &records = store.recordTable();
     for (int i = 0; i < 3; ++i) {
-        records.engine().append();
-        records.engine().post();
+        RecordEditor(records).append();
+        RecordEditor(records).post();
     }
     ASSERT_TRUE(records.gotoRecord(1));
     EXPECT_EQ(records.number(0), 3.0);
     ASSERT_TRUE(records.gotoRecord(7));
-    EXPECT_TRUE(records.engine().eof());
+    EXPECT_TRUE(records.atEnd());
     records.close();
     EXPECT_FALSE(records.gotoRecord(0));
 }
@@ -140,9 +142,9 @@ protected:
         DatabaseFixture::expectNewDatabase(user);
         ASSERT_TRUE(store.openDatabase());
         for (const char *name : { "baker", "Adams", "Mays" }) {
-            store.recordTable().engine().append();
-            store.recordTable().setText(2, QString::fromLatin1(name));
-            store.recordTable().engine().post();
+            RecordEditor(store.recordTable()).append();
+            RecordEditor(store.recordTable()).setText(2, QString::fromLatin1(name));
+            RecordEditor(store.recordTable()).post();
         }
         store.closeAll();
         ASSERT_TRUE(SortFile::write(fixture.state.databaseFolder, QStringLiteral("data.dbf"),

@@ -3,6 +3,7 @@
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
+#include "store/RecordEditor.h"
 #include "store/LetterTabs.h"
 #include "store/RecordStore.h"
 #include "store/RecordTableSort.h"
@@ -69,11 +70,11 @@ protected:
             ASSERT_TRUE(first.openDatabase());
             StoreTable &records = first.recordTable();
             for (const Card &card : cards) {
-                records.engine().append();
-                records.setText(kFilterMark, QString::fromUtf8(card.mark));
-                records.setText(kCardName, QString::fromUtf8(card.name));
-                records.setText(kSport, QString::fromUtf8(card.sport));
-                records.engine().post();
+                RecordEditor(records).append();
+                RecordEditor(records).setText(kFilterMark, QString::fromUtf8(card.mark));
+                RecordEditor(records).setText(kCardName, QString::fromUtf8(card.name));
+                RecordEditor(records).setText(kSport, QString::fromUtf8(card.sport));
+                RecordEditor(records).post();
             }
             first.closeAll();
         }

@@ -114,8 +114,9 @@ TEST(SortKey, KeysAreCutToOneHundredCharacters)
     // Long names (as later dBASE levels allow) push both forms past the limit.
     const std::string longText(31, 'T');
     const std::string longDate(31, 'D');
-    std::vector<dbase::FieldInfo> info = { { "RECNO", 'N', 10, 0 },
-        { std::string(31, 'F'), 'C', 1, 0 }, { longDate, 'D', 8, 0 }, { longText, 'M', 10, 0 } };
+    std::vector<FieldDescriptor> info = { { QStringLiteral("RECNO"), 'N', 10, 0 },
+        { QString(31, QLatin1Char('F')), 'C', 1, 0 }, { QString::fromStdString(longDate), 'D', 8, 0 },
+        { QString::fromStdString(longText), 'M', 10, 0 } };
     const FieldModel fields(info);
     const SortKey key = *buildSortKey(fields, { 2, true, 3, false });
     const QString whole

@@ -32,7 +32,7 @@ public:
     static QStringList columnInOrder(StoreTable &table, int position)
     {
         QStringList texts;
-        for (table.engine().first(); !table.engine().eof(); table.engine().next())
+        for (table.first(); !table.atEnd(); table.next())
             texts << table.text(position);
         return texts;
     }

@@ -5,6 +5,7 @@
 #include "editors/ui/TCurrencyEdit.h"
 #include "editors/ui/TDateEdit.h"
 #include "mainwin/CardFields.h"
+#include "store/RecordEditor.h"
 #include "store/StoreTable.h"
 #include "store/ui/TLookup.h"
 
@@ -131,9 +132,9 @@ void CardWidgetValues::load(int index, const StoreTable &record, bool asTemplate
     QWidget *control = m_controls.at(index);
     switch (kindAt(index)) {
     case CardControlKind::Picture: {
-        const std::string bytes = record.engine().asBlob(position);
+        const QByteArray bytes = record.bytes(position);
         auto *picture = static_cast<TBmpControl *>(control);
-        if (bytes.empty() || !picture->setPictureData(QByteArray(bytes.data(), qsizetype(bytes.size()))))
+        if (bytes.isEmpty() || !picture->setPictureData(bytes))
             picture->clear();
         break;
     }
@@ -161,19 +162,14 @@ void CardWidgetValues::load(int index, const StoreTable &record, bool asTemplate
     m_changed = false;
 }
 
-void CardWidgetValues::write(int index, StoreTable &record) const
+void CardWidgetValues::write(int index, RecordEditor &record) const
 {
     const int position = positionAt(index);
     const QWidget *control = m_controls.at(index);
     switch (kindAt(index)) {
     case CardControlKind::Picture: {
         const auto *picture = static_cast<const TBmpControl *>(control);
-        if (picture->isEmpty()) {
-            record.engine().setNull(position);
-        } else {
-            const QByteArray bytes = picture->pictureData();
-            record.engine().setBlob(position, std::string_view(bytes.constData(), size_t(bytes.size())));
-        }
+        record.setBytes(position, picture->isEmpty() ? QByteArray() : picture->pictureData());
         break;
     }
     case CardControlKind::Memo:
@@ -190,7 +186,7 @@ void CardWidgetValues::write(int index, StoreTable &record) const
         if (date)
             record.setText(position, date->toString(kStoredDateFormat));
         else
-            record.engine().setNull(position);
+            record.clear(position);
         break;
     }
     case CardControlKind::Edit:

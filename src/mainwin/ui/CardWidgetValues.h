@@ -24,7 +24,7 @@ public:
     void clear(int index) override;
     bool isEmpty() const override;
     void load(int index, const StoreTable &record, bool asTemplate) override;
-    void write(int index, StoreTable &record) const override;
+    void write(int index, RecordEditor &record) const override;
     bool changed() const override { return m_changed; }
 
 private:

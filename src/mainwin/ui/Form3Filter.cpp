@@ -41,7 +41,7 @@ void TForm3::applyFilter()
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
                 return true;
             });
-        } catch (const dbase::Error &error) {
+        } catch (const StoreError &error) {
             showMessage(MessageKind::Error,
                 filterNotAppliedText() + QLatin1Char('\r') + QString::fromLocal8Bit(error.what()));
         }

@@ -144,7 +144,7 @@ void TForm3::prepareRowMenu(int row)
         for (const QString &line :
             RecordFieldView::lines(list, m_state.captions, m_state.dateFormats))
             quickView->addAction(line)->setEnabled(false);
-    } catch (const dbase::Error &) {
+    } catch (const StoreError &) {
         showMessage(MessageKind::Error,
             RecordFieldView::corruptMemoText(list.text(FieldModel::kFirstUserPosition + 1)));
     }

@@ -37,7 +37,7 @@ void TForm3::startRecordCycle()
         redrawList();
     };
     // The card cursor's own before-post action runs this.
-    m_cycle->beforePost = [this](StoreTable &card) { m_filter.storeHook(card); };
+    m_cycle->beforePost = [this](RecordEditor &card) { m_filter.storeHook(card); };
     if (m_cycle->open())
         m_cycle->showRecord(0);
     m_commands.setAvailable(MainCommand::Filter, true);
