@@ -108,11 +108,6 @@ bool InterfaceChoices::isCurrent(InterfaceChoice choice, const UserOptions &opti
     return target.option && *target.option == target.value;
 }
 
-bool InterfaceChoices::leavesRecordFirst(InterfaceChoice choice, const UserOptions &options)
-{
-    return choice == I::LetterTabsEnabled && !isCurrent(choice, options);
-}
-
 InterfaceRefreshes InterfaceChoices::choose(InterfaceChoice choice, UserOptions &options)
 {
     const OptionTarget target = targetOf(choice, options);

@@ -81,9 +81,6 @@ public:
 
     // The choice is the current one of its group (Help never is).
     static bool isCurrent(InterfaceChoice choice, const UserOptions &options);
-    // Turning letter tabs on needs the current record left first; when it
-    // cannot be left the window does not call choose().
-    static bool leavesRecordFirst(InterfaceChoice choice, const UserOptions &options);
     // Sets the option of the choice and says what to apply again; a choice
     // that is already current, and Help, change nothing.
     static InterfaceRefreshes choose(InterfaceChoice choice, UserOptions &options);

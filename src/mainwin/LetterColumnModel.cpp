@@ -75,11 +75,6 @@ void LetterColumnModel::restoreRestriction()
         restrictTo(m_letter);
 }
 
-void LetterColumnModel::setOptionOn(bool on)
-{
-    m_state.userOptions.letterTabs = on ? 0 : 1;
-}
-
 bool LetterColumnModel::restrictTo(char letter)
 {
     const LetterTabs tabs = tabsOf(m_state, m_store);

@@ -34,9 +34,6 @@ public:
     void liftRestriction();
     void restoreRestriction();
 
-    // The letter tabs option; both re-apply the sort through applySort.
-    void setOptionOn(bool on);
-
     // What the record cycle needs when it steps across letters.
     bool inUse() const override { return active() && !m_rangeFailed; }
     bool counted() const override { return active(); }

@@ -2,6 +2,7 @@
 
 #include "mainwin/CycleLetterTabs.h"
 #include "mainwin/ListCellText.h"
+#include "mainwin/ListPageTops.h"
 #include "store/FieldModel.h"
 #include "store/RecordStore.h"
 #include "store/StoreTable.h"
@@ -100,15 +101,20 @@ ListPage RecordListModel::read(int cardRecordNumber)
 
 bool RecordListModel::firstPage()
 {
-    const bool changed = m_top != 0;
-    m_top = 0;
+    const bool changed = m_top != ListPageTops::first();
+    m_top = ListPageTops::first();
     return changed;
+}
+
+void RecordListModel::showPosition(int position)
+{
+    m_top = ListPageTops::holding(position, m_rows);
 }
 
 bool RecordListModel::previousPage()
 {
     if (m_top > 0) {
-        m_top = std::max(m_top - m_rows, 0);
+        m_top = ListPageTops::previous(m_top, m_rows);
         return true;
     }
     if (!lettersInUse() || m_letters->currentLetter() <= 'A')
@@ -122,7 +128,7 @@ bool RecordListModel::nextPage()
 {
     // A full page is followed by one more, whose first row starts a new record.
     if (hasRecordAt(m_top + m_rows - 1)) {
-        m_top += m_rows;
+        m_top = ListPageTops::next(m_top, m_rows);
         return true;
     }
     if (!lettersInUse() || m_letters->currentLetter() >= 'Z')
@@ -135,9 +141,7 @@ bool RecordListModel::nextPage()
 bool RecordListModel::lastPage()
 {
     const int count = listOpen() ? list().recordCount() : 0;
-    int top = m_rows * (count / m_rows);
-    if (top > 0 && top == count)
-        top -= m_rows;
+    const int top = ListPageTops::last(count, m_rows);
     const bool changed = top != m_top;
     m_top = top;
     return changed;

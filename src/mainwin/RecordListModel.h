@@ -58,6 +58,8 @@ public:
     int top() const { return m_top; }
     void setTop(int top);
     int listPosition(int row) const { return m_top + row; }
+    // The top moves to the start of the page holding the list position.
+    void showPosition(int position);
 
     // The page at the top; the row whose record has the card's record number
     // is selected.

@@ -71,7 +71,7 @@ TEST(InterfaceChoicesTest, EachChoiceSetsItsOptionOnceAndSaysWhatToApplyAgain)
     }
 }
 
-TEST(InterfaceChoicesTest, HelpChangesNothingAndOnlyEnablingLetterTabsLeavesTheRecord)
+TEST(InterfaceChoicesTest, HelpChangesNothing)
 {
     UserOptions options;
     const InterfaceItem &help = InterfaceChoices::item(I::Help);
@@ -81,13 +81,6 @@ TEST(InterfaceChoicesTest, HelpChangesNothingAndOnlyEnablingLetterTabsLeavesTheR
     EXPECT_FALSE(InterfaceChoices::isCurrent(I::Help, options));
     EXPECT_EQ(InterfaceChoices::choose(I::Help, options), InterfaceRefreshes(R::Nothing));
     EXPECT_EQ(options, UserOptions());
-
-    options.letterTabs = 1;
-    EXPECT_TRUE(InterfaceChoices::leavesRecordFirst(I::LetterTabsEnabled, options));
-    EXPECT_FALSE(InterfaceChoices::leavesRecordFirst(I::LetterTabsDisabled, options));
-    options.letterTabs = 0;
-    EXPECT_FALSE(InterfaceChoices::leavesRecordFirst(I::LetterTabsEnabled, options));
-    EXPECT_FALSE(InterfaceChoices::leavesRecordFirst(I::ShowOnlyMenus, options));
 }
 
 TEST(InterfaceChoicesTest, AStoredValueOutOfRangeChecksNothingInItsGroup)

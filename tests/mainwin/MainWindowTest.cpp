@@ -12,6 +12,7 @@
 #include "dbase/Error.h"
 #include "mainwin/ui/CaptionMenu.h"
 #include "mainwin/ui/RecordCard.h"
+#include "mainwin/ui/TOrvanHeader.h"
 #include "mainwin/ui/TForm3.h"
 #include "query/TFilter.h"
 #include "store/RecordStore.h"
@@ -37,6 +38,16 @@ namespace {
 
 class MainWindowTest : public GeneratedCardsWindow
 {
+protected:
+    // The card cannot be stored: leaving it asks, and the user answers No.
+    void makeTheLeaveRefused(TForm3 &form)
+    {
+        form.recordCycle()->beforePost
+            = [](StoreTable &) { throw dbase::Error(dbase::ErrorKind::Locked, "held"); };
+        child<QLineEdit>(form, "L1")->setText(QStringLiteral("Typed"));
+        user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(),
+            MessageButtons::YesNo, kNoHelp, Answer::No);
+    }
 };
 
 TEST_F(MainWindowTest, EveryPartCarriesItsName)
@@ -200,6 +211,50 @@ TEST_F(MainWindowTest, KeysOfTheWindowComeBeforeTheFields)
     auto *firstRow = child<QWidget>(*form, "RecordButton0");
     EXPECT_EQ(menu->pos(), firstRow->mapToGlobal(QPoint(0, firstRow->height())));
     menu->hide();
+}
+
+TEST_F(MainWindowTest, F5OpensTheColumnHeaderMenuBelowTheHeader)
+{
+    auto form = openWindow();
+    form->activateWindow();
+    auto *name = child<QLineEdit>(*form, "L1");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_F5);
+    auto *header = child<TOrvanHeader>(*form, "OrvanHeader1");
+    auto *menu = child<QMenu>(*form, "HeaderMenu");
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), header->mapToGlobal(QPoint(0, header->height())));
+    // Filled as it opened: the two default columns can be removed.
+    EXPECT_EQ(child<QMenu>(*form, "RemoveField1")->actions().size(), 2);
+    menu->hide();
+}
+
+TEST_F(MainWindowTest, ALetterTabsChoiceRefusedByTheLeaveKeepsTheOption)
+{
+    // Either popup, either direction: the option, the column's check marks
+    // and the letter buttons stay as they were.
+    struct Case
+    {
+        int optionBefore;
+        const char *item;
+    };
+    const Case cases[] = { { 1, "LetterTabsEnabled" }, { 0, "LetterTabsDisabled" },
+        { 1, "UseLetterTabs1" }, { 0, "DontUseLetterTabs1" } };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.item);
+        fixture.state.userOptions.letterTabs = c.optionBefore;
+        auto form = openWindow();
+        const bool on = c.optionBefore == 0;
+        makeTheLeaveRefused(*form);
+        child<QAction>(*form, c.item)->trigger();
+        EXPECT_EQ(fixture.state.userOptions.letterTabs, c.optionBefore);
+        EXPECT_EQ(child<QAction>(*form, "LetterTabsEnabled")->isChecked(), on);
+        EXPECT_EQ(child<QAction>(*form, "LetterTabsDisabled")->isChecked(), !on);
+        EXPECT_EQ(child<QWidget>(*form, "ColorButton13")->isEnabled(), on);
+        EXPECT_EQ(child<QLineEdit>(*form, "L1")->text(), QStringLiteral("Typed"));
+        EXPECT_TRUE(user.allConsumed());
+        form->recordCycle()->beforePost = {};
+    }
 }
 
 TEST_F(MainWindowTest, ACardThatCannotBeSavedKeepsTheWindowOpen)

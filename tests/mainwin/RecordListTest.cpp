@@ -3,6 +3,8 @@
 #include "GeneratedCardsWindow.h"
 #include "support/WidgetLookup.h"
 
+#include "dbase/Error.h"
+#include "editors/ui/TDateEdit.h"
 #include "mainwin/RecordCycle.h"
 #include "store/RecordEditor.h"
 #include "query/TFilter.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace zendrova::test {
@@ -145,6 +148,54 @@ TEST_F(RecordListTest, TheListFollowsTheFilterScopeAndTheLetter)
     }
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_EQ(shown, expected.mid(0, list.size()));
+}
+
+TEST_F(RecordListTest, ARowClickRefusedByTheLeaveKeepsTheOldRowSelected)
+{
+    fixture.state.userOptions.letterTabs = 1;
+    auto form = openWindow();
+    const QList<TFormatedButton *> list = rows(*form);
+    ASSERT_GT(list.size(), 3);
+    QTest::mouseClick(list[1], Qt::LeftButton);
+    // The card cannot be stored and the user stays on it.
+    form->recordCycle()->beforePost
+        = [](StoreTable &) { throw dbase::Error(dbase::ErrorKind::Locked, "held"); };
+    child<QLineEdit>(*form, "L1")->setText(QStringLiteral("Typed"));
+    user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(),
+        MessageButtons::YesNo, kNoHelp, Answer::No);
+    QTest::mouseClick(list[3], Qt::LeftButton);
+    EXPECT_TRUE(list[1]->isSelected());
+    EXPECT_FALSE(list[3]->isSelected());
+    EXPECT_EQ(cardPosition(*form), QStringLiteral("2"));
+    EXPECT_EQ(cardName(*form), QStringLiteral("Typed"));
+    EXPECT_TRUE(user.allConsumed());
+    form->recordCycle()->beforePost = {};
+}
+
+TEST_F(RecordListTest, ADateFormatChosenOnTheCardShowsInTheListAtOnce)
+{
+    fixture.state.userOptions.letterTabs = 1;
+    auto form = openWindow();
+    child<TOrvanHeader>(*form, "OrvanHeader1")->insertField(17); // Custom 4, the date
+    const QList<TFormatedButton *> list = rows(*form);
+    const QRegularExpression fullDate(QStringLiteral("^ \\d\\d/\\d\\d/(\\d{4})$"));
+    int row = 0;
+    while (row < list.size() && !fullDate.match(list[row]->columns().value(2).caption).hasMatch())
+        ++row;
+    ASSERT_LT(row, list.size());
+    const QString year = fullDate.match(list[row]->columns().value(2).caption).captured(1);
+
+    // The date field's own menu: Date Format, YYYY.
+    auto *date = child<TDateEdit>(*form, "L18");
+    QAction *yearOnly = nullptr;
+    for (QAction *item : date->popupMenu()->findChildren<QAction *>()) {
+        if (item->isCheckable() && item->data().toInt() == 3)
+            yearOnly = item;
+    }
+    ASSERT_NE(yearOnly, nullptr);
+    yearOnly->trigger();
+    EXPECT_EQ(list[row]->columns().value(2).caption, QLatin1Char(' ') + year);
+    EXPECT_EQ(fixture.state.dateFormats.codeForField(17), 3);
 }
 
 TEST_F(RecordListTest, DeletingARowBeforeTheCardsRecordMovesTheCardUp)

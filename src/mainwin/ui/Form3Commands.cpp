@@ -3,7 +3,6 @@
 
 #include "common/AppState.h"
 #include "common/Interaction.h"
-#include "common/WaitCursor.h"
 #include "mainwin/MainKeyboard.h"
 #include "mainwin/RecordCycle.h"
 #include "mainwin/ui/LetterColumn.h"
@@ -11,6 +10,7 @@
 #include "mainwin/ui/RecordCard.h"
 #include "mainwin/ui/RecordCardBar.h"
 #include "mainwin/ui/RecordListPage.h"
+#include "mainwin/ui/TOrvanHeader.h"
 #include "store/RecordStore.h"
 #include "store/RecordTableSort.h"
 #include "store/SortChange.h"
@@ -123,12 +123,28 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::FilterMenu:
         popupSortMenu(int(command) - int(MainCommand::PrimarySortMenu));
         break;
+    case MainCommand::HeaderMenu:
+        m_listPage->header()->popupMenuBelow();
+        break;
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
-    default:
-        // The record cycle, list paging and the dialogs of the other commands
-        // make these available as they arrive; until then they are disabled.
+    // Their dialogs make these available as they arrive; until then they are
+    // disabled. Every command is named here, so one added without a case
+    // does not build.
+    case MainCommand::None:
+    case MainCommand::LoadDatabase:
+    case MainCommand::Print:
+    case MainCommand::Options:
+    case MainCommand::Export:
+    case MainCommand::Import:
+    case MainCommand::Password:
+    case MainCommand::Maintenance:
+    case MainCommand::Summary:
+    case MainCommand::Tips:
+    case MainCommand::CopyRecord:
+    case MainCommand::PasteRecord:
+    case MainCommand::PrintRecord:
         break;
     }
 }
@@ -220,13 +236,11 @@ void TForm3::interfaceChosen(InterfaceChoice choice)
         Interaction::current().showHelp(InterfaceChoices::kHelpContext);
         return;
     }
-    if (InterfaceChoices::leavesRecordFirst(choice, m_state.userOptions) && !mayLeaveRecord())
-        return;
-    const InterfaceRefreshes refresh = InterfaceChoices::choose(choice, m_state.userOptions);
-    if (refresh & InterfaceRefresh::LetterTabs) {
-        reapplySort();
+    if (InterfaceChoices::item(choice).group == InterfaceGroup::LetterTabs) {
+        chooseLetterTabs(choice);
         return;
     }
+    const InterfaceRefreshes refresh = InterfaceChoices::choose(choice, m_state.userOptions);
     if (refresh & (InterfaceRefresh::Mode | InterfaceRefresh::Positions | InterfaceRefresh::Hints))
         applyInterfaceOptions();
 }
@@ -273,26 +287,14 @@ void TForm3::sortByDialog()
 void TForm3::applySortChange()
 {
     // A new tag needs the table for this program alone: the card lets go.
-    if (!releaseCard())
-        return;
-    {
-        const WaitCursor hourglass;
-        m_store.sortOrder().applyChange(m_store.sortTarget());
-    }
-    sortChanged();
-    reopenCard();
+    m_cardRelease.run([this] { m_store.sortOrder().applyChange(m_store.sortTarget()); });
 }
 
 void TForm3::chooseFilterScope(int scope)
 {
-    if (!releaseCard())
-        return;
-    {
-        const WaitCursor hourglass;
+    m_cardRelease.run([this, scope] {
         m_store.sortOrder().chooseFilterScope(m_store.sortTarget(), FilterScope(scope));
-    }
-    sortChanged();
-    reopenCard();
+    });
 }
 
 void TForm3::sortChanged()
@@ -338,22 +340,18 @@ void TForm3::letterClicked(char letter)
     redrawList();
 }
 
-void TForm3::setLetterTabsOption(bool on)
+void TForm3::chooseLetterTabs(InterfaceChoice choice)
 {
-    m_letters.setOptionOn(on);
-    reapplySort();
-}
-
-void TForm3::reapplySort()
-{
-    if (!releaseCard())
-        return;
-    {
-        const WaitCursor hourglass;
-        m_store.sortOrder().applySort(m_store.sortTarget());
+    // The option changes only once the card has let go of the table, so a
+    // refused leave keeps it as it was.
+    if (!InterfaceChoices::isCurrent(choice, m_state.userOptions)) {
+        m_cardRelease.run([this, choice] {
+            InterfaceChoices::choose(choice, m_state.userOptions);
+            m_store.sortOrder().applySort(m_store.sortTarget());
+        });
     }
-    sortChanged();
-    reopenCard();
+    // The letter column's popup checked the item chosen: it shows the option.
+    showLetters();
 }
 
 void TForm3::beforePrint()

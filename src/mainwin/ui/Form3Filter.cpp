@@ -1,22 +1,44 @@
-// The filter applied to the whole record table, and a find's match shown on
-// the card.
+// The filter dialog as the main window runs it, and the filter applied to
+// the whole record table.
 #include "mainwin/ui/TForm3.h"
 
 #include "common/AppState.h"
 #include "common/Interaction.h"
-#include "common/WaitCursor.h"
 #include "common/ui/TPercentDlg.h"
-#include "mainwin/RecordCycle.h"
 #include "mainwin/ui/RecordCard.h"
 #include "query/FilterApply.h"
+#include "query/TFilterTemplateList.h"
+#include "query/ui/FilterDialogRun.h"
+#include "store/FieldModel.h"
 #include "store/RecordStore.h"
 #include "store/RecordTableSort.h"
 #include "store/StoreTable.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
 
 namespace zendrova {
+
+void TForm3::openFilterDialog()
+{
+    auto lookupItems = [this](int fieldPos) -> std::optional<QStringList> {
+        const int control = fieldPos - FieldModel::kFirstUserPosition;
+        auto *combo = qobject_cast<QComboBox *>(m_card->controls().value(control));
+        if (!combo)
+            return std::nullopt;
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        return items;
+    };
+    const FilterDialogResult result = runFilterDialog(m_filter, *m_filterTemplates, m_store,
+        m_state, m_store.sortOrder().filterScope, lookupItems, this);
+    if (result.apply)
+        applyFilter();
+    else if (result.scope)
+        chooseFilterScope(int(*result.scope));
+}
 
 QString TForm3::filterNotAppliedText()
 {
@@ -27,10 +49,7 @@ QString TForm3::filterNotAppliedText()
 void TForm3::applyFilter()
 {
     // Every record is stored again: the card must not hold one of them.
-    if (!releaseCard())
-        return;
-    {
-        const WaitCursor hourglass;
+    m_cardRelease.run([this] {
         TPercentDlg progress(this);
         progress.setWindowTitle(FilterApply::progressCaption());
         progress.setTotal(100);
@@ -45,23 +64,9 @@ void TForm3::applyFilter()
             showMessage(MessageKind::Error,
                 filterNotAppliedText() + QLatin1Char('\r') + QString::fromLocal8Bit(error.what()));
         }
-    }
-    // The walk left the table in record order: the list shows the new marks.
-    {
-        const WaitCursor hourglass;
+        // The walk left the table in record order: the list shows the new marks.
         m_store.sortOrder().chooseFilterScope(m_store.sortTarget(), FilterScope::NormalFilter);
-    }
-    sortChanged();
-    reopenCard();
-}
-
-void TForm3::showFindMatch(int listPosition, int control, int memoOffset, int memoLength)
-{
-    m_cycle->showRecord(listPosition);
-    m_card->selectPart(m_card->pageOfControl(control));
-    if (!m_state.isReadOnlyMode())
-        m_card->controls().at(control)->setFocus();
-    m_card->highlightField(control, memoOffset, memoLength);
+    });
 }
 
 } // namespace zendrova

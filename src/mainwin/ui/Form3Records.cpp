@@ -78,6 +78,11 @@ void TForm3::newRecord()
     m_card->controls().constFirst()->setFocus();
 }
 
+CardRelease::Steps TForm3::cardReleaseSteps()
+{
+    return { [this] { return releaseCard(); }, [this] { sortChanged(); }, [this] { reopenCard(); } };
+}
+
 bool TForm3::releaseCard()
 {
     return !m_cycle || m_cycle->release();

@@ -185,7 +185,9 @@ void RecordListPage::rebuildRows()
         row->setObjectName(QStringLiteral("RecordButton%1").arg(m_rows.size()));
         row->setFont(m_rowFont);
         row->setFocusPolicy(Qt::StrongFocus);
-        row->setStayDown(true);
+        // Not selected by its own click: the window selects the row of the
+        // card's record once the card shows it, and a refused leave keeps the old one.
+        row->setStayDown(false);
         row->setToolTip(tr("Left Click - Details; Right Click - Menu"));
         row->setContextMenuPolicy(Qt::CustomContextMenu);
         const int index = int(m_rows.size());

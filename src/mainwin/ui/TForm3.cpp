@@ -48,6 +48,8 @@ TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     , m_store(store)
     , m_model(state, store)
     , m_letters(state, store)
+    , m_cardRelease(cardReleaseSteps())
+    , m_findHooks(m_letters, m_cardRelease, findWindow())
 {
     setObjectName(QStringLiteral("Form3"));
     setMinimumSize(MainLayout::kMinimumWindowSize);
@@ -125,9 +127,9 @@ void TForm3::connectParts()
     connect(m_splitter, &MainSplitter::released, this, &TForm3::splitterReleased);
     connect(m_letterColumn, &LetterColumn::letterClicked, this, &TForm3::letterClicked);
     connect(m_letterColumn, &LetterColumn::enableRequested, this,
-        [this] { setLetterTabsOption(true); });
+        [this] { chooseLetterTabs(InterfaceChoice::LetterTabsEnabled); });
     connect(m_letterColumn, &LetterColumn::disableRequested, this,
-        [this] { setLetterTabsOption(false); });
+        [this] { chooseLetterTabs(InterfaceChoice::LetterTabsDisabled); });
     m_letters.refreshTab = [this](char letter) {
         m_letterColumn->setCount(letter, m_letters.counts().count(letter));
     };

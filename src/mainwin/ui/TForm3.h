@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwin/CardRelease.h"
 #include "mainwin/ColorDialogModel.h"
 #include "mainwin/CommandTable.h"
 #include "mainwin/InterfaceChoices.h"
@@ -7,6 +8,7 @@
 #include "mainwin/MainCommand.h"
 #include "mainwin/MainWindowModel.h"
 #include "mainwin/RecordListModel.h"
+#include "mainwin/WindowFindHooks.h"
 #include "query/TFilterList.h"
 #include "store/FindSearch.h"
 
@@ -127,13 +129,9 @@ private:
     void startRecordCycle();
     void showCardState();
     void newRecord();
-    // The Search window's hooks.
+    // What the Search window's hooks ask of the window.
+    WindowFindHooks::Window findWindow();
     void setWorking(bool working);
-    bool beforeNonStopFind();
-    void afterNonStopFind();
-    bool beforeStepFind(bool forward);
-    bool findReachedEnd(bool forward);
-    void returnToMatchLetter();
     void showFound(int position, int field, std::optional<MemoMatch> memo);
 
     // The record list.
@@ -146,6 +144,7 @@ private:
     void rowClicked(int row);
     void prepareRowMenu(int row);
     // Around operations that may need the record table for themselves.
+    CardRelease::Steps cardReleaseSteps();
     bool releaseCard();
     void reopenCard();
 
@@ -163,9 +162,8 @@ private:
     void chooseFilterScope(int scope);
     void showLetters();
     void letterClicked(char letter);
-    void setLetterTabsOption(bool on);
-    // The letter tabs option changed: the sort is applied again.
-    void reapplySort();
+    // The letter tabs on or off, from either popup: the sort is applied again.
+    void chooseLetterTabs(InterfaceChoice choice);
     void popupInterfaceMenu();
     void popupCardMenu();
     void popupSortMenu(int which);
@@ -182,10 +180,11 @@ private:
     // The filter of the current database; every record stored gets its mark.
     TFilterList m_filter;
     std::unique_ptr<TFilterTemplateList> m_filterTemplates;
+    // The card lets go of the record table around a new sort or filter.
+    CardRelease m_cardRelease;
     FindSettings m_findSettings;
     QPointer<TFindDlg> m_findDialog;
-    char m_findLetter = 0;
-    bool m_nonStopVetoed = false;
+    WindowFindHooks m_findHooks;
 
     QWidget *m_client = nullptr;
     SpeedBars *m_speedBars = nullptr;

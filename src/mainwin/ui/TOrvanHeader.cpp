@@ -221,6 +221,11 @@ void TOrvanHeader::contextMenuEvent(QContextMenuEvent *event)
         m_menu->popup(event->globalPos());
 }
 
+void TOrvanHeader::popupMenuBelow()
+{
+    m_menu->popup(mapToGlobal(QPoint(0, height())));
+}
+
 void TOrvanHeader::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

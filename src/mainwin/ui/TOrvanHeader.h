@@ -29,6 +29,8 @@ public:
     // The captions the header was loaded with (empty before loadHeader).
     const CaptionList &captions() const;
     HeaderMenu *menu() const { return m_menu; }
+    // The popup menu below the header's left end (the window's F5).
+    void popupMenuBelow();
 
     // Reads "header.dat" of the user folder, with the default columns when it
     // is missing or damaged. The captions must outlive the header; the menus
