@@ -15,6 +15,7 @@
 #include "mainwin/ui/TOrvanHeader.h"
 #include "mainwin/ui/TForm3.h"
 #include "query/TFilter.h"
+#include "store/RecordEditor.h"
 #include "store/RecordStore.h"
 #include "store/SortFile.h"
 #include "store/StoreTable.h"
@@ -43,7 +44,7 @@ protected:
     void makeTheLeaveRefused(TForm3 &form)
     {
         form.recordCycle()->beforePost
-            = [](StoreTable &) { throw dbase::Error(dbase::ErrorKind::Locked, "held"); };
+            = [](RecordEditor &) { throw StoreError(StoreErrorKind::Locked, "held"); };
         child<QLineEdit>(form, "L1")->setText(QStringLiteral("Typed"));
         user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(),
             MessageButtons::YesNo, kNoHelp, Answer::No);

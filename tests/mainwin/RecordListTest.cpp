@@ -159,7 +159,7 @@ TEST_F(RecordListTest, ARowClickRefusedByTheLeaveKeepsTheOldRowSelected)
     QTest::mouseClick(list[1], Qt::LeftButton);
     // The card cannot be stored and the user stays on it.
     form->recordCycle()->beforePost
-        = [](StoreTable &) { throw dbase::Error(dbase::ErrorKind::Locked, "held"); };
+        = [](RecordEditor &) { throw StoreError(StoreErrorKind::Locked, "held"); };
     child<QLineEdit>(*form, "L1")->setText(QStringLiteral("Typed"));
     user.expectMessage(MessageKind::Warning, RecordCycle::updateFailedText(),
         MessageButtons::YesNo, kNoHelp, Answer::No);
