@@ -75,7 +75,9 @@ void TForm3::showFound(int position, int field, std::optional<MemoMatch> memo)
 
 void TForm3::showFindMatch(int listPosition, int control, int memoOffset, int memoLength)
 {
-    m_cycle->showRecord(listPosition);
+    // The user stayed on the card's record: the match is not shown.
+    if (!m_cycle->showRecord(listPosition))
+        return;
     m_card->selectPart(m_card->pageOfControl(control));
     if (!m_state.isReadOnlyMode())
         m_card->controls().at(control)->setFocus();
