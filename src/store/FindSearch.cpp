@@ -85,7 +85,7 @@ bool FindSearch::find(const QString &text, bool forward, bool nonStop, std::opti
     settings.history.removeAll(text);
     settings.history.prepend(text);
     m_text = text.toUpper();
-    m_skipMemos = settings.skipMemos;
+    m_skipMemos = settings.memosSkipped(!single);
     m_scan.emplace(single, m_store.recordTable().fieldModel().count() - 1);
     m_lastMatch.reset();
     m_stopped = false;

@@ -3,6 +3,7 @@
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
+#include "common/Clock.h"
 #include "dbase/Table.h"
 #include "store/FindPlacement.h"
 #include "store/FindSearch.h"
@@ -18,6 +19,7 @@ constexpr int kName = 2;
 constexpr int kSport = 3;
 constexpr int kCardNumber = 9; // no decimals
 constexpr int kPrice = 11; // two decimals
+constexpr int kPurchaseDate = 19; // the date field, field index 17
 constexpr int kNotes = 21;
 
 struct Card
@@ -27,6 +29,7 @@ struct Card
     double number;
     double price;
     const char *notes;
+    const char *date = ""; // YYYYMMDD
 };
 
 class FindSearchTest : public ::testing::Test
@@ -43,6 +46,8 @@ protected:
         };
     }
 
+    void TearDown() override { Clock::setToday(std::nullopt); }
+
     void add(const std::vector<Card> &cards)
     {
         StoreTable &table = store.recordTable();
@@ -55,6 +60,7 @@ protected:
             if (card.price != 0)
                 table.setNumber(kPrice, card.price);
             table.setText(kNotes, QString::fromLatin1(card.notes));
+            table.setText(kPurchaseDate, QString::fromLatin1(card.date));
             table.engine().post();
         }
         table.engine().first();
@@ -126,6 +132,24 @@ TEST_F(FindSearchTest, MemosAreSearchedUnlessSkipped)
     ASSERT_TRUE(lastMemo.has_value());
     EXPECT_EQ(lastMemo->offset, 16); // line ends count as one character
     EXPECT_EQ(lastMemo->length, 6);
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(FindSearchTest, AChosenMemoIsSearchedWhateverTheSavedSkipChoice)
+{
+    // The box is unchecked and disabled while one field is chosen; what it
+    // saved for all fields does not reach the chosen memo.
+    add({ { "Mays", "Baseball", 0, 0, "first line\r\nmint rookie card" },
+        { "Aaron", "Baseball", 0, 0, "" } });
+    settings.skipMemos = true;
+    ASSERT_TRUE(search.find(QStringLiteral("rookie"), true, false, kNotes, settings));
+    EXPECT_EQ(matches, (std::vector<std::pair<int, int>> { { 0, kNotes } }));
+    ASSERT_TRUE(lastMemo.has_value());
+    EXPECT_EQ(lastMemo->offset, 16);
+    expectInformation(FindSearch::recordsFoundText(1));
+    ASSERT_TRUE(search.find(QStringLiteral("rookie"), true, true, kNotes, settings));
+    EXPECT_EQ(marks(), QStringLiteral("20"));
+    EXPECT_TRUE(settings.skipMemos);
     EXPECT_TRUE(user.allConsumed());
 }
 
