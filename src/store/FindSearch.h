@@ -97,7 +97,7 @@ private:
     void nonStop();
 
     RecordStore &m_store;
-    QString m_text;
+    SearchText m_text;
     bool m_skipMemos = false;
     std::optional<RecordScan> m_scan;
     std::optional<LastMatch> m_lastMatch;

@@ -153,6 +153,44 @@ TEST_F(FindSearchTest, AChosenMemoIsSearchedWhateverTheSavedSkipChoice)
     EXPECT_TRUE(user.allConsumed());
 }
 
+TEST_F(FindSearchTest, DatesAreReadInTheFieldsDateFormat)
+{
+    Clock::setToday(QDate(2005, 6, 1));
+    add({ { "Early", "Golf", 0, 0, "", "19960304" }, { "Later", "Golf", 0, 0, "", "20050304" },
+        { "Undated", "Golf", 0, 0, "" } });
+    struct Case
+    {
+        int code; // the field's entry in the date format list
+        const char *text;
+        int expected; // list position of the match, -1 for none
+    } cases[] = {
+        { 0, "03/04/1996", 0 },
+        { 0, "3/4/1996", 0 },
+        { 0, "03/04/05", 1 }, // two-digit years fall in this century
+        { 0, "3/4", 1 }, // month and day of this year
+        { 0, "03/04/1996/", 0 },
+        { 1, "04/03/1996", 0 },
+        { 1, "03/04/1996", -1 }, // 3 April: no card
+        { 2, "1996/03/04", 0 },
+        { 2, "05/3/4", 1 },
+        { 0, "1996-03-04", -1 }, // the separator is "/"
+        { 0, "13/04/1996", -1 }, // no such month: never matches, no message of its own
+        { 0, "rookie", -1 },
+    };
+    for (const Case &c : cases) {
+        fixture.state.dateFormats.setCodeForField(kPurchaseDate - 2, c.code);
+        matches.clear();
+        if (c.expected < 0)
+            expectInformation(FindSearch::notFoundText());
+        search.find(QString::fromLatin1(c.text), true, false, kPurchaseDate, settings);
+        const std::vector<std::pair<int, int>> expected = c.expected < 0
+            ? std::vector<std::pair<int, int>> {}
+            : std::vector<std::pair<int, int>> { { c.expected, kPurchaseDate } };
+        EXPECT_EQ(matches, expected) << c.code << " " << c.text;
+        EXPECT_TRUE(user.allConsumed()) << c.text;
+    }
+}
+
 TEST_F(FindSearchTest, AnEmptyTextIsRefused)
 {
     expectInformation(FindSearch::emptyTextText());
