@@ -41,8 +41,8 @@ FindMatch::Result FindMatch::field(
     case FieldKind::Text:
         return { record.text(position).toUpper().contains(text.upper()), std::nullopt };
     case FieldKind::Numeric:
-        return { text.number() && !record.isNull(position) && record.number(position) == *text.number(),
-            std::nullopt };
+        // A blank number is 0, as the card shows it.
+        return { text.number() && record.number(position) == *text.number(), std::nullopt };
     case FieldKind::Date: {
         // A text that is no date never matches.
         const std::optional<QDate> wanted = text.date(position);

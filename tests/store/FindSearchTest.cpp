@@ -191,6 +191,22 @@ TEST_F(FindSearchTest, DatesAreReadInTheFieldsDateFormat)
     }
 }
 
+TEST_F(FindSearchTest, ABlankNumberIsZeroAsTheCardShowsIt)
+{
+    add({ { "Blank", "Golf", 0, 0, "" }, { "Five", "Golf", 5, 5, "" } });
+    ASSERT_TRUE(search.find(QStringLiteral("0"), true, false, kCardNumber, settings));
+    ASSERT_TRUE(search.find(QStringLiteral("0.00"), true, false, kPrice, settings));
+    EXPECT_EQ(matches, (std::vector<std::pair<int, int>> { { 0, kCardNumber }, { 0, kPrice } }));
+    // All fields: the blank card number is the first field holding 0.
+    matches.clear();
+    ASSERT_TRUE(search.find(QStringLiteral("0"), true, false, std::nullopt, settings));
+    EXPECT_EQ(matches, (std::vector<std::pair<int, int>> { { 0, kCardNumber } }));
+    expectInformation(FindSearch::recordsFoundText(1));
+    ASSERT_TRUE(search.find(QStringLiteral("0"), true, true, kPrice, settings));
+    EXPECT_EQ(marks(), QStringLiteral("20"));
+    EXPECT_TRUE(user.allConsumed());
+}
+
 TEST_F(FindSearchTest, AnEmptyTextIsRefused)
 {
     expectInformation(FindSearch::emptyTextText());
