@@ -2,7 +2,7 @@
 
 #include "common/Clock.h"
 #include "common/DateSerial.h"
-#include "editors/DateText.h"
+#include "common/DateText.h"
 
 #include <QStringList>
 

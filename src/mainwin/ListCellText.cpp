@@ -1,8 +1,8 @@
 #include "mainwin/ListCellText.h"
 
 #include "common/DateFormatList.h"
+#include "common/DateText.h"
 #include "editors/CurrencyText.h"
-#include "editors/DateText.h"
 #include "store/FieldModel.h"
 #include "store/StoreTable.h"
 

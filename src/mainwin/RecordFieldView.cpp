@@ -2,7 +2,7 @@
 
 #include "common/CaptionList.h"
 #include "common/DateFormatList.h"
-#include "editors/DateText.h"
+#include "common/DateText.h"
 #include "store/FieldModel.h"
 #include "store/StoreTable.h"
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <optional>
 
 namespace zendrova {
 
+class DateFormatList;
+class FieldModel;
 class StoreTable;
 
 // Where a search text was found inside a memo: the card selects it.
@@ -12,6 +16,28 @@ struct MemoMatch
 {
     int offset = 0;
     int length = 0;
+};
+
+// The search text, read once per search the way each kind of field compares
+// it: upper-cased for text and memos, as a number, and as a date in the date
+// format of each date field.
+class SearchText
+{
+public:
+    SearchText() = default;
+    // today: the year that a text of month and day alone falls in.
+    SearchText(const QString &text, const FieldModel &fields, const DateFormatList &dateFormats,
+        QDate today);
+
+    const QString &upper() const { return m_upper; }
+    std::optional<double> number() const { return m_number; }
+    // Nothing when the text is no date in that field's format.
+    std::optional<QDate> date(int position) const;
+
+private:
+    QString m_upper;
+    std::optional<double> m_number;
+    QList<std::optional<QDate>> m_dates; // by field position
 };
 
 // Whether one field of the current record holds the search text, by the kind
@@ -26,9 +52,8 @@ public:
         std::optional<MemoMatch> memo;
     };
 
-    // upperText: the search text already upper-cased.
-    static Result field(const StoreTable &record, int position, const QString &upperText,
-        bool skipMemos);
+    static Result field(
+        const StoreTable &record, int position, const SearchText &text, bool skipMemos);
 };
 
 // The fields a search looks at and where in the record it goes on: one chosen
@@ -47,8 +72,8 @@ public:
     void startRecord(bool forward);
     // Tests the record from the current position; a match leaves the position
     // on the field that matched, none puts it where the next record starts.
-    FindMatch::Result test(const StoreTable &record, const QString &upperText, bool skipMemos,
-        bool forward);
+    FindMatch::Result test(
+        const StoreTable &record, const SearchText &text, bool skipMemos, bool forward);
     // One field further after a match; false when the record is done.
     bool stepField(bool forward);
     bool singleField() const { return m_single.has_value(); }

@@ -1,5 +1,6 @@
 #include "store/FindSearch.h"
 
+#include "common/Clock.h"
 #include "common/Interaction.h"
 #include "common/WaitCursor.h"
 #include "store/FieldModel.h"
@@ -50,8 +51,8 @@ bool FindSearch::find(const QString &text, bool forward, bool nonStop, std::opti
     settings.lastText = text;
     settings.history.removeAll(text);
     settings.history.prepend(text);
-    m_text = text.toUpper();
-    m_skipMemos = settings.skipMemos;
+    m_text = SearchText(text, m_store.fields(), m_store.dateFormats(), Clock::today());
+    m_skipMemos = settings.memosSkipped(!single);
     m_scan.emplace(single, m_store.recordTable().fieldModel().count() - 1);
     m_lastMatch.reset();
     m_stopped = false;

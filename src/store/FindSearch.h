@@ -21,6 +21,10 @@ struct FindSettings
     bool skipMemos = false;
     QString lastText;
     QStringList history;
+
+    // "Don't Search Multiline Fields" as it stands: off while one field is
+    // chosen (that field is searched whatever its kind), as saved for all fields.
+    bool memosSkipped(bool allFields) const { return allFields && skipMemos; }
 };
 
 // How the main window takes part in a search. Each may be left empty.
@@ -93,7 +97,7 @@ private:
     void nonStop();
 
     RecordStore &m_store;
-    QString m_text;
+    SearchText m_text;
     bool m_skipMemos = false;
     std::optional<RecordScan> m_scan;
     std::optional<LastMatch> m_lastMatch;

@@ -203,6 +203,11 @@ void RecordStore::assignRecordNumber(RecordEditor &record)
         record.setNumber(FieldModel::kRecordNumberPosition, number);
 }
 
+const DateFormatList &RecordStore::dateFormats() const
+{
+    return m_state.dateFormats;
+}
+
 QString RecordStore::databaseName()
 {
     return DatabaseCatalog(*m_catalog).databaseName(m_state.currentTableFile);

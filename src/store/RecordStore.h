@@ -11,6 +11,7 @@
 namespace zendrova {
 
 class AppState;
+class DateFormatList;
 class RecordEditor;
 class RecordTableSort;
 
@@ -65,6 +66,8 @@ public:
     RecordTableSort &sortTarget() { return *m_sortTarget; }
     // The record table's fields and position sets as at its last open.
     const FieldModel &fields() const { return m_recordTable->fieldModel(); }
+    // The date format of each date field, as the card and the list show dates.
+    const DateFormatList &dateFormats() const;
 
 private:
     bool openCatalog();

@@ -1,6 +1,6 @@
 #include "editors/DateBuffer.h"
 #include "common/DateSerial.h"
-#include "editors/DateText.h"
+#include "common/DateText.h"
 #include "common/Real48.h"
 
 #include <gtest/gtest.h>

@@ -17,6 +17,8 @@
 namespace zendrova::test {
 namespace {
 
+constexpr uint8_t kNotes = 21;
+
 class FindWindowTest : public GeneratedCardsWindow
 {
 protected:
@@ -67,6 +69,45 @@ TEST_F(FindWindowTest, TheWindowsControlsFollowTheChoices)
 
     user.expectMessage(MessageKind::Information, FindSearch::emptyTextText(), MessageButtons::Ok, kNoHelp);
     child<QPushButton>(*dialog, "BitBtn1")->click();
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(FindWindowTest, AChosenMemoIsSearchedWithTheSkipBoxUncheckedAndDisabled)
+{
+    // The first line of a card's notes, read straight from the file.
+    QString note;
+    {
+        dbase::Table table;
+        table.open(fixture.databaseFile(QStringLiteral("data.dbf")).toStdString(), false);
+        for (table.first(); !table.eof() && note.isEmpty(); table.next())
+            note = QString::fromLatin1(table.asString(kNotes).c_str()).section(QLatin1Char('\r'), 0, 0).left(40);
+    }
+    ASSERT_FALSE(note.isEmpty());
+    auto form = openWindow();
+    TFindDlg *dialog = openSearch(*form);
+    auto *fields = child<QComboBox>(*dialog, "ComboBox1");
+    auto *skipMemos = child<QCheckBox>(*dialog, "CheckBox1");
+    skipMemos->setChecked(true);
+    const int notesItem = fields->findText(QStringLiteral("Notes:"));
+    ASSERT_EQ(notesItem, fields->count() - 1);
+    fields->setCurrentIndex(notesItem);
+    EXPECT_FALSE(skipMemos->isEnabled());
+    EXPECT_FALSE(skipMemos->isChecked());
+
+    child<QComboBox>(*dialog, "Edit1")->setEditText(note);
+    child<QPushButton>(*dialog, "BitBtn1")->click();
+    EXPECT_EQ(child<RecordCard>(*form, "PgRight")->highlightedField(), kNotes - 2);
+    EXPECT_TRUE(child<QPushButton>(*dialog, "BitBtn2")->isEnabled());
+    EXPECT_FALSE(skipMemos->isEnabled());
+    EXPECT_FALSE(skipMemos->isChecked());
+
+    // Another single field keeps the box off; all fields bring back the saved check.
+    fields->setCurrentIndex(1);
+    EXPECT_FALSE(skipMemos->isEnabled());
+    EXPECT_FALSE(skipMemos->isChecked());
+    fields->setCurrentIndex(0);
+    EXPECT_TRUE(skipMemos->isEnabled());
+    EXPECT_TRUE(skipMemos->isChecked());
     EXPECT_TRUE(user.allConsumed());
 }
 

@@ -3,6 +3,7 @@
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
+#include "common/Clock.h"
 #include "dbase/Table.h"
 #include "store/RecordEditor.h"
 #include "store/FindPlacement.h"
@@ -19,6 +20,7 @@ constexpr int kName = 2;
 constexpr int kSport = 3;
 constexpr int kCardNumber = 9; // no decimals
 constexpr int kPrice = 11; // two decimals
+constexpr int kPurchaseDate = 19; // the date field, field index 17
 constexpr int kNotes = 21;
 
 struct Card
@@ -28,6 +30,7 @@ struct Card
     double number;
     double price;
     const char *notes;
+    const char *date = ""; // YYYYMMDD
 };
 
 class FindSearchTest : public ::testing::Test
@@ -44,6 +47,8 @@ protected:
         };
     }
 
+    void TearDown() override { Clock::setToday(std::nullopt); }
+
     void add(const std::vector<Card> &cards)
     {
         StoreTable &table = store.recordTable();
@@ -56,6 +61,7 @@ protected:
             if (card.price != 0)
                 RecordEditor(table).setNumber(kPrice, card.price);
             RecordEditor(table).setText(kNotes, QString::fromLatin1(card.notes));
+            RecordEditor(table).setText(kPurchaseDate, QString::fromLatin1(card.date));
             RecordEditor(table).post();
         }
         table.first();
@@ -127,6 +133,78 @@ TEST_F(FindSearchTest, MemosAreSearchedUnlessSkipped)
     ASSERT_TRUE(lastMemo.has_value());
     EXPECT_EQ(lastMemo->offset, 16); // line ends count as one character
     EXPECT_EQ(lastMemo->length, 6);
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(FindSearchTest, AChosenMemoIsSearchedWhateverTheSavedSkipChoice)
+{
+    // The box is unchecked and disabled while one field is chosen; what it
+    // saved for all fields does not reach the chosen memo.
+    add({ { "Mays", "Baseball", 0, 0, "first line\r\nmint rookie card" },
+        { "Aaron", "Baseball", 0, 0, "" } });
+    settings.skipMemos = true;
+    ASSERT_TRUE(search.find(QStringLiteral("rookie"), true, false, kNotes, settings));
+    EXPECT_EQ(matches, (std::vector<std::pair<int, int>> { { 0, kNotes } }));
+    ASSERT_TRUE(lastMemo.has_value());
+    EXPECT_EQ(lastMemo->offset, 16);
+    expectInformation(FindSearch::recordsFoundText(1));
+    ASSERT_TRUE(search.find(QStringLiteral("rookie"), true, true, kNotes, settings));
+    EXPECT_EQ(marks(), QStringLiteral("20"));
+    EXPECT_TRUE(settings.skipMemos);
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(FindSearchTest, DatesAreReadInTheFieldsDateFormat)
+{
+    Clock::setToday(QDate(2005, 6, 1));
+    add({ { "Early", "Golf", 0, 0, "", "19960304" }, { "Later", "Golf", 0, 0, "", "20050304" },
+        { "Undated", "Golf", 0, 0, "" } });
+    struct Case
+    {
+        int code; // the field's entry in the date format list
+        const char *text;
+        int expected; // list position of the match, -1 for none
+    } cases[] = {
+        { 0, "03/04/1996", 0 },
+        { 0, "3/4/1996", 0 },
+        { 0, "03/04/05", 1 }, // two-digit years fall in this century
+        { 0, "3/4", 1 }, // month and day of this year
+        { 0, "03/04/1996/", 0 },
+        { 1, "04/03/1996", 0 },
+        { 1, "03/04/1996", -1 }, // 3 April: no card
+        { 2, "1996/03/04", 0 },
+        { 2, "05/3/4", 1 },
+        { 0, "1996-03-04", -1 }, // the separator is "/"
+        { 0, "13/04/1996", -1 }, // no such month: never matches, no message of its own
+        { 0, "rookie", -1 },
+    };
+    for (const Case &c : cases) {
+        fixture.state.dateFormats.setCodeForField(kPurchaseDate - 2, c.code);
+        matches.clear();
+        if (c.expected < 0)
+            expectInformation(FindSearch::notFoundText());
+        search.find(QString::fromLatin1(c.text), true, false, kPurchaseDate, settings);
+        const std::vector<std::pair<int, int>> expected = c.expected < 0
+            ? std::vector<std::pair<int, int>> {}
+            : std::vector<std::pair<int, int>> { { c.expected, kPurchaseDate } };
+        EXPECT_EQ(matches, expected) << c.code << " " << c.text;
+        EXPECT_TRUE(user.allConsumed()) << c.text;
+    }
+}
+
+TEST_F(FindSearchTest, ABlankNumberIsZeroAsTheCardShowsIt)
+{
+    add({ { "Blank", "Golf", 0, 0, "" }, { "Five", "Golf", 5, 5, "" } });
+    ASSERT_TRUE(search.find(QStringLiteral("0"), true, false, kCardNumber, settings));
+    ASSERT_TRUE(search.find(QStringLiteral("0.00"), true, false, kPrice, settings));
+    EXPECT_EQ(matches, (std::vector<std::pair<int, int>> { { 0, kCardNumber }, { 0, kPrice } }));
+    // All fields: the blank card number is the first field holding 0.
+    matches.clear();
+    ASSERT_TRUE(search.find(QStringLiteral("0"), true, false, std::nullopt, settings));
+    EXPECT_EQ(matches, (std::vector<std::pair<int, int>> { { 0, kCardNumber } }));
+    expectInformation(FindSearch::recordsFoundText(1));
+    ASSERT_TRUE(search.find(QStringLiteral("0"), true, true, kPrice, settings));
+    EXPECT_EQ(marks(), QStringLiteral("20"));
     EXPECT_TRUE(user.allConsumed());
 }
 

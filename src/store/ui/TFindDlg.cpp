@@ -149,10 +149,9 @@ void TFindDlg::placeBesideMainWindow(QWidget *mainWindow)
 
 void TFindDlg::fieldChosen(int index)
 {
-    // One field chosen: memo skipping means nothing; all fields: as saved.
     const bool allFields = index <= 0;
     m_skipMemos->setEnabled(allFields);
-    m_skipMemos->setChecked(allFields && m_settings.skipMemos);
+    m_skipMemos->setChecked(m_settings.memosSkipped(allFields));
 }
 
 std::optional<int> TFindDlg::chosenPosition() const

@@ -1,4 +1,4 @@
-#include "editors/DateText.h"
+#include "common/DateText.h"
 
 #include <QStringList>
 
