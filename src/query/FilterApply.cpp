@@ -14,6 +14,7 @@ int FilterApply::run(TFilterList &filter, StoreTable &table, const Progress &pro
 {
     filter.setEvaluation(true);
     const bool everyRecordPasses = filter.count() == 0;
+    const TFilterList::HookPause hookPause(filter);
     return MarkWalk::run(
         table,
         [&](const StoreTable &record) { return everyRecordPasses || filter.passes(record); },

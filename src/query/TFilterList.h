@@ -55,6 +55,26 @@ public:
     // What the store hook does, for a table whose own before-post action
     // calls it: the mark of the record about to be stored.
     void storeHook(RecordEditor &record);
+    // While it lives the store hook leaves every mark alone: applying the
+    // filter sets the marks itself and need not work them out twice.
+    class HookPause
+    {
+    public:
+        explicit HookPause(TFilterList &filter)
+            : m_filter(filter)
+            , m_wasPaused(filter.m_inHook)
+        {
+            filter.m_inHook = true;
+        }
+        ~HookPause() { m_filter.m_inHook = m_wasPaused; }
+        HookPause(const HookPause &) = delete;
+        HookPause &operator=(const HookPause &) = delete;
+
+    private:
+        TFilterList &m_filter;
+        bool m_wasPaused;
+    };
+
     // The record table that applying walks; it gets the store hook too.
     void attach(StoreTable &table);
     StoreTable *table() const { return m_table; }
