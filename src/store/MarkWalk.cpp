@@ -4,18 +4,20 @@
 #include "store/RecordEditor.h"
 #include "store/StoreTable.h"
 
-#include <QElapsedTimer>
-
+#include <cmath>
 #include <optional>
 
 namespace zendrova {
 
 namespace {
 
-// The index is let go this often: other users wait no longer than that for
-// it, the caller's window paints, and every release costs a write of the
-// blocks the batch changed, so it is not let go more often.
-constexpr qint64 kBatchMilliseconds = 100;
+// Records stored under one index lock at most: other users wait no longer than that.
+constexpr int kRecordsPerBatch = 1024;
+
+int percentOf(int walked, int total)
+{
+    return total > 0 ? static_cast<int>(std::lround(walked * 100.0 / total)) : 100;
+}
 
 } // namespace
 
@@ -26,8 +28,7 @@ int MarkWalk::run(StoreTable &table, const Test &test, const Progress &progress)
     RecordEditor record(table);
     std::optional<RecordEditor::WriteBatch> batch;
     int walked = 0;
-    QElapsedTimer sinceTold;
-    sinceTold.start();
+    int told = -1;
     for (table.first(); !table.atEnd(); table.next()) {
         const QString &mark = test(table) ? kPassMark : kFailMark;
         // A record that keeps its mark is left alone: storing it again would
@@ -45,17 +46,16 @@ int MarkWalk::run(StoreTable &table, const Test &test, const Progress &progress)
             }
         }
         ++walked;
-        if (sinceTold.elapsed() < kBatchMilliseconds)
+        const int percent = percentOf(walked, total);
+        if (percent == told && walked % kRecordsPerBatch != 0)
             continue;
         // The index is let go before the caller paints: it may read the table.
         batch.reset();
-        sinceTold.restart();
+        told = percent;
         if (progress && !progress(walked, total))
             break;
     }
     batch.reset();
-    if (progress && walked == total)
-        progress(walked, total);
     table.first();
     return walked;
 }

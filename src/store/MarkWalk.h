@@ -17,9 +17,9 @@ public:
 
     // True: the record gets the pass mark.
     using Test = std::function<bool(const StoreTable &record)>;
-    // Told the records walked and the total a few times a second and once
-    // at the end, with the index let go, so the caller may paint and read the
-    // table; false stops the walk.
+    // Told the records walked and the total whenever the percentage done
+    // changes and every few hundred records, with the index let go, so the
+    // caller may paint and read the table; false stops the walk.
     using Progress = std::function<bool(int walked, int total)>;
 
     // Walks the table in physical order without a range, storing only the
