@@ -97,10 +97,44 @@ TEST_F(HeaderSectionsTest, AMissingOrDamagedFileGivesTheTwoDefaultColumns)
             writeBytes(path("header.dat"), *c.bytes);
         HeaderSections header = make({ { "Brand:", 10 } }, 300);
         EXPECT_FALSE(header.load(path("header.dat"), captions));
-        EXPECT_EQ(layout(header), (QStringList { "Card Name:=50", "Sport:=100" }));
+        // 50 : 100 of the header's width.
+        EXPECT_EQ(layout(header), (QStringList { "Card Name:=100", "Sport:=200" }));
         EXPECT_EQ(fieldIndexes(header), (QList<int> { 0, 1 }));
-        EXPECT_EQ(percents(header), (QList<int> { 17, 33 }));
+        EXPECT_EQ(percents(header), (QList<int> { 33, 67 }));
     }
+}
+
+TEST_F(HeaderSectionsTest, TheDefaultColumnsShareTheHeaderWidthUntilTheUserEditsThem)
+{
+    HeaderSections header;
+    EXPECT_FALSE(header.load(path("header.dat"), captions));
+    EXPECT_EQ(layout(header), (QStringList { "Card Name:=50", "Sport:=100" })) << "no width yet";
+    EXPECT_TRUE(header.setHeaderWidth(600));
+    EXPECT_EQ(layout(header), (QStringList { "Card Name:=200", "Sport:=400" }));
+    EXPECT_TRUE(header.setHeaderWidth(301));
+    EXPECT_EQ(layout(header), (QStringList { "Card Name:=100", "Sport:=201" }));
+    EXPECT_EQ(percents(header), (QList<int> { 33, 67 }));
+
+    // What is saved is pixels, and a saved header keeps them at any width.
+    ASSERT_TRUE(header.save(path("header.dat")));
+    EXPECT_EQ(fileBytes(path("header.dat")),
+        QByteArray::fromHex("01"
+                            "060a43617264204e616d653a0264" // Card Name: 100
+                            "060653706f72743a03c900" // Sport: 201
+                            "00"));
+    HeaderSections saved = make({}, 900);
+    ASSERT_TRUE(saved.load(path("header.dat"), captions));
+    EXPECT_EQ(layout(saved), (QStringList { "Card Name:=100", "Sport:=201" }));
+
+    // Once the user resized a column, the widths stay the user's.
+    EXPECT_TRUE(header.resize(1, 150));
+    EXPECT_TRUE(header.setHeaderWidth(900));
+    EXPECT_EQ(layout(header), (QStringList { "Card Name:=100", "Sport:=150" }));
+    // So do moved ones.
+    HeaderSections moved = make({}, 300);
+    EXPECT_TRUE(moved.moveByDrop(0, 290));
+    EXPECT_TRUE(moved.setHeaderWidth(600));
+    EXPECT_EQ(layout(moved), (QStringList { "Sport:=200", "Card Name:=100" }));
 }
 
 TEST_F(HeaderSectionsTest, TheFileHoldsCaptionWidthPairsAndReadsBack)
