@@ -1,3 +1,4 @@
+#include "support/FullDisk.h"
 #include "support/ScriptedInteraction.h"
 #include "support/SettingsFixtures.h"
 
@@ -315,6 +316,12 @@ protected:
         return names;
     }
 
+    QString notWritten(const QString &name, const char *what) const
+    {
+        return QStringLiteral("Could not write the file \"%1\".\rTemplate Not %2!")
+            .arg(name, QLatin1String(what));
+    }
+
     HeaderSections header = make({ { "Sport:", 200 }, { "Year:", 40 } });
     ScriptedInteraction user;
 };
@@ -375,6 +382,61 @@ TEST_F(HeaderTemplatesTest, DeletingRemovesTheFileWithoutAskingAndFreesItsNumber
     ASSERT_TRUE(templates().saveAsTemplate());
     EXPECT_EQ(listed(), (QStringList { "Two=tml2.hdr", "Three=tml1.hdr" }));
     EXPECT_TRUE(user.shownMessages().isEmpty());
+}
+
+TEST_F(HeaderTemplatesTest, AFailedWriteIsReportedWithItsFileAndLosesNothing)
+{
+    // The template's file, in a folder that cannot exist under a regular file.
+    writeBytes(path("plain"), "a file");
+    HeaderTemplates nowhere(header, captions, path("plain/sub"));
+    user.expectInput(QStringLiteral("Wide"));
+    user.expectMessage(MessageKind::Error, notWritten(path("plain/sub/tml1.hdr"), "Saved"),
+        MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(nowhere.saveAsTemplate());
+
+    // The list file, with a folder in its place.
+    ASSERT_TRUE(QDir(temp.path()).mkdir("headers.tml"));
+    user.expectInput(QStringLiteral("Wide"));
+    user.expectMessage(
+        MessageKind::Error, notWritten(path("headers.tml"), "Saved"), MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(templates().saveAsTemplate());
+    EXPECT_FALSE(QFile::exists(path("tml1.hdr"))) << "no file without its entry";
+    ASSERT_TRUE(QDir(temp.path()).rmdir("headers.tml"));
+
+    // Deleting, when the list cannot be rewritten.
+    user.expectInput(QStringLiteral("Wide"));
+    ASSERT_TRUE(templates().saveAsTemplate());
+    const QByteArray listed = fileBytes(path("headers.tml"));
+    user.expectMessage(MessageKind::Error, notWritten(path("headers.tml"), "Deleted"),
+        MessageButtons::Ok, kNoHelp);
+    bool deleted = true;
+    {
+        FullDisk full;
+        ASSERT_TRUE(full.active());
+        deleted = templates().deleteTemplate(QStringLiteral("Wide"));
+    }
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(fileBytes(path("headers.tml")), listed);
+    EXPECT_EQ(fileBytes(path("tml1.hdr")), kSportYearBytes) << "no entry without its file";
+    EXPECT_EQ(HeaderTemplates::names(temp.path()), QStringList { "Wide" });
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(HeaderTemplatesTest, ANewTemplateLeavesAStrangersFileAndDeleteLeavesOtherFiles)
+{
+    writeBytes(path("tml1.hdr"), "not ours");
+    writeBytes(path("header.dat"), kSportYearBytes);
+    user.expectInput(QStringLiteral("Wide"));
+    ASSERT_TRUE(templates().saveAsTemplate());
+    EXPECT_EQ(listed(), QStringList { "Wide=tml2.hdr" });
+    EXPECT_EQ(fileBytes(path("tml1.hdr")), QByteArray("not ours"));
+
+    // An entry naming the header file, as a damaged or crafted list may.
+    writeBytes(path("headers.tml"),
+        TTemplateList::encode({ { "Wide", "tml2.hdr" }, { "Columns", "header.dat" } }));
+    EXPECT_TRUE(templates().deleteTemplate(QStringLiteral("Columns")));
+    EXPECT_EQ(listed(), QStringList { "Wide=tml2.hdr" });
+    EXPECT_EQ(fileBytes(path("header.dat")), kSportYearBytes);
 }
 
 } // namespace

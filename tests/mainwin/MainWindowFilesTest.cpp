@@ -63,5 +63,17 @@ TEST_F(MainWindowFilesTest, WithoutAHeaderFileTheTwoColumnsShareTheHeaderWidth)
     EXPECT_EQ(saved->at(1).width, sections.width(1));
 }
 
+TEST_F(MainWindowFilesTest, AFilterListReadOnlyInPartIsNotWrittenAtTheEnd)
+{
+    const QByteArray damaged = templatesFixture(QStringLiteral("BrokenFiltersBadType.tml"));
+    writeBytes(userFile(QStringLiteral("filters.tml")), damaged);
+    {
+        RecordStore store(fixture.state);
+        TForm3 form(fixture.state, store);
+        form.writeFiles();
+    }
+    EXPECT_EQ(fileBytes(userFile(QStringLiteral("filters.tml"))), damaged);
+}
+
 } // namespace
 } // namespace zendrova::test
