@@ -20,6 +20,7 @@ write_seeds() {
   build-fuzz/bin/seedwriter fuzz/seeds
   cp tests/data/Cards60.mdx fuzz/seeds/index/
   cp tests/data/settings/*.dat tests/data/settings/*.lst fuzz/seeds/settings/
+  cp tests/data/templates/Broken*.tml fuzz/seeds/templates/
 }
 
 # The fuzz/ folder whose CMakeLists.txt adds the target.

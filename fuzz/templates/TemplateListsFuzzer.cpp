@@ -1,6 +1,7 @@
-// Feeds arbitrary bytes to the template list decoders and to the filer value
-// reader. Besides never crashing or reading out of bounds, whatever is read
-// must survive being written and read again.
+// Feeds arbitrary bytes to the template list readers and to the filer value
+// reader. Besides never crashing, hanging or reading out of bounds, whatever
+// is read (also from a damaged list) must survive being written and read
+// again, and a list reads whole exactly when the strict decoder takes it.
 #include "common/ByteWriter.h"
 #include "common/FilerReader.h"
 #include "common/FilerWriter.h"
@@ -91,12 +92,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
 
-    if (const auto templates = TTemplateList::decode(bytes))
-        check(TTemplateList::decode(TTemplateList::encode(*templates)) == templates);
+    const TTemplateList::Read templates = TTemplateList::readItems(bytes);
+    check(templates.whole == TTemplateList::decode(bytes).has_value());
+    check(TTemplateList::decode(TTemplateList::encode(templates.items)) == templates.items);
     // Single-byte names can grow past the short string limit when written as UTF-8.
-    const auto colors = TColorList::decode(bytes);
-    if (colors && namesFit(*colors))
-        check(TColorList::decode(TColorList::encode(*colors)) == colors);
+    const TColorList::Read colors = TColorList::readItems(bytes);
+    check(colors.whole == TColorList::decode(bytes).has_value());
+    if (namesFit(colors.items))
+        check(TColorList::decode(TColorList::encode(colors.items)) == colors.items);
 
     if (!bytes.isEmpty()) {
         const int opCount = static_cast<std::uint8_t>(bytes[0]) % 32;

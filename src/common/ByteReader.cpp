@@ -64,6 +64,12 @@ std::optional<std::uint8_t> ByteReader::peek() const
     return static_cast<std::uint8_t>(m_bytes[m_pos]);
 }
 
+void ByteReader::skip(int count)
+{
+    if (take(count))
+        m_pos += count;
+}
+
 QByteArray ByteReader::raw(int count)
 {
     if (!take(count))

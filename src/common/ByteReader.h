@@ -17,8 +17,9 @@ namespace zendrova {
 class ByteReader
 {
 public:
-    explicit ByteReader(const QByteArray &bytes)
+    explicit ByteReader(const QByteArray &bytes, qsizetype start = 0)
         : m_bytes(bytes)
+        , m_pos(start)
     { }
 
     std::uint8_t byte();
@@ -31,10 +32,13 @@ public:
     QString scrambled(const ScrambleKey &key);
     FontRecord font();
     QByteArray raw(int count);
+    // Passes over count bytes without copying them.
+    void skip(int count);
     // The next byte without taking it; nothing at the end or after a failure.
     std::optional<std::uint8_t> peek() const;
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
+    qsizetype position() const { return m_pos; }
     bool ok() const { return !m_failed; }
     void fail() { m_failed = true; }
 

@@ -33,7 +33,7 @@ void FilerReader::listEnd()
     expect(FilerValue::Null);
 }
 
-QString FilerReader::string()
+std::optional<int> FilerReader::stringLength()
 {
     std::uint32_t length = 0;
     switch (static_cast<FilerValue>(m_in.byte())) {
@@ -45,14 +45,28 @@ QString FilerReader::string()
         break;
     default:
         m_in.fail();
-        return {};
+        return std::nullopt;
     }
     if (length > static_cast<std::uint32_t>(std::numeric_limits<int>::max())) {
         m_in.fail();
-        return {};
+        return std::nullopt;
     }
-    const QByteArray bytes = m_in.raw(static_cast<int>(length));
+    return ok() ? std::optional<int>(static_cast<int>(length)) : std::nullopt;
+}
+
+QString FilerReader::string()
+{
+    const auto length = stringLength();
+    if (!length)
+        return {};
+    const QByteArray bytes = m_in.raw(*length);
     return ok() ? textFromFileBytes(bytes) : QString();
+}
+
+void FilerReader::skipString()
+{
+    if (const auto length = stringLength())
+        m_in.skip(*length);
 }
 
 std::int32_t FilerReader::integer()

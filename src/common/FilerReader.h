@@ -18,8 +18,8 @@ namespace zendrova {
 class FilerReader
 {
 public:
-    explicit FilerReader(const QByteArray &bytes)
-        : m_in(bytes)
+    explicit FilerReader(const QByteArray &bytes, qsizetype start = 0)
+        : m_in(bytes, start)
     { }
 
     void listBegin();
@@ -27,15 +27,21 @@ public:
     bool endOfList();
     void listEnd();
     QString string();
+    // Passes over a string without reading its text, whatever its length.
+    void skipString();
     std::int32_t integer();
     QString shortString();
     QByteArray raw(int count);
 
     bool ok() const { return m_in.ok(); }
+    bool atEnd() const { return m_in.atEnd(); }
+    qsizetype position() const { return m_in.position(); }
     void fail() { m_in.fail(); }
 
 private:
     void expect(FilerValue value);
+    // The length after a string's type byte; nothing (and failed) for another type.
+    std::optional<int> stringLength();
 
     ByteReader m_in;
 };

@@ -1,6 +1,7 @@
 #include "common/TColorList.h"
 
 #include "common/ColorSchemeFile.h"
+#include "common/FileLookup.h"
 #include "common/FilerReader.h"
 #include "common/FilerWriter.h"
 #include "common/WholeFile.h"
@@ -12,15 +13,37 @@ namespace {
 constexpr qint64 kMaxFileBytes = 1024 * 1024;
 } // namespace
 
-std::optional<QList<TColorRec>> TColorList::decode(const QByteArray &bytes)
+TColorList::Read TColorList::readItems(const QByteArray &bytes)
 {
-    return readFilerList<TColorRec>(bytes, [](FilerReader &in) -> std::optional<TColorRec> {
+    Read read;
+    FilerReader in(bytes);
+    in.listBegin();
+    if (!in.ok())
+        return read;
+    read.whole = true;
+    while (!in.endOfList()) {
         const QString name = in.shortString();
         const auto scheme = ColorSchemeFile::decode(in.raw(ColorScheme::kElementCount));
-        if (!scheme)
-            return std::nullopt;
-        return TColorRec { name, *scheme };
-    });
+        if (!in.ok())
+            break;
+        if (scheme)
+            read.items.append(TColorRec { name, *scheme });
+        else
+            read.whole = false;
+    }
+    in.listEnd();
+    // Cut short, or more than the list.
+    if (!in.ok() || !in.atEnd())
+        read.whole = false;
+    return read;
+}
+
+std::optional<QList<TColorRec>> TColorList::decode(const QByteArray &bytes)
+{
+    Read read = readItems(bytes);
+    if (!read.whole)
+        return std::nullopt;
+    return std::move(read.items);
 }
 
 QByteArray TColorList::encode(const QList<TColorRec> &items)
@@ -33,10 +56,14 @@ QByteArray TColorList::encode(const QList<TColorRec> &items)
 
 bool TColorList::load(const QString &userFolder)
 {
+    if (findFileCaseInsensitive(userFolder, kFileName).isEmpty()) {
+        m_items.clear();
+        return true;
+    }
     const auto bytes = readFileIn(userFolder, kFileName, kMaxFileBytes);
-    const auto items = bytes ? decode(*bytes) : std::nullopt;
-    m_items = items.value_or(QList<TColorRec>());
-    return items.has_value();
+    Read read = bytes ? readItems(*bytes) : Read();
+    m_items = std::move(read.items);
+    return read.whole;
 }
 
 bool TColorList::save(const QString &userFolder) const

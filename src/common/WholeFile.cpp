@@ -27,9 +27,12 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes)
     if (path.isEmpty())
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write cut short (a full disk) shows here: a
+    // buffered one only fails in the flush inside commit(), which Qt 6.4 does
+    // not report, and the cut file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

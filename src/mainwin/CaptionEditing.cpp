@@ -68,9 +68,7 @@ bool CaptionEditing::deleteTemplate(TLabelTemplateList &templates, int index)
         return false;
     if (!askYesNo(MessageKind::Confirmation, tr("Delete Selected Template?")))
         return false;
-    templates.deleteTemplate(index);
-    templates.saveList(templates.userFolder());
-    return true;
+    return templates.deleteTemplate(index);
 }
 
 bool CaptionEditing::loadFromTemplateFile(const QString &fileName)

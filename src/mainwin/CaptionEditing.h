@@ -31,7 +31,8 @@ public:
     bool loadFromTemplateFile(const QString &fileName);
 
     // The load dialog's Delete: asks, then removes the template and its file
-    // and rewrites the list file. False when the user said No.
+    // and rewrites the list file. False when the user said No or the list
+    // could not be written (the user is told; the template stays).
     static bool deleteTemplate(TLabelTemplateList &templates, int index);
 
     static bool isBlank(const QString &text);

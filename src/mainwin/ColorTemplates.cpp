@@ -1,8 +1,17 @@
 #include "mainwin/ColorTemplates.h"
 
+#include "common/FileLookup.h"
 #include "common/Interaction.h"
+#include "common/TemplateWriteFailure.h"
 
 namespace zendrova {
+
+namespace {
+QString listPath(const QString &userFolder)
+{
+    return programFilePath(userFolder, TColorList::kFileName);
+}
+} // namespace
 
 bool ColorTemplates::saveAsTemplate(const QString &userFolder, const ColorScheme &scheme)
 {
@@ -16,7 +25,10 @@ bool ColorTemplates::saveAsTemplate(const QString &userFolder, const ColorScheme
         showMessage(MessageKind::Error, tr("Duplicate name - template not saved!"));
         return false;
     }
-    return list.save(userFolder);
+    if (list.save(userFolder))
+        return true;
+    TemplateWriteFailure::reportNotSaved(listPath(userFolder));
+    return false;
 }
 
 ColorTemplates::ColorTemplates(QString userFolder)
@@ -47,6 +59,7 @@ bool ColorTemplates::deleteSelected()
     if (!askYesNo(MessageKind::Confirmation, tr("Delete Selected Color Template?")))
         return false;
     m_list.removeAt(m_selected);
+    m_deleted = true;
     m_selected = std::min(m_selected, m_list.size() - 1);
     return true;
 }
@@ -56,7 +69,9 @@ bool ColorTemplates::accept(ColorScheme &scheme)
     const bool chosen = m_selected >= 0;
     if (chosen)
         scheme = m_list.items().at(m_selected).scheme;
-    m_list.save(m_userFolder);
+    // Unchanged, the file stays as it is: it may hold templates that could not be read.
+    if (m_deleted && !m_list.save(m_userFolder))
+        TemplateWriteFailure::reportNotDeleted(listPath(m_userFolder));
     return chosen;
 }
 

@@ -20,7 +20,8 @@ public:
     static constexpr int kHelpContext = 100;
 
     // Asks for a name and adds the scheme as a template. False when the user
-    // cancelled, gave no name, or the name was taken (the user is told).
+    // cancelled, gave no name, the name was taken or the file could not be
+    // written (the user is told the last two).
     static bool saveAsTemplate(const QString &userFolder, const ColorScheme &scheme);
 
     // Reads the templates for the load dialog; the first one is selected.
@@ -34,14 +35,16 @@ public:
     // memory and selects the one now at its place, or the last. False when
     // nothing was removed.
     bool deleteSelected();
-    // OK: copies the selected template into the scheme (when there is one) and
-    // rewrites the file so deletions take effect. True when the scheme was set.
+    // OK: copies the selected template into the scheme (when there is one) and,
+    // after deletions, rewrites the file so they take effect (a failed write
+    // is reported and the file keeps them). True when the scheme was set.
     bool accept(ColorScheme &scheme);
 
 private:
     QString m_userFolder;
     TColorList m_list;
     int m_selected = -1;
+    bool m_deleted = false;
 };
 
 } // namespace zendrova

@@ -91,9 +91,11 @@ bool HeaderSections::setPairs(const QList<HeaderSection> &pairs, const CaptionLi
     QList<HeaderSection> sections;
     for (const HeaderSection &pair : pairs)
         sections.append(HeaderSection { pair.caption, pair.width });
+    m_defaultsFollowWidth = sections.isEmpty();
     if (sections.isEmpty()) {
         sections.append(HeaderSection { captions.caption(1), kFirstDefaultWidth });
         sections.append(HeaderSection { captions.caption(2), kSecondDefaultWidth });
+        fitDefaults(sections);
     }
     bindFields(sections, captions);
     return replaceIfDifferent(std::move(sections));
@@ -104,8 +106,22 @@ bool HeaderSections::setHeaderWidth(int width)
     if (width == m_headerWidth)
         return false;
     m_headerWidth = width;
+    if (m_defaultsFollowWidth)
+        fitDefaults(m_sections);
     recomputePercents();
     return true;
+}
+
+// Fixed default widths would leave most of a wide header empty and cut every
+// name in the first column; the defaults share the width in their proportion.
+void HeaderSections::fitDefaults(QList<HeaderSection> &sections) const
+{
+    if (m_headerWidth <= 0 || sections.size() != 2)
+        return;
+    const int first = static_cast<int>(std::lround(
+        m_headerWidth * double(kFirstDefaultWidth) / (kFirstDefaultWidth + kSecondDefaultWidth)));
+    sections[0].width = std::clamp(first, 0, kMaxWidth);
+    sections[1].width = std::clamp(m_headerWidth - first, 0, kMaxWidth);
 }
 
 bool HeaderSections::bindToCaptions(const CaptionList &captions)
@@ -133,7 +149,7 @@ bool HeaderSections::resize(int index, int width)
     sections[index].width = std::clamp(width, 0, kMaxWidth);
     for (int i = 0; i < index; ++i)
         sections[i].width = std::max(sections[i].width, kMinLeftWidth);
-    return replaceIfDifferent(std::move(sections));
+    return applyEdit(std::move(sections));
 }
 
 int HeaderSections::dropTarget(int x) const
@@ -156,7 +172,7 @@ bool HeaderSections::moveByDrop(int index, int x)
         return false;
     QList<HeaderSection> sections = m_sections;
     sections.move(index, target);
-    return replaceIfDifferent(std::move(sections));
+    return applyEdit(std::move(sections));
 }
 
 // The new section takes the room the header has left. When the header is
@@ -185,7 +201,7 @@ bool HeaderSections::insert(int fieldIndex, const CaptionList &captions)
         }
     }
     sections.append(added);
-    return replaceIfDifferent(std::move(sections));
+    return applyEdit(std::move(sections));
 }
 
 bool HeaderSections::remove(const QString &caption)
@@ -196,7 +212,7 @@ bool HeaderSections::remove(const QString &caption)
     for (int i = 0; i < sections.size(); ++i) {
         if (sections[i].caption == caption) {
             sections.removeAt(i);
-            return replaceIfDifferent(std::move(sections));
+            return applyEdit(std::move(sections));
         }
     }
     return false;
@@ -243,6 +259,15 @@ void HeaderSections::recomputePercents()
         section.percent
             = static_cast<int>(std::min<long>(percent, std::numeric_limits<std::int16_t>::max()));
     }
+}
+
+bool HeaderSections::applyEdit(QList<HeaderSection> sections)
+{
+    if (!replaceIfDifferent(std::move(sections)))
+        return false;
+    // From the user's first edit on, the widths are the user's.
+    m_defaultsFollowWidth = false;
+    return true;
 }
 
 bool HeaderSections::replaceIfDifferent(QList<HeaderSection> sections)

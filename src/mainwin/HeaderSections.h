@@ -61,7 +61,8 @@ public:
     static QByteArray encode(const QList<HeaderSection> &sections);
 
     // Reads the header file at path. A missing, damaged or empty file gives the
-    // two default sections (the first two captions, 50 and 100 px); false then.
+    // two default sections (the first two captions), which share the header
+    // width 50 : 100 until the user edits the sections; false then.
     bool load(const QString &path, const CaptionList &captions);
     // Reads a template file: false, changing nothing, when it is missing or damaged.
     bool loadTemplate(const QString &path, const CaptionList &captions);
@@ -70,7 +71,8 @@ public:
     // Replaces the sections by these (caption, width) pairs; none gives the defaults.
     bool setPairs(const QList<HeaderSection> &pairs, const CaptionList &captions);
 
-    // True for a new width, even where no percent moves: the rows follow the width.
+    // True for a new width, even where no percent moves: the rows follow the
+    // width. Default sections not yet edited are fitted to it.
     bool setHeaderWidth(int width);
     // Field index := index of the caption in the caption list, -1 when gone.
     bool bindToCaptions(const CaptionList &captions);
@@ -101,10 +103,14 @@ public:
 
 private:
     void recomputePercents();
+    void fitDefaults(QList<HeaderSection> &sections) const;
     bool replaceIfDifferent(QList<HeaderSection> sections);
+    // A change the user made to the sections.
+    bool applyEdit(QList<HeaderSection> sections);
 
     QList<HeaderSection> m_sections;
     int m_headerWidth = 0;
+    bool m_defaultsFollowWidth = false;
 };
 
 } // namespace zendrova

@@ -56,9 +56,7 @@ bool HeaderTemplates::deleteTemplate(const QString &name)
     const auto index = templates.find(name);
     if (!index)
         return false;
-    templates.deleteTemplate(*index);
-    templates.saveList(m_userFolder);
-    return true;
+    return templates.deleteTemplate(*index);
 }
 
 } // namespace zendrova

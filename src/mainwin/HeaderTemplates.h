@@ -11,7 +11,7 @@ class HeaderSections;
 
 // The header menu's template commands. The list file "headers.tml" is read
 // from the user folder for each command and rewritten at once when it
-// changed, so it always names exactly the ".hdr" files there.
+// changed.
 class HeaderTemplates
 {
     Q_DECLARE_TR_FUNCTIONS(HeaderTemplates)
@@ -26,7 +26,8 @@ public:
     bool loadFromTemplate(const QString &name);
     // Asks for a name and saves the header under it; true when saved.
     bool saveAsTemplate();
-    // Removes the template and its file, without asking.
+    // Removes the template and its file, without asking; false when there is
+    // none of that name or the list could not be written (the user is told).
     bool deleteTemplate(const QString &name);
 
 private:

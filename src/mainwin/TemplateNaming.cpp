@@ -17,12 +17,18 @@ bool TemplateNaming::addTemplate(
     TTemplateList &templates, const QString &userFolder, const QString &name)
 {
     templates.loadList(userFolder);
-    if (!templates.addTemplate(name)) {
+    switch (templates.addTemplate(name)) {
+    case TTemplateList::AddResult::Added:
+        return true;
+    case TTemplateList::AddResult::NameTaken:
+    case TTemplateList::AddResult::NoFreeFileName:
         showMessage(MessageKind::Error, tr("Duplicate name - Template Not Saved!"));
         return false;
+    case TTemplateList::AddResult::NotWritten:
+        // The list told the user which file could not be written.
+        return false;
     }
-    templates.saveList(userFolder);
-    return true;
+    return false;
 }
 
 } // namespace zendrova

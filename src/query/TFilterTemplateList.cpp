@@ -24,10 +24,7 @@ bool TFilterTemplateList::loadFile(const QString &fileName)
 bool TFilterTemplateList::deleteNamed(const QString &name)
 {
     const auto index = name.isEmpty() ? std::nullopt : find(name);
-    if (!index)
-        return false;
-    deleteTemplate(*index);
-    return true;
+    return index && deleteTemplate(*index);
 }
 
 QStringList TFilterTemplateList::names() const
@@ -47,7 +44,7 @@ bool TFilterTemplateList::load(int index)
 
 bool TFilterTemplateList::save(const QString &name)
 {
-    return addTemplate(name);
+    return addTemplate(name) == AddResult::Added;
 }
 
 void TFilterTemplateList::remove(int index)

@@ -22,7 +22,8 @@ public:
     // folder ("filter.dat") comes back instead, and the result is false.
     bool loadFile(const QString &fileName);
 
-    // Deletes the template of exactly this name; false when there is none.
+    // Deletes the template of exactly this name; false when there is none or
+    // the list could not be written (the user is told).
     bool deleteNamed(const QString &name);
 
     QStringList names() const override;

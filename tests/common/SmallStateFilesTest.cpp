@@ -1,13 +1,32 @@
 #include "support/SettingsFixtures.h"
 
 #include "common/ColorSchemeFile.h"
+#include "common/WholeFile.h"
 #include "common/WindowPlacementFile.h"
+#include "support/FullDisk.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QtEndian>
 
 using namespace zendrova;
 using namespace zendrova::test;
+
+TEST(WholeFile, AWriteCutShortByAFullDiskKeepsTheOldFile)
+{
+    QTemporaryDir temp;
+    const QString path = temp.path() + "/wnd.dat";
+    writeBytes(path, settingsFixture("wnd.dat"));
+    bool written = true;
+    {
+        FullDisk full;
+        ASSERT_TRUE(full.active());
+        written = writeWholeFile(path, QByteArray(20, '\x07'));
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(fileBytes(path), settingsFixture("wnd.dat"));
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList { "wnd.dat" })
+        << "no half-written file is left beside it";
+}
 
 TEST(WindowPlacementFile, ReadsTheFixtureAndWritesItsBytesBack)
 {

@@ -1,4 +1,5 @@
 #include "ByteArrays.h"
+#include "support/ScriptedInteraction.h"
 #include "support/SettingsFixtures.h"
 
 #include "common/TColorList.h"
@@ -53,16 +54,35 @@ std::string fileNames(const TTemplateList &list)
 bool addText(TextTemplateList &list, const QString &name, const QString &text)
 {
     list.text = text;
-    return list.addTemplate(name);
+    return list.addTemplate(name) == TTemplateList::AddResult::Added;
 }
 
-// Every proper prefix of a good file is refused, whatever the decoder.
-template <typename Decode> void expectEveryTruncationRefused(const QByteArray &full, Decode decode)
+template <typename Item> QStringList namesOf(const QList<Item> &items)
 {
-    ASSERT_TRUE(decode(full).has_value());
-    for (int length = 0; length < full.size(); ++length)
-        EXPECT_FALSE(decode(full.left(length)).has_value()) << "prefix of " << length << " bytes";
+    QStringList names;
+    for (const Item &item : items)
+        names.append(item.name);
+    return names;
 }
+
+// Every proper prefix of a good file reads as some of its first items and
+// never as whole, whatever the reader.
+template <typename ReadItems>
+void expectEveryTruncationReadInPart(const QByteArray &full, ReadItems read)
+{
+    const auto all = read(full);
+    ASSERT_TRUE(all.whole);
+    for (int length = 0; length < full.size(); ++length) {
+        const auto part = read(full.left(length));
+        EXPECT_FALSE(part.whole) << "prefix of " << length << " bytes";
+        EXPECT_EQ(part.items, all.items.mid(0, part.items.size()))
+            << "prefix of " << length << " bytes";
+    }
+}
+
+const QString kNotSaved = QStringLiteral("Could not write the file \"%1\".\rTemplate Not Saved!");
+const QString kNotDeleted
+    = QStringLiteral("Could not write the file \"%1\".\rTemplate Not Deleted!");
 
 } // namespace
 
@@ -70,12 +90,14 @@ TEST(TTemplateList, AddsLoadsAndDeletesTemplatesInTheirOwnFiles)
 {
     QTemporaryDir temp;
     TextTemplateList list;
-    EXPECT_FALSE(list.loadList(temp.path()));
+    EXPECT_TRUE(list.loadList(temp.path())) << "no list file is no damage";
     ASSERT_TRUE(addText(list, "One", "first"));
     ASSERT_TRUE(addText(list, "Two", "second"));
     EXPECT_FALSE(addText(list, "One", "again")) << "a duplicate name is refused";
     EXPECT_TRUE(addText(list, "one", "third")) << "names compare with case";
     EXPECT_EQ(fileNames(list), "tml1.txt tml2.txt tml3.txt");
+    EXPECT_EQ(TTemplateList::decode(fileBytes(temp.path() + "/texts.tml")), list.items())
+        << "each change is in the list file at once";
     EXPECT_EQ(fileBytes(temp.path() + "/tml2.txt"), QByteArray("second"));
     EXPECT_FALSE(QFile::exists(temp.path() + "/tml4.txt"));
 
@@ -86,10 +108,11 @@ TEST(TTemplateList, AddsLoadsAndDeletesTemplatesInTheirOwnFiles)
     EXPECT_FALSE(list.loadTemplate("TWO"));
     EXPECT_EQ(list.text.toStdString(), "first");
 
-    list.deleteTemplate(0);
+    EXPECT_TRUE(list.deleteTemplate(0));
     EXPECT_FALSE(QFile::exists(temp.path() + "/tml1.txt"));
-    list.deleteTemplate(5);
+    EXPECT_FALSE(list.deleteTemplate(5));
     ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(TTemplateList::decode(fileBytes(temp.path() + "/texts.tml")), list.items());
     // The freed number is the smallest free one, so the next template takes it.
     ASSERT_TRUE(addText(list, "Four", "fourth"));
     EXPECT_EQ(fileNames(list), "tml2.txt tml3.txt tml1.txt");
@@ -143,54 +166,177 @@ TEST(TTemplateList, FileNamesAreCutTo12CharactersAndRunOutAfter32000)
     EXPECT_EQ(list.items().last().fileName.toStdString(), "tml32000.flt");
 }
 
-TEST(TTemplateList, FailedSaveOfTheObjectAddsNothing)
+TEST(TTemplateList, AFailedWriteIsReportedWithItsFileAndUndoesTheChange)
 {
     QTemporaryDir temp;
+    ScriptedInteraction user;
     TextTemplateList list;
     list.loadList(temp.path());
+    ASSERT_TRUE(addText(list, "Kept", "kept"));
+    const QByteArray listBefore = fileBytes(temp.path() + "/texts.tml");
+
+    // The template's own file.
     list.savingFails = true;
+    user.expectMessage(
+        MessageKind::Error, kNotSaved.arg(temp.path() + "/tml2.txt"), MessageButtons::Ok, kNoHelp);
     EXPECT_FALSE(addText(list, "One", "first"));
-    EXPECT_EQ(list.size(), 0);
+    list.savingFails = false;
+    EXPECT_EQ(fileNames(list), "tml1.txt");
+
+    // The list file: a folder stands where it would be renamed to.
+    ASSERT_TRUE(QFile::remove(temp.path() + "/texts.tml"));
+    ASSERT_TRUE(QDir(temp.path()).mkdir("texts.tml"));
+    user.expectMessage(
+        MessageKind::Error, kNotSaved.arg(temp.path() + "/texts.tml"), MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(addText(list, "Two", "second"));
+    EXPECT_EQ(fileNames(list), "tml1.txt");
+    EXPECT_FALSE(QFile::exists(temp.path() + "/tml2.txt")) << "no file without its entry";
+    user.expectMessage(MessageKind::Error, kNotDeleted.arg(temp.path() + "/texts.tml"),
+        MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(list.deleteTemplate(0));
+    EXPECT_EQ(fileNames(list), "tml1.txt");
+    EXPECT_EQ(fileBytes(temp.path() + "/tml1.txt"), QByteArray("kept"))
+        << "no entry without its file";
+
+    // Once the list can be written again, nothing was lost.
+    ASSERT_TRUE(QDir(temp.path()).rmdir("texts.tml"));
+    writeBytes(temp.path() + "/texts.tml", listBefore);
+    TextTemplateList again;
+    ASSERT_TRUE(again.loadList(temp.path()));
+    EXPECT_TRUE(again.loadTemplate("Kept"));
+    EXPECT_EQ(again.text.toStdString(), "kept");
+    EXPECT_TRUE(user.allConsumed());
 
     TextTemplateList noFolder;
     EXPECT_FALSE(addText(noFolder, "One", "first"));
 }
 
-TEST(TTemplateList, DamagedListFilesGiveAnEmptyListAndTouchNoFile)
+TEST(TTemplateList, ADamagedListKeepsEveryEntryThatCanBeRead)
 {
-    const QByteArray good = TTemplateList::encode({ { "One", "tml1.txt" }, { "Two", "tml2.txt" } });
-    expectEveryTruncationRefused(good, TTemplateList::decode);
+    const QByteArray good = TTemplateList::encode(
+        { { "One", "tml1.txt" }, { "Two", "tml2.txt" }, { QString(300, 'x'), "tml3.txt" } });
+    expectEveryTruncationReadInPart(good, TTemplateList::readItems);
 
     const struct
     {
         const char *what;
         QByteArray bytes;
+        QStringList readable;
     } cases[] = {
+        { "a type byte that is no string", templatesFixture("BrokenFiltersBadType.tml"),
+            { "Rookies", "Vintage" } },
+        { "a length past the end", templatesFixture("BrokenFiltersLongLength.tml"),
+            { "Rookies", "Vintage" } },
+        { "a zero type byte that looks like the end", templatesFixture("BrokenFiltersZeroType.tml"),
+            { "Rookies", "Vintage" } },
         { "a file name leading out of the folder",
-            TTemplateList::encode({ { "X", "../tml1.txt" } }) },
-        { "a file name longer than 12", TTemplateList::encode({ { "X", "tml12345.text" } }) },
-        { "an empty file name", TTemplateList::encode({ { "X", "" } }) },
-        { "an integer for a name", bytesOf({ 1, 2, 7, 6, 1, 'a', 0 }) },
-        { "no list", bytesOf({ 6, 1, 'a' }) },
+            templatesFixture("BrokenFiltersOutsideFolder.tml"), { "Rookies", "Vintage" } },
+        { "cut inside the last entry", templatesFixture("BrokenFiltersCut.tml"),
+            { "Rookies", "Stars" } },
+        { "a file name longer than 12",
+            TTemplateList::encode({ { "X", "tml12345.text" }, { "Y", "tml1.txt" } }), { "Y" } },
+        { "an empty file name", TTemplateList::encode({ { "X", "" } }), {} },
+        { "an integer for a name", bytesOf({ 1, 2, 7, 6, 1, 'a', 0 }), {} },
+        { "bytes after the list end", good + bytesOf({ 9 }), { "One", "Two", QString(300, 'x') } },
+        { "no list", bytesOf({ 6, 1, 'a' }), {} },
+        { "nothing", QByteArray(), {} },
     };
-    QTemporaryDir temp;
-    writeBytes(temp.path() + "/tml1.txt", "kept");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        writeBytes(temp.path() + "/texts.tml", c.bytes);
-        TextTemplateList list;
-        list.loadList(temp.path());
-        EXPECT_EQ(list.size(), 0);
-        list.deleteTemplate(0);
+        const TTemplateList::Read read = TTemplateList::readItems(c.bytes);
+        EXPECT_EQ(namesOf(read.items), c.readable);
+        EXPECT_FALSE(read.whole);
+        EXPECT_EQ(TTemplateList::decode(c.bytes), std::nullopt);
     }
-    EXPECT_EQ(fileBytes(temp.path() + "/tml1.txt"), QByteArray("kept"));
+    // What was read is what those entries say.
+    const auto read = TTemplateList::readItems(templatesFixture("BrokenFiltersBadType.tml"));
+    EXPECT_EQ(
+        read.items, (QList<TTemplate> { { "Rookies", "tml1.flt" }, { "Vintage", "tml3.flt" } }));
+}
 
-    // Loading again clears what an earlier load brought.
-    TextTemplateList list;
-    writeBytes(temp.path() + "/texts.tml", good);
-    ASSERT_TRUE(list.loadList(temp.path()));
-    writeBytes(temp.path() + "/texts.tml", good.left(good.size() - 1));
+TEST(TTemplateList, AListReadOnlyInPartIsWrittenAgainOnlyAfterAChange)
+{
+    QTemporaryDir temp;
+    const QString listPath = temp.path() + "/texts.tml";
+    const QByteArray damaged = templatesFixture("BrokenFiltersBadType.tml");
+    writeBytes(listPath, damaged);
+    TextTemplateList list(".flt");
     EXPECT_FALSE(list.loadList(temp.path()));
+    EXPECT_FALSE(list.readWhole());
+    EXPECT_EQ(fileNames(list), "tml1.flt tml3.flt");
+    // As at the end of a run: writing it would lose "Stars".
+    EXPECT_FALSE(list.saveList(temp.path()));
+    EXPECT_EQ(fileBytes(listPath), damaged);
+
+    // A list file that cannot be read at all is no empty list either.
+    TextTemplateList unreadable;
+    writeBytes(temp.path() + "/other/texts.tml", QByteArray(5 * 1024 * 1024, '\x01'));
+    EXPECT_FALSE(unreadable.loadList(temp.path() + "/other"));
+    EXPECT_FALSE(unreadable.saveList(temp.path() + "/other"));
+    EXPECT_EQ(QFileInfo(temp.path() + "/other/texts.tml").size(), 5 * 1024 * 1024);
+
+    // The user's own change is written, with what could be read.
+    ASSERT_TRUE(addText(list, "New", "new"));
+    EXPECT_EQ(fileNames(list), "tml1.flt tml3.flt tml2.flt")
+        << "tml2.flt may still lie on disk for the damaged entry";
+    EXPECT_EQ(TTemplateList::decode(fileBytes(listPath)), list.items());
+    EXPECT_TRUE(list.readWhole());
+    EXPECT_TRUE(list.saveList(temp.path()));
+}
+
+TEST(TTemplateList, ANewTemplateNeverTakesTheNameOfAFileOnDisk)
+{
+    QTemporaryDir temp;
+    writeBytes(temp.path() + "/tml1.txt", "a stranger's");
+    writeBytes(temp.path() + "/TML2.TXT", "another one");
+    ASSERT_TRUE(QDir(temp.path()).mkdir("tml3.txt"));
+    TextTemplateList list;
+    list.loadList(temp.path());
+    ASSERT_TRUE(addText(list, "Mine", "mine"));
+    EXPECT_EQ(fileNames(list), "tml4.txt");
+    EXPECT_EQ(fileBytes(temp.path() + "/tml1.txt"), QByteArray("a stranger's"));
+    EXPECT_EQ(fileBytes(temp.path() + "/TML2.TXT"), QByteArray("another one"));
+    EXPECT_EQ(fileBytes(temp.path() + "/tml4.txt"), QByteArray("mine"));
+}
+
+TEST(TTemplateList, DeleteRemovesOnlyFilesOfTheListsOwnNaming)
+{
+    QTemporaryDir temp;
+    const QStringList others { "filter.dat", "users.lst", "texts.tml", "tml1.flt", "tml01.txt",
+        "tml0.txt", "tml32001.txt", "tml2.txtx" };
+    QList<TTemplate> entries;
+    for (const QString &name : others) {
+        entries.append(TTemplate { name, name });
+        if (name != "texts.tml") {
+            writeBytes(temp.path() + "/" + name, name.toLatin1());
+        }
+    }
+    entries.append(TTemplate { "Own", "TML5.TXT" });
+    entries.append(TTemplate { "Twice", "tml6.txt" });
+    entries.append(TTemplate { "Twice again", "tml6.txt" });
+    writeBytes(temp.path() + "/tml5.txt", "own");
+    writeBytes(temp.path() + "/tml6.txt", "shared");
+    writeBytes(temp.path() + "/texts.tml", TTemplateList::encode(entries));
+
+    TextTemplateList list;
+    ASSERT_TRUE(list.loadList(temp.path()));
+    for (const QString &name : others) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(list.deleteTemplate(*list.find(name)));
+        EXPECT_FALSE(list.find(name).has_value());
+        if (name != "texts.tml") {
+            EXPECT_EQ(fileBytes(temp.path() + "/" + name), name.toLatin1());
+        }
+    }
+    EXPECT_TRUE(TTemplateList::decode(fileBytes(temp.path() + "/texts.tml")).has_value())
+        << "the list file itself is still there";
+
+    ASSERT_TRUE(list.deleteTemplate(*list.find("Own")));
+    EXPECT_FALSE(QFile::exists(temp.path() + "/tml5.txt")) << "found ignoring case";
+    ASSERT_TRUE(list.deleteTemplate(*list.find("Twice")));
+    EXPECT_TRUE(QFile::exists(temp.path() + "/tml6.txt")) << "another entry still names it";
+    ASSERT_TRUE(list.deleteTemplate(*list.find("Twice again")));
+    EXPECT_FALSE(QFile::exists(temp.path() + "/tml6.txt"));
     EXPECT_EQ(list.size(), 0);
 }
 
@@ -198,7 +344,7 @@ TEST(TColorList, AddsFindsRemovesAndWritesTheNamedSchemes)
 {
     QTemporaryDir temp;
     TColorList list;
-    EXPECT_FALSE(list.load(temp.path()));
+    EXPECT_TRUE(list.load(temp.path())) << "no file is no damage";
     ColorScheme warm;
     warm.elements.fill(5);
     warm.elements[26] = 15;
@@ -226,20 +372,35 @@ TEST(TColorList, AddsFindsRemovesAndWritesTheNamedSchemes)
     EXPECT_EQ(again.items(), list.items());
 }
 
-TEST(TColorList, DamagedFilesGiveAnEmptyList)
+TEST(TColorList, ADamagedFileKeepsEveryTemplateThatCanBeRead)
 {
     const QByteArray good = TColorList::encode({ { "A", ColorScheme() }, { "B", ColorScheme() } });
-    expectEveryTruncationRefused(good, TColorList::decode);
-
-    QByteArray outsidePalette = good;
-    outsidePalette[3] = 16; // the first colour of "A"
-    EXPECT_FALSE(TColorList::decode(outsidePalette));
+    expectEveryTruncationReadInPart(good, TColorList::readItems);
     EXPECT_EQ(TColorList::decode(bytesOf({ 1, 0 }))->size(), 0);
 
+    const struct
+    {
+        const char *what;
+        QByteArray bytes;
+        QStringList readable;
+    } cases[] = {
+        { "a colour outside the palette", templatesFixture("BrokenColorsOutsidePalette.tml"),
+            { "Warm", "Cold" } },
+        { "cut inside the last template", templatesFixture("BrokenColorsCut.tml"), { "Warm" } },
+        { "bytes after the list end", good + bytesOf({ 0 }), { "A", "B" } },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const TColorList::Read read = TColorList::readItems(c.bytes);
+        EXPECT_EQ(namesOf(read.items), c.readable);
+        EXPECT_FALSE(read.whole);
+        EXPECT_EQ(TColorList::decode(c.bytes), std::nullopt);
+    }
+
     QTemporaryDir temp;
-    writeBytes(temp.path() + "/color_t.tml", outsidePalette);
+    writeBytes(temp.path() + "/color_t.tml", templatesFixture("BrokenColorsOutsidePalette.tml"));
     TColorList list;
     list.add("Kept in memory only", ColorScheme());
     EXPECT_FALSE(list.load(temp.path()));
-    EXPECT_EQ(list.size(), 0);
+    EXPECT_EQ(namesOf(list.items()), (QStringList { "Warm", "Cold" }));
 }

@@ -149,9 +149,9 @@ TEST(TLoadLabelsDlg, DeleteRemovesTheFileAndOkGivesTheFileName)
     captions.fillDefaultsIfEmpty();
     TLabelTemplateList templates(captions);
     templates.loadList(temp.path());
-    ASSERT_TRUE(templates.addTemplate("One"));
-    ASSERT_TRUE(templates.addTemplate("Two"));
-    ASSERT_TRUE(templates.addTemplate("Three"));
+    ASSERT_EQ(templates.addTemplate("One"), TTemplateList::AddResult::Added);
+    ASSERT_EQ(templates.addTemplate("Two"), TTemplateList::AddResult::Added);
+    ASSERT_EQ(templates.addTemplate("Three"), TTemplateList::AddResult::Added);
 
     ScriptedInteraction user;
     TLoadLabelsDlg dialog(templates);

@@ -6,6 +6,7 @@
 #include "mainwin/CaptionEditing.h"
 #include "mainwin/TLabelTemplateList.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace zendrova::test {
@@ -136,6 +137,34 @@ TEST_F(CaptionEditingTest, LoadingATemplateReplacesEveryCaptionOrReportsTheError
         EXPECT_FALSE(editing().loadFromTemplateFile(QString::fromLatin1(name))) << name;
     }
     EXPECT_EQ(captions.captions(), expected);
+}
+
+TEST_F(CaptionEditingTest, AFailedListWriteIsReportedWithTheFileAndLosesNothing)
+{
+    const QString notWritten = QStringLiteral("Could not write the file \"%1\".\rTemplate Not %2!");
+    // A folder where the list file is renamed to makes every write of it fail.
+    ASSERT_TRUE(QDir(temp.path()).mkdir("labels.tml"));
+    user.expectInput(QStringLiteral("Hockey"));
+    user.expectMessage(kError, notWritten.arg(path("labels.tml"), "Saved"), kOk, kNoHelp);
+    EXPECT_FALSE(editing().saveAsTemplate());
+    EXPECT_FALSE(QFile::exists(path("tml1.lab"))) << "no file without its entry";
+    ASSERT_TRUE(QDir(temp.path()).rmdir("labels.tml"));
+
+    user.expectInput(QStringLiteral("Hockey"));
+    ASSERT_TRUE(editing().saveAsTemplate());
+    // As the load dialog holds it while the list file becomes unwritable.
+    TLabelTemplateList templates(captions);
+    ASSERT_TRUE(templates.loadList(temp.path()));
+    const QByteArray listed = fileBytes(path("labels.tml"));
+    ASSERT_TRUE(QFile::rename(path("labels.tml"), path("aside")));
+    ASSERT_TRUE(QDir(temp.path()).mkdir("labels.tml"));
+    user.expectMessage(MessageKind::Confirmation, "Delete Selected Template?",
+        MessageButtons::YesNo, kNoHelp, Answer::Yes);
+    user.expectMessage(kError, notWritten.arg(path("labels.tml"), "Deleted"), kOk, kNoHelp);
+    EXPECT_FALSE(CaptionEditing::deleteTemplate(templates, 0));
+    EXPECT_EQ(templates.size(), 1);
+    EXPECT_TRUE(QFile::exists(path("tml1.lab"))) << "no entry without its file";
+    EXPECT_EQ(fileBytes(path("aside")), listed);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "mainwin/Palette.h"
 #include "mainwin/SchemeColors.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace zendrova::test {
@@ -217,6 +218,50 @@ TEST_F(ColorTemplatesTest, DeletingMovesTheSelectionAndOkRewritesTheFile)
     EXPECT_FALSE(templates.deleteSelected()) << "nothing left to ask about";
     EXPECT_FALSE(templates.accept(scheme));
     EXPECT_EQ(fileBytes(listPath()), QByteArray("\x01\x00", 2));
+}
+
+TEST_F(ColorTemplatesTest, AFailedWriteIsReportedWithTheFileAndLosesNothing)
+{
+    const QString notSaved
+        = QStringLiteral("Could not write the file \"%1\".\rTemplate Not Saved!");
+    const QString notDeleted
+        = QStringLiteral("Could not write the file \"%1\".\rTemplate Not Deleted!");
+    // A folder where the file is renamed to makes every write of it fail.
+    ASSERT_TRUE(QDir(temp.path()).mkdir("color_t.tml"));
+    user.expectInput(QStringLiteral("Dark"));
+    user.expectMessage(MessageKind::Error, notSaved.arg(listPath()), MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(ColorTemplates::saveAsTemplate(temp.path(), ColorScheme()));
+    ASSERT_TRUE(QDir(temp.path()).rmdir("color_t.tml"));
+
+    save("A", 5);
+    save("B", 6);
+    const QByteArray saved = fileBytes(listPath());
+    ColorTemplates templates(temp.path());
+    ASSERT_TRUE(QFile::rename(listPath(), temp.path() + "/aside"));
+    ASSERT_TRUE(QDir(temp.path()).mkdir("color_t.tml"));
+    expectDeleteQuestion(Answer::Yes);
+    ASSERT_TRUE(templates.deleteSelected());
+    user.expectMessage(MessageKind::Error, notDeleted.arg(listPath()), MessageButtons::Ok, kNoHelp);
+    ColorScheme scheme;
+    EXPECT_TRUE(templates.accept(scheme)) << "the chosen colours still apply";
+    EXPECT_EQ(scheme.elements[0], 6);
+    EXPECT_EQ(fileBytes(temp.path() + "/aside"), saved);
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(ColorTemplatesTest, ADamagedFileKeepsItsReadableTemplatesUntilTheUserChangesThem)
+{
+    const QByteArray damaged = templatesFixture("BrokenColorsOutsidePalette.tml");
+    writeBytes(listPath(), damaged);
+    ColorTemplates templates(temp.path());
+    EXPECT_EQ(templates.names(), (QStringList { "Warm", "Cold" }));
+    ColorScheme scheme;
+    ASSERT_TRUE(templates.accept(scheme));
+    EXPECT_EQ(scheme.elements[0], 5);
+    EXPECT_EQ(fileBytes(listPath()), damaged) << "OK without deletions writes nothing";
+
+    save("New", 3);
+    EXPECT_EQ(savedNames(), (QStringList { "Warm", "Cold", "New" }));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "support/FullDisk.h"
 #include "support/ScriptedInteraction.h"
 #include "support/SettingsFixtures.h"
 
@@ -97,10 +98,44 @@ TEST_F(HeaderSectionsTest, AMissingOrDamagedFileGivesTheTwoDefaultColumns)
             writeBytes(path("header.dat"), *c.bytes);
         HeaderSections header = make({ { "Brand:", 10 } }, 300);
         EXPECT_FALSE(header.load(path("header.dat"), captions));
-        EXPECT_EQ(layout(header), (QStringList { "Card Name:=50", "Sport:=100" }));
+        // 50 : 100 of the header's width.
+        EXPECT_EQ(layout(header), (QStringList { "Card Name:=100", "Sport:=200" }));
         EXPECT_EQ(fieldIndexes(header), (QList<int> { 0, 1 }));
-        EXPECT_EQ(percents(header), (QList<int> { 17, 33 }));
+        EXPECT_EQ(percents(header), (QList<int> { 33, 67 }));
     }
+}
+
+TEST_F(HeaderSectionsTest, TheDefaultColumnsShareTheHeaderWidthUntilTheUserEditsThem)
+{
+    HeaderSections header;
+    EXPECT_FALSE(header.load(path("header.dat"), captions));
+    EXPECT_EQ(layout(header), (QStringList { "Card Name:=50", "Sport:=100" })) << "no width yet";
+    EXPECT_TRUE(header.setHeaderWidth(600));
+    EXPECT_EQ(layout(header), (QStringList { "Card Name:=200", "Sport:=400" }));
+    EXPECT_TRUE(header.setHeaderWidth(301));
+    EXPECT_EQ(layout(header), (QStringList { "Card Name:=100", "Sport:=201" }));
+    EXPECT_EQ(percents(header), (QList<int> { 33, 67 }));
+
+    // What is saved is pixels, and a saved header keeps them at any width.
+    ASSERT_TRUE(header.save(path("header.dat")));
+    EXPECT_EQ(fileBytes(path("header.dat")),
+        QByteArray::fromHex("01"
+                            "060a43617264204e616d653a0264" // Card Name: 100
+                            "060653706f72743a03c900" // Sport: 201
+                            "00"));
+    HeaderSections saved = make({}, 900);
+    ASSERT_TRUE(saved.load(path("header.dat"), captions));
+    EXPECT_EQ(layout(saved), (QStringList { "Card Name:=100", "Sport:=201" }));
+
+    // Once the user resized a column, the widths stay the user's.
+    EXPECT_TRUE(header.resize(1, 150));
+    EXPECT_TRUE(header.setHeaderWidth(900));
+    EXPECT_EQ(layout(header), (QStringList { "Card Name:=100", "Sport:=150" }));
+    // So do moved ones.
+    HeaderSections moved = make({}, 300);
+    EXPECT_TRUE(moved.moveByDrop(0, 290));
+    EXPECT_TRUE(moved.setHeaderWidth(600));
+    EXPECT_EQ(layout(moved), (QStringList { "Sport:=200", "Card Name:=100" }));
 }
 
 TEST_F(HeaderSectionsTest, TheFileHoldsCaptionWidthPairsAndReadsBack)
@@ -281,6 +316,12 @@ protected:
         return names;
     }
 
+    QString notWritten(const QString &name, const char *what) const
+    {
+        return QStringLiteral("Could not write the file \"%1\".\rTemplate Not %2!")
+            .arg(name, QLatin1String(what));
+    }
+
     HeaderSections header = make({ { "Sport:", 200 }, { "Year:", 40 } });
     ScriptedInteraction user;
 };
@@ -341,6 +382,61 @@ TEST_F(HeaderTemplatesTest, DeletingRemovesTheFileWithoutAskingAndFreesItsNumber
     ASSERT_TRUE(templates().saveAsTemplate());
     EXPECT_EQ(listed(), (QStringList { "Two=tml2.hdr", "Three=tml1.hdr" }));
     EXPECT_TRUE(user.shownMessages().isEmpty());
+}
+
+TEST_F(HeaderTemplatesTest, AFailedWriteIsReportedWithItsFileAndLosesNothing)
+{
+    // The template's file, in a folder that cannot exist under a regular file.
+    writeBytes(path("plain"), "a file");
+    HeaderTemplates nowhere(header, captions, path("plain/sub"));
+    user.expectInput(QStringLiteral("Wide"));
+    user.expectMessage(MessageKind::Error, notWritten(path("plain/sub/tml1.hdr"), "Saved"),
+        MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(nowhere.saveAsTemplate());
+
+    // The list file, with a folder in its place.
+    ASSERT_TRUE(QDir(temp.path()).mkdir("headers.tml"));
+    user.expectInput(QStringLiteral("Wide"));
+    user.expectMessage(
+        MessageKind::Error, notWritten(path("headers.tml"), "Saved"), MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(templates().saveAsTemplate());
+    EXPECT_FALSE(QFile::exists(path("tml1.hdr"))) << "no file without its entry";
+    ASSERT_TRUE(QDir(temp.path()).rmdir("headers.tml"));
+
+    // Deleting, when the list cannot be rewritten.
+    user.expectInput(QStringLiteral("Wide"));
+    ASSERT_TRUE(templates().saveAsTemplate());
+    const QByteArray listed = fileBytes(path("headers.tml"));
+    user.expectMessage(MessageKind::Error, notWritten(path("headers.tml"), "Deleted"),
+        MessageButtons::Ok, kNoHelp);
+    bool deleted = true;
+    {
+        FullDisk full;
+        ASSERT_TRUE(full.active());
+        deleted = templates().deleteTemplate(QStringLiteral("Wide"));
+    }
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(fileBytes(path("headers.tml")), listed);
+    EXPECT_EQ(fileBytes(path("tml1.hdr")), kSportYearBytes) << "no entry without its file";
+    EXPECT_EQ(HeaderTemplates::names(temp.path()), QStringList { "Wide" });
+    EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(HeaderTemplatesTest, ANewTemplateLeavesAStrangersFileAndDeleteLeavesOtherFiles)
+{
+    writeBytes(path("tml1.hdr"), "not ours");
+    writeBytes(path("header.dat"), kSportYearBytes);
+    user.expectInput(QStringLiteral("Wide"));
+    ASSERT_TRUE(templates().saveAsTemplate());
+    EXPECT_EQ(listed(), QStringList { "Wide=tml2.hdr" });
+    EXPECT_EQ(fileBytes(path("tml1.hdr")), QByteArray("not ours"));
+
+    // An entry naming the header file, as a damaged or crafted list may.
+    writeBytes(path("headers.tml"),
+        TTemplateList::encode({ { "Wide", "tml2.hdr" }, { "Columns", "header.dat" } }));
+    EXPECT_TRUE(templates().deleteTemplate(QStringLiteral("Columns")));
+    EXPECT_EQ(listed(), QStringList { "Wide=tml2.hdr" });
+    EXPECT_EQ(fileBytes(path("header.dat")), kSportYearBytes);
 }
 
 } // namespace

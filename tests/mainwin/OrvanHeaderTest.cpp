@@ -163,6 +163,24 @@ TEST_F(OrvanHeaderTest, AWidthChangeRecomputesThePercents)
     EXPECT_EQ(changes->count(), 1);
 }
 
+TEST_F(OrvanHeaderTest, WithoutAHeaderFileTheTwoColumnsShareTheWidth)
+{
+    ASSERT_TRUE(QFile::remove(temp.path() + QStringLiteral("/header.dat")));
+    header->loadHeader(temp.path(), captions);
+    EXPECT_EQ(order(), (QStringList { "Card Name:", "Sport:" }));
+    EXPECT_EQ(header->sections().width(0), 100);
+    EXPECT_EQ(header->sections().width(1), 200);
+
+    changes->clear();
+    page.resize(460, 400);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(header->width(), 450);
+    EXPECT_EQ(header->sections().width(0), 150);
+    EXPECT_EQ(header->sections().width(1), 300);
+    EXPECT_EQ(header->sections().percent(0), 33);
+    EXPECT_EQ(changes->count(), 1);
+}
+
 TEST_F(OrvanHeaderTest, TheMenuInsertsAndRemovesFieldsUntilOneIsLeft)
 {
     EXPECT_EQ(texts(*menu().removeMenu()), (QStringList { "Card Name:", "Sport:", "Brand:" }));

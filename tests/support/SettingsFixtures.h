@@ -14,6 +14,11 @@ inline QString settingsFixturePath(const QString &name)
     return QStringLiteral(ZENDROVA_TEST_DATA "/settings/") + name;
 }
 
+inline QString templatesFixturePath(const QString &name)
+{
+    return QStringLiteral(ZENDROVA_TEST_DATA "/templates/") + name;
+}
+
 inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -35,6 +40,11 @@ inline void writeBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write(bytes);
+}
+
+inline QByteArray templatesFixture(const QString &name)
+{
+    return fileBytes(templatesFixturePath(name));
 }
 
 // Copies a fixture into folder under the given name and returns the path.
