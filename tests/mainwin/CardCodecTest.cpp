@@ -11,7 +11,23 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-namespace zendrova::test {
+// Texts in failure messages as texts.
+static void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace zendrova {
+
+// For failure messages.
+void PrintTo(const CardValue &value, std::ostream *os)
+{
+    *os << "{text \"" << value.text.toStdString() << "\", number " << value.number << ", date "
+        << (value.date ? value.date->toString(Qt::ISODate).toStdString() : std::string("none"))
+        << ", " << value.picture.size() << " picture bytes}";
+}
+
+namespace test {
 namespace {
 
 using Kind = CardControlKind;
@@ -247,4 +263,5 @@ TEST(CardCodecEmptiness, EachKindIsEmptyByWhatItHolds)
 }
 
 } // namespace
-} // namespace zendrova::test
+} // namespace test
+} // namespace zendrova
