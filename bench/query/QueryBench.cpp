@@ -8,7 +8,7 @@
 #include "SqliteCards.h"
 
 #include "dbase/Table.h"
-#include "mainwin/PlainCardValues.h"
+#include "mainwin/HeldCardValues.h"
 #include "mainwin/RecordCycle.h"
 #include "query/FilterApply.h"
 #include "store/FindSearch.h"
@@ -148,7 +148,7 @@ struct Card
 
     QueryDatabase &database;
     TFilterList filter;
-    PlainCardValues values;
+    HeldCardValues values;
     RecordCycle cycle;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/PlainCardValues.h"
+#include "mainwin/HeldCardValues.h"
 #include "mainwin/RecordCycle.h"
 #include "store/RecordStore.h"
 
@@ -16,7 +16,7 @@ struct Instance
     bool open() { return store.openDatabase() && cycle.open(); }
 
     RecordStore store;
-    PlainCardValues values;
+    HeldCardValues values;
     RecordCycle cycle;
 };
 

@@ -1,12 +1,12 @@
-// The record cycle on a real store: the card's values go through the plain
-// card values, the store's record table is the list.
+// The record cycle on a real store: the card's values are held without
+// widgets and go through the card codec, the store's record table is the list.
 #include "CycleInstance.h"
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include "mainwin/CycleLetterTabs.h"
 #include "mainwin/DeleteConfirmation.h"
-#include "mainwin/PlainCardValues.h"
+#include "mainwin/HeldCardValues.h"
 #include "mainwin/RecordCycle.h"
 #include "store/LetterTabs.h"
 #include "store/RecordStore.h"

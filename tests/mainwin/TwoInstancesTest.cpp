@@ -5,7 +5,7 @@
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
-#include "mainwin/PlainCardValues.h"
+#include "mainwin/HeldCardValues.h"
 #include "mainwin/RecordCycle.h"
 #include "store/RecordEditor.h"
 #include "store/FieldModel.h"

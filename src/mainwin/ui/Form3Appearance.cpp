@@ -29,17 +29,6 @@ void setBackground(QWidget *widget, const QColor &color)
     widget->setAutoFillBackground(true);
 }
 
-ColorDialogUse colorUseOf(const QWidget *field)
-{
-    switch (CardFields::byTag(CardFields::tagOf(field)).kind) {
-    case CardControlKind::Memo:
-        return ColorDialogUse::MultiLineFields;
-    case CardControlKind::Currency:
-        return ColorDialogUse::CurrencyFields;
-    default:
-        return ColorDialogUse::SingleLineFields;
-    }
-}
 } // namespace
 
 void TForm3::connectAppearance()
@@ -58,7 +47,7 @@ void TForm3::connectAppearance()
             applyFonts();
     });
     connect(m_card, &RecordCard::fieldColorRequested, this,
-        [this](QWidget *field) { chooseColors(colorUseOf(field)); });
+        [this](QWidget *field) { chooseColors(m_card->colorUseOf(field)); });
     connect(m_listPage, &RecordListPage::rowFontRequested, this, [this] {
         if (FontChoice::choose(m_state.userOptions, FontTarget::RecordButtons))
             applyFonts();

@@ -25,7 +25,7 @@ constexpr QPoint kCardMenuOffset { 50, 200 };
 
 void TForm3::startRecordCycle()
 {
-    m_values = std::make_unique<CardWidgetValues>(m_card->controls());
+    m_values = std::make_unique<CardWidgetValues>(m_card->cardControls());
     m_cycle = std::make_unique<RecordCycle>(m_state, m_store, *m_values);
     m_cycle->setLetterTabs(&m_letters);
     m_cycle->askDeleteConfirmation = [this] {

@@ -2,14 +2,13 @@
 
 #include "common/AppState.h"
 #include "editors/DateBuffer.h"
-#include "editors/ui/TBmpControl.h"
-#include "editors/ui/TCurrencyEdit.h"
 #include "editors/ui/TDateEdit.h"
 #include "mainwin/CardFieldDesign.h"
 #include "mainwin/CardFields.h"
 #include "mainwin/CardScaling.h"
 #include "mainwin/CardTabOrder.h"
 #include "mainwin/FontShift.h"
+#include "mainwin/ui/CardControl.h"
 #include "mainwin/ui/RecordCardBar.h"
 #include "mainwin/ui/RecordCardLabel.h"
 #include "mainwin/ui/RecordCardMenus.h"
@@ -30,7 +29,6 @@ namespace zendrova {
 namespace {
 constexpr int kStatusHeight = 22;
 constexpr int kTemplateButtonWidth = 60;
-constexpr int kDateCharacters = 10;
 } // namespace
 
 RecordCard::RecordCard(AppState &state, QWidget *parent)
@@ -120,45 +118,30 @@ QWidget *RecordCard::buildPage(int page)
         auto *label = new RecordCardLabel(field.tag, panel);
         label->setText(field.builtInCaption);
         connect(label, &RecordCardLabel::clicked, this, &RecordCard::captionClicked);
-        createControl(field.tag, panel);
+        createControl(field, panel);
     }
     return sheet;
 }
 
-QWidget *RecordCard::createControl(int tag, QWidget *parent)
+void RecordCard::createControl(const CardField &field, QWidget *parent)
 {
-    const CardField &field = CardFields::byTag(tag);
-    QWidget *control = nullptr;
-    switch (field.kind) {
-    case CardControlKind::Edit:
-        control = new QLineEdit(parent);
-        break;
-    case CardControlKind::Lookup: {
-        auto *lookup = new TLookup(m_state, parent);
-        lookup->setSource(field.lookupSource);
-        control = lookup;
-        break;
-    }
-    case CardControlKind::Currency:
-        control = new TCurrencyEdit(parent);
-        break;
-    case CardControlKind::Date: {
-        auto *date = new TDateEdit(parent);
-        date->setMaxLength(kDateCharacters);
-        control = date;
-        break;
-    }
-    case CardControlKind::Picture:
-        control = new TBmpControl(parent);
-        break;
-    case CardControlKind::Memo:
-        control = new QPlainTextEdit(parent);
-        break;
-    }
-    control->setObjectName(QStringLiteral("L%1").arg(tag));
-    control->setToolTip(field.hint);
-    CardFields::setTag(control, tag);
-    return control;
+    m_cardControls[field.tag - 1] = CardControl::create(field, m_state, parent);
+}
+
+QList<CardControl *> RecordCard::cardControls() const
+{
+    QList<CardControl *> controls;
+    for (const auto &control : m_cardControls)
+        controls << control.get();
+    return controls;
+}
+
+ColorDialogUse RecordCard::colorUseOf(const QWidget *control) const
+{
+    const int tag = CardFields::tagOf(control);
+    if (tag < 1 || tag > CardFields::kCount)
+        return ColorDialogUse::SingleLineFields;
+    return m_cardControls[tag - 1]->colorUse();
 }
 
 void RecordCard::buildLists()

@@ -1,11 +1,16 @@
 #pragma once
 
 #include "mainwin/CardFieldColors.h"
+#include "mainwin/CardFields.h"
+#include "mainwin/ColorDialogModel.h"
 #include "mainwin/MainCommand.h"
 
 #include <QFrame>
 #include <QList>
 #include <QRect>
+
+#include <array>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -16,6 +21,7 @@ namespace zendrova {
 
 class AppState;
 class CaptionList;
+class CardControl;
 class DateFormatList;
 class RecordCardBar;
 class RecordCardLabel;
@@ -35,6 +41,10 @@ public:
 
     // Index tag - 1, in field-number order.
     const QList<QWidget *> &controls() const { return m_controls; }
+    // The same controls as the card's values and colours see them.
+    QList<CardControl *> cardControls() const;
+    // Which colours the "C&olor..." item of a card control edits.
+    ColorDialogUse colorUseOf(const QWidget *control) const;
     const QList<RecordCardLabel *> &captionLabels() const { return m_labels; }
     // In the order met; an entry's index is its line in the date format list.
     const QList<TDateEdit *> &dateControls() const { return m_dates; }
@@ -89,7 +99,7 @@ protected:
 private:
     QWidget *buildStatusBar();
     QWidget *buildPage(int page);
-    QWidget *createControl(int tag, QWidget *parent);
+    void createControl(const CardField &field, QWidget *parent);
     void buildLists();
     void connectDateControl(TDateEdit *date);
     // Places every control and label for the current page size.
@@ -102,6 +112,7 @@ private:
     QTabBar *m_tabs = nullptr;
     RecordCardBar *m_bar = nullptr;
     RecordCardMenus *m_menus = nullptr;
+    std::array<std::unique_ptr<CardControl>, CardFields::kCount> m_cardControls;
     QList<QWidget *> m_controls;
     QList<RecordCardLabel *> m_labels;
     QList<TDateEdit *> m_dates;

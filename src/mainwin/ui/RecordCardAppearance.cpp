@@ -2,10 +2,10 @@
 #include "mainwin/ui/RecordCard.h"
 
 #include "editors/ui/TBtnEdit.h"
-#include "editors/ui/TCurrencyEdit.h"
 #include "mainwin/CardFieldDesign.h"
 #include "mainwin/CardFields.h"
 #include "mainwin/FontShift.h"
+#include "mainwin/ui/CardControl.h"
 #include "mainwin/ui/RecordCardLabel.h"
 
 #include <QApplication>
@@ -20,20 +20,6 @@
 namespace zendrova {
 
 namespace {
-
-// A field's colours; disabled fields are drawn in the system's colours
-// whatever the scheme, so they look unavailable.
-QPalette fieldPalette(QPalette palette, const QColor &text, const QColor &background)
-{
-    for (auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Text, text);
-        palette.setColor(group, QPalette::Base, background);
-    }
-    const QPalette system = QApplication::palette();
-    palette.setColor(QPalette::Disabled, QPalette::Base, system.color(QPalette::Active, QPalette::Window));
-    palette.setColor(QPalette::Disabled, QPalette::Text, system.color(QPalette::Disabled, QPalette::Text));
-    return palette;
-}
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
@@ -71,27 +57,8 @@ void RecordCard::setMultiLineFont(const QFont &font)
 void RecordCard::applyColors(const CardColors &colors)
 {
     m_highlighted = -1; // every field takes the scheme's colours below
-    for (const CardField &field : CardFields::all()) {
-        QWidget *control = m_controls[field.tag - 1];
-        switch (field.kind) {
-        case CardControlKind::Memo:
-            control->setPalette(fieldPalette(control->palette(), colors.memoText, colors.memoBackground));
-            break;
-        case CardControlKind::Currency: {
-            auto *currency = static_cast<TCurrencyEdit *>(control);
-            currency->setPalette(fieldPalette(
-                currency->palette(), colors.currencyPositive, colors.oneLineBackground));
-            currency->setPlusColor(colors.currencyPositive);
-            currency->setNegColor(colors.currencyNegative);
-            break;
-        }
-        case CardControlKind::Picture:
-            break;
-        default:
-            control->setPalette(
-                fieldPalette(control->palette(), colors.oneLineText, colors.oneLineBackground));
-        }
-    }
+    for (const auto &control : m_cardControls)
+        control->applyColors(colors);
     for (RecordCardLabel *label : std::as_const(m_labels)) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, colors.captionText);

@@ -1,0 +1,7 @@
+#include "mainwin/CardValues.h"
+
+namespace zendrova {
+
+CardValues::~CardValues() = default;
+
+} // namespace zendrova
