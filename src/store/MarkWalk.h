@@ -24,7 +24,8 @@ public:
 
     // Walks the table in physical order without a range, storing only the
     // records whose mark changes (in short write batches), and ends on the
-    // first record. Returns the number of records walked. A record that
+    // first record. While nobody else has the table open the walk has it for
+    // itself, then shares it again (reopened on its tag, without a range). Returns the number of records walked. A record that
     // cannot be stored (another user holds it) ends the walk with its
     // StoreError, its change cancelled first; records stored before keep
     // their new marks.
