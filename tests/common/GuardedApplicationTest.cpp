@@ -9,6 +9,10 @@
 #include <ostream>
 #include <stdexcept>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace zendrova {
 namespace {
 
@@ -84,7 +88,16 @@ TEST(EscapedErrorGuard, ButtonWhoseSlotThrowsStaysUsable)
     button.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
 
-    QTest::mouseClick(&button, Qt::LeftButton);
+    {
+        // Qt's widget library is built without unwinding cleanups: the copy of
+        // the mouse event QApplication::notify makes is never freed when an
+        // error passes through it. That small loss per reported error is the
+        // known price of going on, so the leak check leaves this click out.
+#if defined(__SANITIZE_ADDRESS__)
+        const __lsan::ScopedDisabler knownLoss;
+#endif
+        QTest::mouseClick(&button, Qt::LeftButton);
+    }
     QTest::mouseClick(&button, Qt::LeftButton);
 
     EXPECT_EQ(clicks, 2);

@@ -6,9 +6,9 @@ namespace zendrova {
 
 // The program's application object. An exception that escapes an event
 // handler or a slot is reported (EscapedError) instead of ending the program.
+// No Q_OBJECT: it adds no signals, slots or properties.
 class GuardedApplication final : public QApplication
 {
-    Q_OBJECT
 public:
     GuardedApplication(int &argc, char **argv);
 
