@@ -1,9 +1,8 @@
+#include "common/ui/GuardedApplication.h"
 #include "shell/ui/ProgramEntry.h"
-
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    zendrova::GuardedApplication app(argc, argv);
     return zendrova::runProgram();
 }

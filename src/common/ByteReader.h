@@ -45,7 +45,9 @@ public:
 private:
     bool take(int count);
 
-    const QByteArray &m_bytes;
+    // Held by value: the copy shares the caller's data, and a reader made
+    // from a temporary buffer stays valid.
+    const QByteArray m_bytes;
     qsizetype m_pos = 0;
     bool m_failed = false;
 };

@@ -88,6 +88,11 @@ char *RecordFile::cached(uint32_t recno)
 const char *RecordFile::recordBytes(uint32_t recno)
 {
     if (!isCached(recno)) {
+        // A tag can lead to a record another process appended since the count was read.
+        if (recno > m_count)
+            physicalCount(true);
+        if (recno == 0 || recno > m_count)
+            throw Error(ErrorKind::NotFound, "Table " + path() + " has no record " + std::to_string(recno));
         // Reading on from the cached run is a scan and reads ahead; a jump (a bookmark,
         // a tag's next record) reads its record only.
         const bool scanning = m_cacheCount > 0 && recno == m_cacheFirst + m_cacheCount;

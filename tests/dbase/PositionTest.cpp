@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <random>
 
 using namespace dbase;
@@ -115,6 +116,46 @@ TEST_F(PositionTest, ARangeHasItsOwnPositions)
     list.cancelRange();
     EXPECT_EQ(list.recordCount(), uint64_t(kRecords));
     expectPositions({5, 150});
+}
+
+// A position remembered on a record another table object appended after this
+// one last counted the records: finding it again reads that record's own bytes,
+// not whatever lies where a record of the read-ahead would be. The records are
+// wider than the table object, so a read from an empty read-ahead leaves it.
+TEST(AppendedPositionTest, APositionOnARecordAppendedElsewhereIsFoundAgain)
+{
+    TempDir dir;
+    const std::string path = dir.path("wide.dbf");
+    Table::create(path, {field("NAME", 'C', 10), field("NOTE1", 'C', 250), field("NOTE2", 'C', 250),
+                         field("NOTE3", 'C', 250), field("NOTE4", 'C', 250), field("NOTE5", 'C', 250)});
+    const auto append = [](Table &table, const char *name) {
+        table.append();
+        table.setString(0, name);
+        table.post();
+    };
+    {
+        Table writer;
+        writer.open(path, true);
+        for (const char *name : {"B", "D", "F", "H", "J", "L"})
+            append(writer, name);
+        writer.addIndex("NAME", "NAME", false);
+    }
+    // Opened in the tag's order, so nothing has been read ahead.
+    auto list = std::make_unique<Table>();
+    list->setIndexName("NAME");
+    list->open(path, false);
+    Table other;
+    other.open(path, false);
+    append(other, "E");
+
+    ASSERT_TRUE(list->gotoPosition(2));
+    EXPECT_EQ(list->asString(0), "E");
+    list->first();
+    // Counted on from the remembered position, by the appended record's key.
+    ASSERT_TRUE(list->gotoPosition(3));
+    EXPECT_EQ(list->asString(0), "F");
+    ASSERT_TRUE(list->gotoPosition(1));
+    EXPECT_EQ(list->asString(0), "D");
 }
 
 // Counts of ranges side by side reuse the counts of whole subtrees found before; a
