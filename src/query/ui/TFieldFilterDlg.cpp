@@ -151,7 +151,7 @@ QWidget *TFieldFilterDlg::buildListPanel()
     connect(m_removeLine, &QPushButton::clicked, this, &TFieldFilterDlg::removeMemoLine);
     connect(m_listButton, &QPushButton::clicked, this, &TFieldFilterDlg::fillList);
     // The Remove button works on the memo, so moving to it keeps it enabled.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         if (now == m_memo)
             m_removeLine->setEnabled(true);
         else if (old == m_memo && now != m_removeLine)
@@ -297,6 +297,11 @@ void TFieldFilterDlg::okClicked()
         m_memo->setPlainText(lines.join(QLatin1Char('\n')));
         accept();
     }
+}
+
+TFieldFilterDlg::~TFieldFilterDlg()
+{
+    disconnect(m_focusWatch);
 }
 
 } // namespace zendrova

@@ -43,6 +43,7 @@ public:
     static constexpr int kHelpContext = 85;
 
     explicit TFieldFilterDlg(FieldFilterSetup setup, QWidget *parent = nullptr);
+    ~TFieldFilterDlg() override;
 
     // The memo's lines; none when it is empty.
     QStringList memoLines() const;
@@ -77,6 +78,8 @@ private:
     QWidget *m_panel = nullptr;
     QPlainTextEdit *m_memo = nullptr;
     QPushButton *m_removeLine = nullptr;
+    // Cut before the dialog's parts go: destroying them moves the focus.
+    QMetaObject::Connection m_focusWatch;
     QPushButton *m_listButton = nullptr;
 };
 
