@@ -25,7 +25,6 @@ class RecordCycle
     Q_DECLARE_TR_FUNCTIONS(RecordCycle)
 
 public:
-    static constexpr int kPostAttempts = 100;
     static constexpr int kCorruptMemoHelp = 62;
 
     static QString notOpenText();

@@ -2,7 +2,6 @@
 
 #include "query/TFilterList.h"
 
-#include "store/FieldModel.h"
 #include "store/MarkWalk.h"
 #include "store/StoreTable.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "query/TFilter.h"
+#include "store/MarkWalk.h"
 
 #include <QString>
 #include <vector>
@@ -17,8 +18,9 @@ class StoreTable;
 class TFilterList
 {
 public:
-    static inline const QString kPassMark = QStringLiteral("2");
-    static inline const QString kFailMark = QStringLiteral("0");
+    // The filter marks a record carries, as every marking walk writes them.
+    static inline const QString &kPassMark = MarkWalk::kPassMark;
+    static inline const QString &kFailMark = MarkWalk::kFailMark;
 
     int count() const { return static_cast<int>(m_entries.size()); }
     // Appends an unset entry for the field.
