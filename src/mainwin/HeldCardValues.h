@@ -21,8 +21,9 @@ public:
     void write(int index, RecordEditor &record) const override;
     bool changed() const override { return m_changed; }
     CardValue value(int index) const override { return m_values.at(index); }
-    // Held values take whatever is set.
+    // Held values take whatever is set and keep nothing elsewhere.
     void fitFields(const FieldModel &) override { }
+    void keepTyping() override { }
 
     // What a user does in control index (0-based).
     void setValue(int index, const CardValue &value);

@@ -212,6 +212,7 @@ bool RecordCycle::leaveRecord()
     }
     if (!cardFits())
         return false;
+    m_values.keepTyping();
     if (!writeCard()) {
         if (!askYesNo(MessageKind::Warning, updateFailedText())) {
             m_card.alreadyLeft = false;

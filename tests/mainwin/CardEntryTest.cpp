@@ -136,11 +136,11 @@ TEST_F(CardEntryTest, WhatTheFieldsShowWhenAButtonIsClickedIsWhatTheRecordKeeps)
     {
         auto form = openActiveWindow();
         first = cardRecordNumber(*form);
-        // Each kind of field typed in, none of them left with Tab.
+        // Each kind of field typed in; the last one is not left before the click.
         typeInto(*form, "L8", QStringLiteral("4321"));
         typeInto(*form, "L10", QStringLiteral("12.5"));
-        typeInto(*form, "L2", QStringLiteral("Curling"));
         typeInto(*form, "L18", QStringLiteral("12311996"));
+        typeInto(*form, "L2", QStringLiteral("Curling"));
         click(*form, "B_Next");
         second = cardRecordNumber(*form);
         ASSERT_NE(second, first);
@@ -178,6 +178,9 @@ TEST_F(CardEntryTest, WhatTheFieldsShowWhenAButtonIsClickedIsWhatTheRecordKeeps)
     QMap<int, QString> others = before;
     others.remove(first);
     EXPECT_EQ(after, others) << "the other cards, the second among them, are as they were";
+    EXPECT_TRUE(dbfreadRows(fixture.databaseFile(QStringLiteral("list1.dbf")), { QStringLiteral("ITEM") })
+                    .contains(QStringLiteral("Curling")))
+        << "a new sport goes into the Sport list as when its field is left";
     EXPECT_TRUE(user.allConsumed());
 }
 

@@ -54,6 +54,7 @@ public:
     }
     CardValue value() const override { return CardValue::ofText(control()->currentText()); }
     void setValue(const CardValue &value) override { control()->setEditText(value.text); }
+    void keepTyping() override { control()->keepTypedItem(); }
     void onChange(QObject *context, const std::function<void()> &changed) const override
     {
         QObject::connect(control(), &QComboBox::editTextChanged, context, changed);

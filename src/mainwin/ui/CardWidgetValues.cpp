@@ -67,6 +67,12 @@ CardValue CardWidgetValues::value(int index) const
     return m_controls.at(index)->value();
 }
 
+void CardWidgetValues::keepTyping()
+{
+    for (CardControl *control : std::as_const(m_controls))
+        control->keepTyping();
+}
+
 void CardWidgetValues::fitFields(const FieldModel &fields)
 {
     for (CardControl *control : std::as_const(m_controls)) {

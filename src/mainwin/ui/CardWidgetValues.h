@@ -29,6 +29,7 @@ public:
     bool changed() const override { return m_changed; }
     CardValue value(int index) const override;
     void fitFields(const FieldModel &fields) override;
+    void keepTyping() override;
 
 private:
     void show(int index, const CardValue &value);
