@@ -11,6 +11,7 @@ QChar decimalOf(const QLocale &locale)
     const QString point = locale.decimalPoint();
     return point.isEmpty() ? QLatin1Char('.') : point[0];
 }
+
 // The amount as the field would store it, without padding.
 QString storedText(long double value, int decimals)
 {
@@ -95,7 +96,8 @@ QString CurrencyText::format(long double value, const QString &picture, const QL
     return text;
 }
 
-bool CurrencyText::fitsWhileTyping(const QString &text, const NumberField &field, const QLocale &locale)
+bool CurrencyText::fitsWhileTyping(
+    const QString &text, const NumberField &field, const QLocale &locale)
 {
     if (!field.limited())
         return true;
@@ -113,15 +115,18 @@ bool CurrencyText::fitsWhileTyping(const QString &text, const NumberField &field
     return !value || field.holds(*value);
 }
 
-QString CurrencyText::doesNotFitText(const QString &caption, const NumberField &field, const QLocale &locale)
+QString CurrencyText::doesNotFitText(
+    const QString &caption, const NumberField &field, const QLocale &locale)
 {
     QString name = caption.trimmed();
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
-    const QString picture = field.decimals > 0 ? QStringLiteral(",0.") + QString(field.decimals, QLatin1Char('0'))
-                                               : QStringLiteral(",0");
+    const QString picture = field.decimals > 0
+        ? QStringLiteral(",0.") + QString(field.decimals, QLatin1Char('0'))
+        : QStringLiteral(",0");
     return tr("The number in %1 is too long to be stored!\rThis field holds numbers from %2 to %3.")
-        .arg(name, format(field.smallest(), picture, locale), format(field.largest(), picture, locale));
+        .arg(name, format(field.smallest(), picture, locale),
+            format(field.largest(), picture, locale));
 }
 
 bool CurrencyText::isAcceptedCharacter(QChar c, const QLocale &locale)

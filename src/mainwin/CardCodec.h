@@ -44,8 +44,8 @@ public:
     // Why the field at position cannot take what a control of this kind
     // holds, naming the field by its caption; empty when it can. A date
     // control's text that reads as no date, an amount too long for the field.
-    static QString refusal(CardControlKind kind, const CardValue &value,
-        const FieldModel &fields, int position, const QString &caption);
+    static QString refusal(CardControlKind kind, const CardValue &value, const FieldModel &fields,
+        int position, const QString &caption);
 };
 
 } // namespace zendrova

@@ -144,12 +144,16 @@ TEST_F(CardEntryTest, WhatTheFieldsShowWhenAButtonIsClickedIsWhatTheRecordKeeps)
         click(*form, "B_Next");
         second = cardRecordNumber(*form);
         ASSERT_NE(second, first);
-        EXPECT_EQ(shown(*form, "L8"), QStringLiteral("%L1").arg(before[second].section('|', 2, 2).toInt()))
+        EXPECT_EQ(shown(*form, "L8"),
+            QStringLiteral("%L1").arg(before[second].section('|', 2, 2).toInt()))
             << "the next card shows its own number";
 
         click(*form, "B_New");
-        const struct { const char *field; const char *cleared; } fields[] = {
-            { "L8", "0" }, { "L10", "0.00" }, { "L2", "" }, { "L18", "__/__/____" } };
+        const struct
+        {
+            const char *field;
+            const char *cleared;
+        } fields[] = { { "L8", "0" }, { "L10", "0.00" }, { "L2", "" }, { "L18", "__/__/____" } };
         for (const auto &f : fields)
             EXPECT_EQ(shown(*form, f.field), QLatin1String(f.cleared)) << f.field;
 
@@ -157,7 +161,8 @@ TEST_F(CardEntryTest, WhatTheFieldsShowWhenAButtonIsClickedIsWhatTheRecordKeeps)
         typeInto(*form, "L1", QStringLiteral("Zz First New"));
         typeInto(*form, "L8", QStringLiteral("7"));
         click(*form, "B_New");
-        EXPECT_EQ(shown(*form, "L8"), QStringLiteral("0")) << "nothing typed moves into the next card";
+        EXPECT_EQ(shown(*form, "L8"), QStringLiteral("0"))
+            << "nothing typed moves into the next card";
         typeInto(*form, "L1", QStringLiteral("Zz Second New"));
         EXPECT_TRUE(form->close());
     }
@@ -167,10 +172,10 @@ TEST_F(CardEntryTest, WhatTheFieldsShowWhenAButtonIsClickedIsWhatTheRecordKeeps)
     ASSERT_EQ(after.size(), before.size() + 2);
     const QString firstBefore = before[first];
     EXPECT_EQ(after.take(first),
-        QStringList({ QString::number(first), firstBefore.section('|', 1, 1), QStringLiteral("4321"),
-                        QStringLiteral("12.5"), firstBefore.section('|', 4, 4),
-                        QStringLiteral("Curling"), firstBefore.section('|', 6, 6),
-                        QStringLiteral("1996-12-31") })
+        QStringList(
+            { QString::number(first), firstBefore.section('|', 1, 1), QStringLiteral("4321"),
+                QStringLiteral("12.5"), firstBefore.section('|', 4, 4), QStringLiteral("Curling"),
+                firstBefore.section('|', 6, 6), QStringLiteral("1996-12-31") })
             .join('|'));
     const int lastNumber = after.lastKey();
     EXPECT_EQ(after.take(lastNumber - 1).section('|', 1, 3), QStringLiteral("Zz First New|7|0.0"));
@@ -178,8 +183,9 @@ TEST_F(CardEntryTest, WhatTheFieldsShowWhenAButtonIsClickedIsWhatTheRecordKeeps)
     QMap<int, QString> others = before;
     others.remove(first);
     EXPECT_EQ(after, others) << "the other cards, the second among them, are as they were";
-    EXPECT_TRUE(dbfreadRows(fixture.databaseFile(QStringLiteral("list1.dbf")), { QStringLiteral("ITEM") })
-                    .contains(QStringLiteral("Curling")))
+    EXPECT_TRUE(
+        dbfreadRows(fixture.databaseFile(QStringLiteral("list1.dbf")), { QStringLiteral("ITEM") })
+            .contains(QStringLiteral("Curling")))
         << "a new sport goes into the Sport list as when its field is left";
     EXPECT_TRUE(user.allConsumed());
 }
@@ -238,8 +244,7 @@ TEST_F(CardEntryTest, AnImpossibleDateKeepsTheCardOnItsRecordUntilCorrected)
     typeInto(*form, "L18", QStringLiteral("02311999"));
 
     for (const char *leave : { "B_Next", "B_New" }) {
-        user.expectMessage(
-            MessageKind::Error, kInvalidDate, MessageButtons::Ok, kNoHelp);
+        user.expectMessage(MessageKind::Error, kInvalidDate, MessageButtons::Ok, kNoHelp);
         click(*form, leave);
         EXPECT_EQ(cardRecordNumber(*form), record) << leave;
         EXPECT_EQ(date->Date(), QStringLiteral("02/31/1999"));
@@ -261,10 +266,15 @@ TEST_F(CardEntryTest, AnImpossibleDateKeepsTheCardOnItsRecordUntilCorrected)
 TEST_F(CardEntryTest, AnAmountEditorTakesOnlyWhatItsFieldCanStore)
 {
     auto form = openActiveWindow();
-    const struct { const char *field; const char *typed; const char *shown; } cases[] = {
+    const struct
+    {
+        const char *field;
+        const char *typed;
+        const char *shown;
+    } cases[] = {
         { "L8", "123456789012345", "1234567890" }, // N(10): ten digits
-        { "L8", "-123456789012", "-123456789" },   // the sign takes a place
-        { "L8", "12.5", "125" },                   // no decimals in a whole number
+        { "L8", "-123456789012", "-123456789" }, // the sign takes a place
+        { "L8", "12.5", "125" }, // no decimals in a whole number
         { "L10", "99999999999999.99", "999999999.99" }, // N(12,2)
         { "L10", "1.234", "1.23" },
         { "L19", "-999999999", "-99999999" },

@@ -14,17 +14,17 @@ namespace zendrova::test {
 inline QStringList dbfreadRows(const QString &table, const QStringList &fields)
 {
     const QStringList arguments = QStringList { QStringLiteral("-c"),
-                                      QStringLiteral(
-                                          "import sys, dbfread\n"
-                                          "for r in dbfread.DBF(sys.argv[1], encoding='cp1252'):\n"
-                                          "  print('|'.join(str(r[f]) for f in sys.argv[2:]))\n"),
-                                      table }
+        QStringLiteral("import sys, dbfread\n"
+                       "for r in dbfread.DBF(sys.argv[1], encoding='cp1252'):\n"
+                       "  print('|'.join(str(r[f]) for f in sys.argv[2:]))\n"),
+        table }
         + fields;
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"), arguments);
     EXPECT_TRUE(python.waitForFinished());
     EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    return QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromUtf8(python.readAllStandardOutput())
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 } // namespace zendrova::test

@@ -108,8 +108,7 @@ void TCurrencyEdit::keyPressEvent(QKeyEvent *event)
         if (!CurrencyText::isAcceptedCharacter(typed[0]))
             return; // dropped without a sound
         // A digit, sign or point the field could not store goes the same way.
-        if (typed[0] != QChar(8)
-            && !CurrencyText::fitsWhileTyping(textAfterTyping(typed), m_field))
+        if (typed[0] != QChar(8) && !CurrencyText::fitsWhileTyping(textAfterTyping(typed), m_field))
             return;
     }
     QLineEdit::keyPressEvent(event);
