@@ -11,7 +11,38 @@ QChar decimalOf(const QLocale &locale)
     const QString point = locale.decimalPoint();
     return point.isEmpty() ? QLatin1Char('.') : point[0];
 }
+
+// The amount as the field would store it, without padding.
+QString storedText(long double value, int decimals)
+{
+    return QString::number(static_cast<double>(value), 'f', decimals);
+}
+
+long double powerOfTen(int exponent)
+{
+    return std::pow(10.0L, static_cast<long double>(exponent));
+}
+
 } // namespace
+
+bool NumberField::holds(long double value) const
+{
+    if (!limited())
+        return true;
+    return std::isfinite(value) && storedText(value, decimals).size() <= width;
+}
+
+long double NumberField::largest() const
+{
+    const int places = decimals > 0 ? decimals + 1 : 0; // the point and the decimals
+    return powerOfTen(width - places) - powerOfTen(-decimals);
+}
+
+long double NumberField::smallest() const
+{
+    const int places = decimals > 0 ? decimals + 1 : 0;
+    return -(powerOfTen(width - places - 1) - powerOfTen(-decimals));
+}
 
 bool CurrencyText::looksNegative(const QString &text)
 {
@@ -63,6 +94,39 @@ QString CurrencyText::format(long double value, const QString &picture, const QL
     if (text.size() == zero.size() + 1 && text.endsWith(zero) && !text[0].isDigit())
         text = zero;
     return text;
+}
+
+bool CurrencyText::fitsWhileTyping(
+    const QString &text, const NumberField &field, const QLocale &locale)
+{
+    if (!field.limited())
+        return true;
+    const qsizetype point = text.indexOf(decimalOf(locale));
+    if (point >= 0) {
+        if (field.decimals == 0)
+            return false;
+        int decimals = 0;
+        for (qsizetype i = point + 1; i < text.size(); ++i)
+            decimals += text[i].isDigit() ? 1 : 0;
+        if (decimals > field.decimals)
+            return false;
+    }
+    const std::optional<long double> value = parse(text, locale);
+    return !value || field.holds(*value);
+}
+
+QString CurrencyText::doesNotFitText(
+    const QString &caption, const NumberField &field, const QLocale &locale)
+{
+    QString name = caption.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    const QString picture = field.decimals > 0
+        ? QStringLiteral(",0.") + QString(field.decimals, QLatin1Char('0'))
+        : QStringLiteral(",0");
+    return tr("The number in %1 is too long to be stored!\rThis field holds numbers from %2 to %3.")
+        .arg(name, format(field.smallest(), picture, locale),
+            format(field.largest(), picture, locale));
 }
 
 bool CurrencyText::isAcceptedCharacter(QChar c, const QLocale &locale)

@@ -217,9 +217,19 @@ std::optional<QDate> DateBuffer::readAs(const QString &format) const
     return DateText::parse(m_text, DateText::orderOf(format), today);
 }
 
+QString DateBuffer::invalidDateText()
+{
+    return tr("Invalid Date!");
+}
+
 std::optional<QDate> DateBuffer::date() const
 {
-    return isBlank() ? std::nullopt : readAs(m_format);
+    if (isBlank())
+        return std::nullopt;
+    // Read as leaving the editor would read it: "5/_7/1996" is 05/07/1996.
+    DateBuffer filled = *this;
+    filled.zeroFill();
+    return filled.readAs(m_format);
 }
 
 double DateBuffer::value() const

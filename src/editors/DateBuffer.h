@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -10,6 +11,8 @@ namespace zendrova {
 // place and "/" at the separator places, with its own caret (0 .. length).
 class DateBuffer
 {
+    Q_DECLARE_TR_FUNCTIONS(DateBuffer)
+
 public:
     static constexpr QChar kBlank = QLatin1Char('_');
     static constexpr QChar kSeparator = QLatin1Char('/');
@@ -50,8 +53,11 @@ public:
     void zeroFill();
     // Zero-fills, then checks; a blank buffer is valid.
     bool validate();
+    // Why a buffer that is neither blank nor a date cannot be left.
+    static QString invalidDateText();
 
-    // The date the buffer reads as, or nothing (blank or not a date).
+    // The date the buffer reads as once zero-filled, or nothing (blank or
+    // not a date).
     std::optional<QDate> date() const;
     // Date serial: 0 when blank, today for a buffer that is not a date.
     double value() const;

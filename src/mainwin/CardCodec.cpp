@@ -2,6 +2,8 @@
 
 #include "common/Clock.h"
 #include "common/DateSerial.h"
+#include "editors/CurrencyText.h"
+#include "editors/DateBuffer.h"
 #include "store/RecordEditor.h"
 #include "store/StoreTable.h"
 
@@ -51,6 +53,8 @@ CardValue CardCodec::load(
         return CardValue::ofDate(date);
     }
     case CardControlKind::Currency:
+        if (record.isNull(position))
+            return CardValue::blankNumber();
         return CardValue::ofNumber(record.number(position));
     case CardControlKind::Edit:
     case CardControlKind::Lookup:
@@ -68,9 +72,17 @@ void CardCodec::write(
         record.setBytes(position, value.picture);
         return;
     case CardControlKind::Currency:
-        record.setNumber(position, value.number);
+        if (value.number)
+            record.setNumber(position, *value.number);
+        else
+            record.clear(position);
         return;
     case CardControlKind::Date:
+        // Never a blank in place of what the user typed.
+        if (!value.date && !value.text.isEmpty())
+            throw StoreError(StoreErrorKind::Value,
+                "\"" + value.text.toStdString() + "\" is no date for field "
+                    + record.table().fieldModel().name(position).toStdString());
         record.setDate(position, value.date);
         return;
     case CardControlKind::Edit:
@@ -90,15 +102,37 @@ bool CardCodec::isEmpty(CardControlKind kind, const CardValue &value)
     case CardControlKind::Picture:
         return value.picture.isEmpty();
     case CardControlKind::Currency:
-        return value.number == 0;
+        return !value.number || *value.number == 0;
     case CardControlKind::Date:
-        return !value.date;
+        return !value.date && value.text.isEmpty();
     case CardControlKind::Edit:
     case CardControlKind::Lookup:
     case CardControlKind::Memo:
         break;
     }
     return value.text.isEmpty();
+}
+
+QString CardCodec::refusal(CardControlKind kind, const CardValue &value, const FieldModel &fields,
+    int position, const QString &caption)
+{
+    switch (kind) {
+    case CardControlKind::Date:
+        return !value.date && !value.text.isEmpty() ? DateBuffer::invalidDateText() : QString();
+    case CardControlKind::Currency: {
+        const NumberField field { fields.width(position), fields.decimals(position) };
+        if (value.number && fields.kind(position) == FieldKind::Numeric
+            && !field.holds(*value.number))
+            return CurrencyText::doesNotFitText(caption, field);
+        return {};
+    }
+    case CardControlKind::Edit:
+    case CardControlKind::Lookup:
+    case CardControlKind::Memo:
+    case CardControlKind::Picture:
+        break;
+    }
+    return {};
 }
 
 } // namespace zendrova

@@ -9,6 +9,7 @@ namespace zendrova {
 
 namespace {
 constexpr char kTagProperty[] = "Tag";
+constexpr int kCardNumberTag = 8; // a whole number, unlike the amounts
 
 QList<CardField> buildTable()
 {
@@ -33,6 +34,9 @@ QList<CardField> buildTable()
         // The lookups take the list tables in field order.
         if (field.kind == Kind::Lookup)
             field.lookupSource = QStringLiteral("list%1.dbf").arg(++lookups);
+        if (field.kind == Kind::Currency)
+            field.displayFormat
+                = field.tag == kCardNumberTag ? QStringLiteral(",0") : QStringLiteral(",0.00");
         fields << field;
     }
     return fields;

@@ -21,6 +21,8 @@ struct CardField
     QString hint;
     // The lookup list table, empty for every other kind.
     QString lookupSource;
+    // How a currency control shows its amount, empty for every other kind.
+    QString displayFormat;
 
     // The record table position the control is bound to.
     int fieldPosition() const { return tag + 1; }

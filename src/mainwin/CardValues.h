@@ -1,7 +1,10 @@
 #pragma once
 
+#include "mainwin/CardValue.h"
+
 namespace zendrova {
 
+class FieldModel;
 class RecordEditor;
 class StoreTable;
 
@@ -21,6 +24,13 @@ public:
     // asTemplate: a stored date of 1.0 stands for today.
     virtual void load(int index, const StoreTable &record, bool asTemplate) = 0;
     virtual void write(int index, RecordEditor &record) const = 0;
+    // What control index shows now, as the card codec would write it.
+    virtual CardValue value(int index) const = 0;
+    // The card is about to be stored: whatever leaving its controls would
+    // keep is kept, also for the control that still has the focus.
+    virtual void keepTyping() = 0;
+    // The card's table opened: its fields' sizes limit what may be typed.
+    virtual void fitFields(const FieldModel &fields) = 0;
     // The user changed a control since the last load or clear.
     virtual bool changed() const = 0;
 };

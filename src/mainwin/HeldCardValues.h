@@ -20,10 +20,13 @@ public:
     void load(int index, const StoreTable &record, bool asTemplate) override;
     void write(int index, RecordEditor &record) const override;
     bool changed() const override { return m_changed; }
+    CardValue value(int index) const override { return m_values.at(index); }
+    // Held values take whatever is set and keep nothing elsewhere.
+    void fitFields(const FieldModel &) override { }
+    void keepTyping() override { }
 
     // What a user does in control index (0-based).
     void setValue(int index, const CardValue &value);
-    const CardValue &value(int index) const { return m_values.at(index); }
     // For the controls that hold a text: edits, lookups and the memo.
     void setText(int index, const QString &text) { setValue(index, CardValue::ofText(text)); }
     QString text(int index) const { return value(index).text; }

@@ -3,6 +3,7 @@
 #include "common/AppState.h"
 #include "common/Interaction.h"
 #include "common/WaitCursor.h"
+#include "mainwin/CardCodec.h"
 #include "mainwin/CardFields.h"
 #include "mainwin/CardValues.h"
 #include "mainwin/CycleLetterTabs.h"
@@ -81,8 +82,11 @@ bool RecordCycle::open()
 {
     m_cursor.close();
     m_card = CardState();
-    return TableOpening::openByName(
-        m_cursor, list().folder(), list().fileName(), false, m_state.installFolder);
+    if (!TableOpening::openByName(
+            m_cursor, list().folder(), list().fileName(), false, m_state.installFolder))
+        return false;
+    m_values.fitFields(m_cursor.fieldModel());
+    return true;
 }
 
 bool RecordCycle::release()
@@ -141,6 +145,8 @@ void RecordCycle::display(int position)
     } else {
         lockCard();
         loadCard(m_cursor, false);
+        for (int i = 0; i < CardFields::kCount; ++i)
+            m_shown.at(i) = m_values.value(i);
         m_card.recordNumber = qRound(m_cursor.number(FieldModel::kRecordNumberPosition));
         m_card.cardLetter = m_letters && m_letters->counted() ? m_letters->letterOf(m_cursor) : 0;
     }
@@ -198,6 +204,15 @@ bool RecordCycle::leaveRecord()
         m_card.alreadyLeft = true;
         return true;
     }
+    if (!m_card.newRecord && showsStoredRecord()) {
+        // Only looked at: the record, its memos and the table stay untouched.
+        record.cancel();
+        m_card.alreadyLeft = true;
+        return true;
+    }
+    if (!cardFits())
+        return false;
+    m_values.keepTyping();
     if (!writeCard()) {
         if (!askYesNo(MessageKind::Warning, updateFailedText())) {
             m_card.alreadyLeft = false;
@@ -224,6 +239,32 @@ bool RecordCycle::leaveRecordForCommand()
         showRecord(m_card.position - 1);
     else
         display(m_card.position);
+    return true;
+}
+
+bool RecordCycle::showsStoredRecord() const
+{
+    for (int i = 0; i < CardFields::kCount; ++i)
+        if (!(m_values.value(i) == m_shown.at(i)))
+            return false;
+    return true;
+}
+
+bool RecordCycle::cardFits()
+{
+    const FieldModel &fields = m_cursor.fieldModel();
+    for (int i = 0; i < CardFields::kCount; ++i) {
+        const CardField &field = CardFields::all().at(i);
+        const QString caption = m_state.captions.caption(field.tag);
+        const QString why = CardCodec::refusal(field.kind, m_values.value(i), fields,
+            field.fieldPosition(), caption.isEmpty() ? field.builtInCaption : caption);
+        if (why.isEmpty())
+            continue;
+        showMessage(MessageKind::Error, why);
+        if (focusControl)
+            focusControl(i);
+        return false;
+    }
     return true;
 }
 

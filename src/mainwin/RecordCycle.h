@@ -1,11 +1,14 @@
 #pragma once
 
+#include "mainwin/CardFields.h"
 #include "mainwin/CardState.h"
+#include "mainwin/CardValue.h"
 #include "store/RecordEditor.h"
 #include "store/StoreTable.h"
 
 #include <QCoreApplication>
 #include <QString>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -49,6 +52,9 @@ public:
     std::function<void()> displayed;
     // Synchronise moves the list's top row before the card shows the record.
     std::function<void(int top)> moveListTop;
+    // The card stays on its record because control index holds a value its
+    // field cannot take: the user corrects it there.
+    std::function<void(int index)> focusControl;
     // nullptr: no letter tabs.
     void setLetterTabs(CycleLetterTabs *tabs) { m_letters = tabs; }
 
@@ -97,6 +103,11 @@ private:
     bool lettersInUse() const;
     void display(int position);
     bool writeCard();
+    // The card shows what its record holds: leaving it stores nothing.
+    bool showsStoredRecord() const;
+    // A value the record cannot take is reported and its control given the
+    // focus; false then.
+    bool cardFits();
     RecordEditor::Fill fillRecord(RecordEditor &record);
     bool confirmDelete();
     void lockCard();
@@ -114,6 +125,8 @@ private:
     CardState m_card;
     // The card's letter as the record being stored will have it.
     std::optional<char> m_pendingLetter;
+    // What the controls showed once the record was loaded.
+    std::array<CardValue, CardFields::kCount> m_shown;
 };
 
 } // namespace zendrova

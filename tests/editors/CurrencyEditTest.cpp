@@ -71,6 +71,31 @@ TEST(CurrencyEdit, TextThatDoesNotConvertKeepsTheValue)
     EXPECT_FALSE(CurrencyText::parse(QStringLiteral(".")).has_value());
 }
 
+TEST(CurrencyEdit, AValueSetShowsItselfOverWhateverWasTyped)
+{
+    TCurrencyEdit edit;
+    edit.clear();
+    QTest::keyClicks(&edit, QStringLiteral("77"));
+    EXPECT_EQ(77.0L, edit.shownValue()) << "what is shown counts before the editor is left";
+    EXPECT_EQ(0.0L, edit.Value());
+    edit.setValue(0);
+    EXPECT_EQ(QStringLiteral("0.00"), edit.text());
+}
+
+TEST(CurrencyEdit, ABlankAmountStaysBlankUntilTheUserChangesIt)
+{
+    TCurrencyEdit edit;
+    edit.setBlank();
+    EXPECT_EQ(QStringLiteral("0.00"), edit.text());
+    edit.parseAndShow(); // the field entered and left
+    EXPECT_TRUE(edit.isBlank());
+    QTest::keyClick(&edit, Qt::Key_5);
+    EXPECT_FALSE(edit.isBlank());
+    edit.setBlank();
+    edit.setValue(0);
+    EXPECT_FALSE(edit.isBlank()) << "a value set is an amount";
+}
+
 TEST(CurrencyEdit, GermanSeparatorsComeFromTheLocale)
 {
     LocaleScope german(QLocale(QLocale::German, QLocale::Germany));

@@ -22,7 +22,8 @@ namespace zendrova {
 // For failure messages.
 void PrintTo(const CardValue &value, std::ostream *os)
 {
-    *os << "{text \"" << value.text.toStdString() << "\", number " << value.number << ", date "
+    *os << "{text \"" << value.text.toStdString() << "\", number "
+        << (value.number ? std::to_string(*value.number) : std::string("none")) << ", date "
         << (value.date ? value.date->toString(Qt::ISODate).toStdString() : std::string("none"))
         << ", " << value.picture.size() << " picture bytes}";
 }
@@ -114,8 +115,8 @@ TEST_F(CardCodecTest, EachKindOfControlLoadsItsFieldAndOnlyATemplateTurnsTheMark
         { "edit on a numeric field: its display text", Kind::Edit, kCardNumber, false,
             CardValue::ofText(QStringLiteral("7")) },
         { "currency: the amount", Kind::Currency, kPurchase, false, CardValue::ofNumber(1.5) },
-        { "currency on a blank field: 0", Kind::Currency, kCurrentValue, false,
-            CardValue::ofNumber(0) },
+        { "currency on a blank field: no amount, not 0", Kind::Currency, kCurrentValue, false,
+            CardValue::blankNumber() },
         { "date", Kind::Date, kCustom4, false, CardValue::ofDate(QDate(2000, 1, 2)) },
         { "a template's real date stays", Kind::Date, kCustom4, true,
             CardValue::ofDate(QDate(2000, 1, 2)) },
@@ -161,6 +162,8 @@ TEST_F(CardCodecTest, EachKindOfControlLeavesItsValueInTheRecord)
             QStringLiteral("1234.50") },
         { "currency of 0: a stored 0, not a blank", Kind::Currency, kPurchase,
             CardValue::ofNumber(0), QStringLiteral("0.00") },
+        { "currency of no amount clears the field", Kind::Currency, kPurchase,
+            CardValue::blankNumber(), std::nullopt },
         { "text on a numeric field: thousands separators dropped", Kind::Edit, kCardNumber,
             CardValue::ofText(QStringLiteral("12,345")), QStringLiteral("12345") },
         { "text with blanks around and decimals", Kind::Lookup, kPurchase,
@@ -230,6 +233,57 @@ TEST_F(CardCodecTest, AnIndependentReaderFindsTheWrittenValues)
         "98765 -12.25 1996-12-31 'first\\r\\nsecond' None\n");
 }
 
+struct RefusalCase
+{
+    const char *what;
+    Kind kind;
+    int position;
+    CardValue value;
+    const char *refusal;
+};
+
+TEST_F(CardCodecTest, AValueItsFieldCannotTakeIsRefusedInWordsAndNeverStoredBlank)
+{
+    const QString paid = QStringLiteral("Paid:");
+    const RefusalCase cases[] = {
+        { "a whole number of ten digits fits N(10)", Kind::Currency, kCardNumber,
+            CardValue::ofNumber(9999999999.0), "" },
+        { "eleven do not", Kind::Currency, kCardNumber, CardValue::ofNumber(12345678901.0),
+            "The number in Paid is too long to be stored!\r"
+            "This field holds numbers from -999,999,999 to 9,999,999,999." },
+        { "N(12,2) keeps three places for the point and cents", Kind::Currency, kPurchase,
+            CardValue::ofNumber(999999999.99), "" },
+        { "a cent more does not fit", Kind::Currency, kPurchase, CardValue::ofNumber(1e9),
+            "The number in Paid is too long to be stored!\r"
+            "This field holds numbers from -99,999,999.99 to 999,999,999.99." },
+        { "the sign takes a place", Kind::Currency, kPurchase, CardValue::ofNumber(-1e8), "x" },
+        { "more decimals are rounded away", Kind::Currency, kPurchase,
+            CardValue::ofNumber(0.333333333333), "" },
+        { "no amount", Kind::Currency, kPurchase, CardValue::blankNumber(), "" },
+        { "a date", Kind::Date, kCustom4, CardValue::ofDate(QDate(1999, 2, 28)), "" },
+        { "no date", Kind::Date, kCustom4, CardValue(), "" },
+        { "a text that is no date", Kind::Date, kCustom4,
+            CardValue::ofUnreadableDate(QStringLiteral("02/31/1999")), "Invalid Date!" },
+    };
+    for (const RefusalCase &c : cases) {
+        const QString refusal
+            = CardCodec::refusal(c.kind, c.value, table.fieldModel(), c.position, paid);
+        if (QLatin1String(c.refusal) == QLatin1String("x"))
+            EXPECT_FALSE(refusal.isEmpty()) << c.what;
+        else
+            EXPECT_EQ(refusal, QLatin1String(c.refusal)) << c.what;
+    }
+
+    appendFullRecord();
+    RecordEditor record(table);
+    record.lock();
+    EXPECT_THROW(CardCodec::write(Kind::Date,
+                     CardValue::ofUnreadableDate(QStringLiteral("02/31/1999")), record, kCustom4),
+        StoreError);
+    record.cancel();
+    EXPECT_EQ(table.date(kCustom4), QDate(2000, 1, 2));
+}
+
 struct EmptyCase
 {
     const char *what;
@@ -249,11 +303,13 @@ TEST(CardCodecEmptiness, EachKindIsEmptyByWhatItHolds)
         { "a blank is text", Kind::Edit, CardValue::ofText(QStringLiteral(" ")), false },
         { "memo with text", Kind::Memo, textOnly, false },
         { "an amount of 0", Kind::Currency, CardValue::ofNumber(0), true },
+        { "no amount", Kind::Currency, CardValue::blankNumber(), true },
+        { "a date control's text that is no date", Kind::Date,
+            CardValue::ofUnreadableDate(QStringLiteral("02/31/1999")), false },
         { "a cent", Kind::Currency, CardValue::ofNumber(0.01), false },
         { "a negative amount", Kind::Currency, CardValue::ofNumber(-1), false },
         { "a currency counts its amount, not a text", Kind::Currency, textOnly, true },
         { "a date", Kind::Date, CardValue::ofDate(QDate(1899, 12, 31)), false },
-        { "a date control counts its date, not a text", Kind::Date, textOnly, true },
         { "a picture", Kind::Picture, CardValue::ofPicture(kBitmap), false },
         { "a picture control counts its picture, not a text", Kind::Picture, textOnly, true },
         { "an edit counts its text, not an amount", Kind::Edit, CardValue::ofNumber(5), true },

@@ -19,14 +19,28 @@ TCurrencyEdit::TCurrencyEdit(QWidget *parent)
     resize(120, 22);
     setButtonHint(tr("Click here to display a Calculator"));
     showValue();
+    connect(this, &QLineEdit::textEdited, this, [this] { m_blank = false; });
 }
 
 void TCurrencyEdit::setValue(long double value)
 {
-    if (value == m_value && !text().isEmpty())
+    m_blank = false;
+    if (value == m_value && text() == CurrencyText::format(m_value, m_displayFormat))
         return;
     m_value = value;
     showValue();
+}
+
+long double TCurrencyEdit::shownValue() const
+{
+    return CurrencyText::parse(text()).value_or(m_value);
+}
+
+void TCurrencyEdit::setBlank()
+{
+    m_value = 0.0L;
+    showValue();
+    m_blank = true;
 }
 
 void TCurrencyEdit::setDisplayFormat(const QString &format)
@@ -90,11 +104,24 @@ void TCurrencyEdit::keyPressEvent(QKeyEvent *event)
     }
     const QString typed = event->text();
     const bool isCharacter = !typed.isEmpty() && (typed[0].isPrint() || typed[0] == QChar(8));
-    if (isCharacter && !(event->modifiers() & Qt::ControlModifier)
-        && !CurrencyText::isAcceptedCharacter(typed[0])) {
-        return; // dropped without a sound
+    if (isCharacter && !(event->modifiers() & Qt::ControlModifier)) {
+        if (!CurrencyText::isAcceptedCharacter(typed[0]))
+            return; // dropped without a sound
+        // A digit, sign or point the field could not store goes the same way.
+        if (typed[0] != QChar(8) && !CurrencyText::fitsWhileTyping(textAfterTyping(typed), m_field))
+            return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+QString TCurrencyEdit::textAfterTyping(const QString &typed) const
+{
+    QString after = text();
+    if (hasSelectedText())
+        after.replace(selectionStart(), selectedText().size(), typed);
+    else
+        after.insert(cursorPosition(), typed);
+    return after;
 }
 
 void TCurrencyEdit::focusOutEvent(QFocusEvent *event)
@@ -124,6 +151,8 @@ void TCurrencyEdit::ButtonClick()
     setFocus(Qt::OtherFocusReason);
     if (result != QDialog::Accepted)
         setText(remembered);
+    else
+        m_blank = false; // the calculator's result is the user's amount
     parseAndShow();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/CurrencyText.h"
 #include "editors/ui/TBtnEdit.h"
 
 #include <QColor>
@@ -19,7 +20,19 @@ public:
     explicit TCurrencyEdit(QWidget *parent = nullptr);
 
     long double Value() const { return m_value; }
+    // Shows the value again whenever the text is not that value formatted,
+    // so text typed over it goes.
     void setValue(long double value);
+    // The amount the text reads as now, before the editor is left; Value when
+    // the text does not convert.
+    long double shownValue() const;
+    // Shows no amount (0 formatted) for a field that holds none; the editor
+    // stays blank until the user changes its text.
+    void setBlank();
+    bool isBlank() const { return m_blank; }
+    // The field the amount goes to: typing that would not fit it is dropped.
+    void setNumberField(const NumberField &field) { m_field = field; }
+    const NumberField &numberField() const { return m_field; }
     QString DisplayFormat() const { return m_displayFormat; }
     void setDisplayFormat(const QString &format);
     QColor PlusColor() const { return m_plusColor; }
@@ -44,7 +57,12 @@ private:
     void showValue();
     void setTextColor(const QColor &colour);
 
+    // The text as it would be after the key, for the field's limits.
+    QString textAfterTyping(const QString &typed) const;
+
     long double m_value = 0.0L;
+    bool m_blank = false;
+    NumberField m_field;
     bool m_showsNegative = false;
     QString m_displayFormat = QStringLiteral(",0.00");
     QColor m_plusColor = Qt::blue;

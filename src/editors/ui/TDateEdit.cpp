@@ -208,7 +208,7 @@ void TDateEdit::focusOutEvent(QFocusEvent *event)
 {
     TBtnEdit::focusOutEvent(event);
     if (changesField(event) && !validate())
-        refuseLeaving(tr("Invalid Date!"));
+        refuseLeaving(DateBuffer::invalidDateText());
 }
 
 void TDateEdit::contextMenuEvent(QContextMenuEvent *event)

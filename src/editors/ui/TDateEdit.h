@@ -27,6 +27,8 @@ public:
     double value() const { return m_buffer.value(); }
     // The date the buffer reads as; nothing when blank or not a date.
     std::optional<QDate> shownDate() const { return m_buffer.date(); }
+    // Only blank marks: no date entered.
+    bool isBlank() const { return m_buffer.isBlank(); }
     void setValue(double serial);
     void writeDate(QDate date);
     int caret() const { return m_buffer.caret(); }

@@ -54,6 +54,7 @@ public:
     }
     CardValue value() const override { return CardValue::ofText(control()->currentText()); }
     void setValue(const CardValue &value) override { control()->setEditText(value.text); }
+    void keepTyping() override { control()->keepTypedItem(); }
     void onChange(QObject *context, const std::function<void()> &changed) const override
     {
         QObject::connect(control(), &QComboBox::editTextChanged, context, changed);
@@ -65,10 +66,28 @@ class CurrencyControl final : public ControlOf<TCurrencyEdit>
 public:
     CurrencyControl(const CardField &field, QWidget *parent)
         : ControlOf(field, new TCurrencyEdit(parent))
-    { }
-    CardValue value() const override { return CardValue::ofNumber(double(control()->Value())); }
-    // An emptied amount shows as 0 in the display format.
-    void setValue(const CardValue &value) override { control()->setValue(value.number); }
+    {
+        control()->setDisplayFormat(field.displayFormat);
+    }
+    // The amount the text shows, also when the editor has not been left yet.
+    CardValue value() const override
+    {
+        if (control()->isBlank())
+            return CardValue::blankNumber();
+        return CardValue::ofNumber(double(control()->shownValue()));
+    }
+    // An emptied amount shows as 0 in the display format, whatever was typed.
+    void setValue(const CardValue &value) override
+    {
+        if (value.number)
+            control()->setValue(*value.number);
+        else
+            control()->setBlank();
+    }
+    void fitField(int width, int decimals) override
+    {
+        control()->setNumberField(NumberField { width, decimals });
+    }
     void onChange(QObject *context, const std::function<void()> &changed) const override
     {
         QObject::connect(control(), &QLineEdit::textChanged, context, changed);
@@ -91,7 +110,13 @@ public:
     {
         control()->setMaxLength(kDateCharacters);
     }
-    CardValue value() const override { return CardValue::ofDate(control()->shownDate()); }
+    CardValue value() const override
+    {
+        const std::optional<QDate> date = control()->shownDate();
+        if (!date && !control()->isBlank())
+            return CardValue::ofUnreadableDate(control()->Date());
+        return CardValue::ofDate(date);
+    }
     void setValue(const CardValue &value) override
     {
         control()->setValue(value.date ? serialFromDate(*value.date) : 0);
@@ -184,6 +209,8 @@ CardControl::CardControl(const CardField &field, QWidget *widget)
 { }
 
 CardControl::~CardControl() = default;
+
+void CardControl::fitField(int, int) { }
 
 void CardControl::applyColors(const CardColors &colors)
 {

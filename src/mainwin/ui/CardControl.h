@@ -42,6 +42,14 @@ public:
     // context lives.
     virtual void onChange(QObject *context, const std::function<void()> &changed) const = 0;
 
+    // The control's field in the open table is width characters wide with
+    // decimals places: a control that takes typed numbers keeps to it.
+    virtual void fitField(int width, int decimals);
+
+    // The record is stored while the control may still have the focus: it
+    // keeps what leaving it would keep (a lookup's new item goes into its list).
+    virtual void keepTyping() { }
+
     // Takes the scheme's colours meant for this kind of control.
     virtual void applyColors(const CardColors &colors);
     // Which colours the control's "C&olor..." item edits.

@@ -2,6 +2,7 @@
 
 #include "mainwin/CardCodec.h"
 #include "mainwin/ui/CardControl.h"
+#include "store/FieldModel.h"
 
 #include <QScopedValueRollback>
 
@@ -59,6 +60,26 @@ void CardWidgetValues::write(int index, RecordEditor &record) const
     const CardControl *control = m_controls.at(index);
     CardCodec::write(
         control->field().kind, control->value(), record, control->field().fieldPosition());
+}
+
+CardValue CardWidgetValues::value(int index) const
+{
+    return m_controls.at(index)->value();
+}
+
+void CardWidgetValues::keepTyping()
+{
+    for (CardControl *control : std::as_const(m_controls))
+        control->keepTyping();
+}
+
+void CardWidgetValues::fitFields(const FieldModel &fields)
+{
+    for (CardControl *control : std::as_const(m_controls)) {
+        const int position = control->field().fieldPosition();
+        if (fields.kind(position) == FieldKind::Numeric)
+            control->fitField(fields.width(position), fields.decimals(position));
+    }
 }
 
 } // namespace zendrova

@@ -27,6 +27,9 @@ public:
     void load(int index, const StoreTable &record, bool asTemplate) override;
     void write(int index, RecordEditor &record) const override;
     bool changed() const override { return m_changed; }
+    CardValue value(int index) const override;
+    void fitFields(const FieldModel &fields) override;
+    void keepTyping() override;
 
 private:
     void show(int index, const CardValue &value);

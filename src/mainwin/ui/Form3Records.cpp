@@ -36,6 +36,10 @@ void TForm3::startRecordCycle()
         showCardState();
         redrawList();
     };
+    m_cycle->focusControl = [this](int control) {
+        m_card->selectPart(m_card->pageOfControl(control));
+        m_card->controls().at(control)->setFocus(Qt::OtherFocusReason);
+    };
     // The card cursor's own before-post action runs this.
     m_cycle->beforePost = [this](RecordEditor &card) { m_filter.storeHook(card); };
     if (m_cycle->open())

@@ -103,6 +103,12 @@ void TLookup::addCurrentText()
         m_twin->reload();
 }
 
+void TLookup::keepTypedItem()
+{
+    if (isNew(currentText()))
+        addCurrentText();
+}
+
 bool TLookup::isNew(const QString &text) const
 {
     if (m_source.isEmpty() || text.isEmpty() || m_items.contains(text))
@@ -168,8 +174,7 @@ void TLookup::focusOutEvent(QFocusEvent *event)
     // Opening the drop-down or a context menu is no leaving.
     if (event->reason() != Qt::PopupFocusReason) {
         hidePopup();
-        if (isNew(currentText()))
-            addCurrentText();
+        keepTypedItem();
     }
     QComboBox::focusOutEvent(event);
 }

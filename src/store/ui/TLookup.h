@@ -40,6 +40,8 @@ public:
     void reload();
     // Adds the current text to the items and the list table (quietly).
     void addCurrentText();
+    // What leaving the combo does: a text that is no item yet is added.
+    void keepTypedItem();
     const LookupItems &items() const { return m_items; }
 
 protected:
