@@ -15,7 +15,9 @@ namespace {
 // from the same process neither sees its own lock as another's nor drops it.
 bool lockWhole(int fd)
 {
-    struct flock lock {};
+    struct flock lock
+    {
+    };
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
@@ -26,7 +28,9 @@ bool heldByAnother(const QString &path)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return true; // gone meanwhile (its run left) or not ours to judge: not a crash
-    struct flock probe {};
+    struct flock probe
+    {
+    };
     probe.l_type = F_WRLCK;
     probe.l_whence = SEEK_SET;
     const bool held = ::fcntl(fd, F_OFD_GETLK, &probe) != 0 || probe.l_type != F_UNLCK;
@@ -55,8 +59,8 @@ bool RunFiles::join(const QString &folder)
         QFile::encodeName(building).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
-    if (!lockWhole(fd) || ::rename(QFile::encodeName(building).constData(),
-                              QFile::encodeName(path).constData())
+    if (!lockWhole(fd)
+        || ::rename(QFile::encodeName(building).constData(), QFile::encodeName(path).constData())
             != 0) {
         ::close(fd);
         QFile::remove(building);

@@ -123,8 +123,10 @@ void refuseExisting(const std::string &folder)
     for (const char *name : { kTableFile, kCatalogFile }) {
         const std::string path = joinPath(folder, name);
         if (TableFamily::exists(path))
-            throw Error(
-                ErrorKind::AlreadyExists, path + " already exists; generate into a new folder, or with --replace in its place");
+            throw Error(ErrorKind::AlreadyExists,
+                path
+                    + " already exists; generate into a new folder, or with --replace in its "
+                      "place");
     }
 }
 
@@ -174,7 +176,8 @@ void moveFamily(const std::string &scratch, const std::string &folder, const cha
         std::error_code error;
         fs::rename(member, target, error);
         if (error)
-            throw Error(ErrorKind::Io, "Cannot rename " + member + " to " + target + ": " + error.message());
+            throw Error(ErrorKind::Io,
+                "Cannot rename " + member + " to " + target + ": " + error.message());
         placed.push_back(target);
     }
     if (!old)
