@@ -9,7 +9,9 @@
 #include "store/ui/TColorButton.h"
 #include "store/ui/TFindDlg.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -203,6 +205,27 @@ TEST_F(FindWindowTest, AfterTextNotFoundTheSelectedLetterIsTheLetterOfTheList)
         EXPECT_EQ(selectedLetters(), QStringLiteral("A")) << "from the end: " << fromEnd;
         EXPECT_EQ(listLetter(), QLatin1Char('A')) << "from the end: " << fromEnd;
     }
+}
+
+TEST_F(FindWindowTest, ANonStopSearchKeepsTheWindowAliveByTimeNotByCard)
+{
+    auto form = openWindow();
+    TFindDlg *dialog = openSearch(*form);
+    child<QCheckBox>(*dialog, "CheckBox2")->setChecked(true);
+    child<QComboBox>(*dialog, "Edit1")->setEditText(QStringLiteral("no card holds this"));
+    user.expectMessage(
+        MessageKind::Information, FindSearch::noRecordsFoundText(), MessageButtons::Ok, kNoHelp);
+    int passes = 0;
+    const auto connection = QObject::connect(QAbstractEventDispatcher::instance(),
+        &QAbstractEventDispatcher::awake, [&] { ++passes; });
+    QElapsedTimer clock;
+    clock.start();
+    child<QPushButton>(*dialog, "BitBtn1")->click();
+    const qint64 elapsed = clock.elapsed();
+    QObject::disconnect(connection);
+    EXPECT_TRUE(user.allConsumed());
+    // One pass at the start, then at most one every 50 ms (each pass may wake twice).
+    EXPECT_LE(passes, 2 * (2 + elapsed / 50)) << kCards << " cards in " << elapsed << " ms";
 }
 
 } // namespace
