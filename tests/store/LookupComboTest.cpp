@@ -180,11 +180,12 @@ TEST_F(LookupComboTest, DestroyingTheComboKeepsItsNewText)
 
 TEST_F(LookupComboTest, AMissingListIsCreatedFromTheTemplate)
 {
-    TLookup *combo = addCombo("list3.dbf");
-    EXPECT_TRUE(QFile::exists(folder.path("list3.dbf")));
-    EXPECT_TRUE(QFile::exists(folder.path("list3.mdx")));
+    // Brands have no starter list: the empty template.
+    TLookup *combo = addCombo("list2.dbf");
+    EXPECT_TRUE(QFile::exists(folder.path("list2.dbf")));
+    EXPECT_TRUE(QFile::exists(folder.path("list2.mdx")));
     EXPECT_EQ(combo->count(), 0);
-    EXPECT_TRUE(folder.itemsInFile("list3.dbf").isEmpty());
+    EXPECT_TRUE(folder.itemsInFile("list2.dbf").isEmpty());
 }
 
 TEST_F(LookupComboTest, AFailedTemplateCopyIsReported)
