@@ -1,4 +1,5 @@
 #include "dbase/CardTableLayout.h"
+#include "dbase/StarterLists.h"
 
 #include "dbase/DbfHeader.h"
 #include "dbase/PathNames.h"
@@ -91,6 +92,18 @@ void writeTemplateTables(const std::string &folder)
     std::rename(joinPath(folder, "data.mdx").c_str(), joinPath(folder, "DATA.MDX").c_str());
     writeTemplate(joinPath(folder, "master.dbf"), catalogFields(), {{"IDX0", "FILENAME"}});
     writeTemplate(joinPath(folder, "list.dbf"), lookupListFields(), {{"IDX", "ITEM"}});
+    for (const StarterList &list : starterLists()) {
+        const std::string path = joinPath(folder, starterFileName(list.listFile));
+        writeTemplate(path, lookupListFields(), {{"IDX", "ITEM"}});
+        Table table;
+        table.open(path, true);
+        for (const std::string &item : list.items) {
+            table.append();
+            table.setString(0, item);
+            table.post();
+        }
+        table.close();
+    }
 }
 
 } // namespace dbase::layout

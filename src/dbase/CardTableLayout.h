@@ -22,8 +22,8 @@ std::vector<FieldInfo> catalogFields();
 std::vector<FieldInfo> lookupListFields();
 
 // Writes "data.dbf" (with its memo file and "DATA.MDX": tags IDX0 entry order, IDX1
-// card name), "master.dbf" (tag IDX0 on the file name) and "list.dbf" (tag IDX on
-// its item) into folder.
+// card name), "master.dbf" (tag IDX0 on the file name), "list.dbf" (tag IDX on
+// its item) and the starter lists (the same, with their items) into folder.
 void writeTemplateTables(const std::string &folder);
 
 } // namespace layout

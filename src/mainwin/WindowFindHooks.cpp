@@ -71,6 +71,7 @@ bool WindowFindHooks::beforeStep(bool forward)
         return false;
     // Until the first match, a search that finds nothing returns to this letter.
     m_matchLetter = m_letters.inUse() ? m_letters.currentLetter() : 0;
+    m_fromStart = true;
     if (m_letters.inUse()) {
         m_letters.selectLetter(forward ? kFirstLetter : kLastLetter);
         call(m_window.showListStart);
@@ -81,6 +82,7 @@ bool WindowFindHooks::beforeStep(bool forward)
 
 bool WindowFindHooks::beforeContinue()
 {
+    m_fromStart = false;
     putBackMatchLetter();
     setWorking(true);
     return true;
@@ -113,11 +115,16 @@ void WindowFindHooks::onMatch(int listPosition, int fieldPosition, std::optional
 
 void WindowFindHooks::onNoMatch()
 {
-    const bool putBack = putBackMatchLetter();
+    putBackMatchLetter();
     // The rows take the focus when redrawn: the window must take input first.
     setWorking(false);
-    if (putBack)
-        call(m_window.redrawList);
+    if (!m_letters.inUse())
+        return;
+    // The scan ranged the list on other letters while the rows stayed as they
+    // were: the rows follow the letter put back. A search from the start had
+    // put the card on the list's first record; it does so again here, so the
+    // card's record is one of the rows.
+    call(m_fromStart ? m_window.showListStart : m_window.redrawList);
 }
 
 bool WindowFindHooks::putBackMatchLetter()

@@ -69,6 +69,8 @@ private:
     CardRelease &m_card;
     Window m_window;
     char m_matchLetter = 0;
+    // The search began at the first or last letter (not from a match).
+    bool m_fromStart = false;
 };
 
 } // namespace zendrova

@@ -40,10 +40,18 @@ void ShutdownMarker::writeClean(const QString &userFolder)
     writeWholeFile(programFilePath(userFolder, kFileName), kClean);
 }
 
-bool ShutdownMarker::checkAtStartUp(const QString &userFolder, const QString &productName)
+bool ShutdownMarker::earlierRunFailed(const QString &userFolder, const RunFiles::Others &others)
 {
-    const bool clean = lastRunWasClean(userFolder);
-    if (!clean) {
+    return !others.ended.isEmpty() || (others.live == 0 && !lastRunWasClean(userFolder));
+}
+
+bool ShutdownMarker::checkAtStartUp(const QString &userFolder, const QString &productName,
+    const RunFiles::Others &others, const std::function<void()> &beep)
+{
+    const bool failed = earlierRunFailed(userFolder, others);
+    if (failed) {
+        if (beep)
+            beep();
         showMessage(MessageKind::Warning,
             productName
                 + tr(" was not Closed normally!\rIt is STRONGLY recommended that you Restore "
@@ -52,7 +60,7 @@ bool ShutdownMarker::checkAtStartUp(const QString &userFolder, const QString &pr
             MessageButtons::OkHelp, kHelpContext);
     }
     writeRunning(userFolder);
-    return !clean;
+    return failed;
 }
 
 } // namespace zendrova

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "shell/RunFiles.h"
+
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 
 namespace zendrova {
 
@@ -23,9 +26,14 @@ public:
     // Failures to write the marker are ignored, as the run goes on either way.
     static void writeRunning(const QString &userFolder);
     static void writeClean(const QString &userFolder);
-    // At start-up: warns when the last run did not end cleanly, then marks this
+    // Whether an earlier run ended without its exit steps: a run whose file
+    // nobody holds any more, or "#10*" left behind while no other run is going
+    // (a run still going has written it too).
+    static bool earlierRunFailed(const QString &userFolder, const RunFiles::Others &others);
+    // At start-up: beeps and warns when an earlier run failed, then marks this
     // run as in progress. Returns whether the warning was shown.
-    static bool checkAtStartUp(const QString &userFolder, const QString &productName);
+    static bool checkAtStartUp(const QString &userFolder, const QString &productName,
+        const RunFiles::Others &others = {}, const std::function<void()> &beep = {});
 };
 
 } // namespace zendrova

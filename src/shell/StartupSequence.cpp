@@ -74,9 +74,11 @@ void StartupSequence::activated()
         return;
     m_activated = true;
     runHook(m_hooks.focusMainWindow);
-    if (!ShutdownMarker::lastRunWasClean(m_state.userFolder))
-        runHook(m_hooks.beep);
-    ShutdownMarker::checkAtStartUp(m_state.userFolder, m_state.productName);
+    // Joined before looking, so two runs starting together see each other.
+    m_run.join(m_state.userFolder);
+    const RunFiles::Others others = m_run.others(m_state.userFolder);
+    ShutdownMarker::checkAtStartUp(m_state.userFolder, m_state.productName, others, m_hooks.beep);
+    RunFiles::removeEnded(others);
 }
 
 void StartupSequence::mainWindowDestroyed()
@@ -106,7 +108,9 @@ void StartupSequence::finish()
         return;
     runHook(m_hooks.writeReminders);
     runHook(m_hooks.saveUserLists);
-    ShutdownMarker::writeClean(m_state.userFolder);
+    m_run.leave();
+    if (m_run.others(m_state.userFolder).none())
+        ShutdownMarker::writeClean(m_state.userFolder);
     m_phase = Phase::Ended;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/RunFiles.h"
 #include "shell/StartupHooks.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,8 @@ public:
     // user has been told and the program ends with nothing written.
     bool start();
     // When the windows are up (the owner window's first activation): focus the
-    // main window, warn about an unclean last run, mark this run as running.
+    // main window, warn about an earlier run that ended without its exit steps
+    // (not about one still going), mark this run as running.
     void activated();
     // The main window was destroyed: its files, both system options files,
     // the user options file and the report definitions.
@@ -34,7 +36,8 @@ public:
     // The owner window closed: the shared tables are closed.
     void ownerClosed();
     // After the message loop: reminders and template lists, then the clean
-    // marker last, so "@a$)" is only on disk once everything else is. Runs the
+    // marker last, so "@a$)" is only on disk once everything else is. While
+    // another run is going, or one ended without its steps, "#10*" stays. Runs the
     // shutdown steps not yet run when the loop ended without the windows
     // closing. Does nothing after a failed login.
     void finish();
@@ -51,6 +54,7 @@ private:
     StartupHooks m_hooks;
     Phase m_phase = Phase::NotStarted;
     bool m_activated = false;
+    RunFiles m_run;
 };
 
 } // namespace zendrova

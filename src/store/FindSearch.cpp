@@ -38,8 +38,7 @@ QString FindSearch::searchStoppedText()
 
 FindSearch::FindSearch(RecordStore &store)
     : m_store(store)
-{
-}
+{ }
 
 bool FindSearch::find(const QString &text, bool forward, bool nonStop, std::optional<int> single,
     FindSettings &settings)
@@ -56,6 +55,7 @@ bool FindSearch::find(const QString &text, bool forward, bool nonStop, std::opti
     m_scan.emplace(single, m_store.recordTable().fieldModel().count() - 1);
     m_lastMatch.reset();
     m_stopped = false;
+    m_sinceAlive.invalidate();
     if (nonStop) {
         runNonStop();
         return true;
@@ -70,6 +70,7 @@ bool FindSearch::findAgain(bool forward)
     if (!m_lastMatch || !m_scan)
         return false;
     m_stopped = false;
+    m_sinceAlive.invalidate();
     return stepSearch(forward, true);
 }
 
@@ -104,8 +105,7 @@ bool FindSearch::scan(bool forward, std::optional<MemoMatch> &memo)
 {
     StoreTable &table = m_store.recordTable();
     for (;;) {
-        if (keepAlive)
-            keepAlive(m_counter);
+        keepWindowAlive(m_counter);
         if (m_stopped)
             return false;
         if (m_pastEdge) {
@@ -123,6 +123,14 @@ bool FindSearch::scan(bool forward, std::optional<MemoMatch> &memo)
         }
         moveRecord(forward);
     }
+}
+
+void FindSearch::keepWindowAlive(int counter)
+{
+    if (!keepAlive || (m_sinceAlive.isValid() && m_sinceAlive.elapsed() < kKeepAliveMs))
+        return;
+    m_sinceAlive.start();
+    keepAlive(counter);
 }
 
 void FindSearch::startAtEnd(bool forward)
@@ -212,8 +220,7 @@ void FindSearch::nonStop()
             return matched;
         },
         [&](int walked, int) {
-            if (keepAlive)
-                keepAlive(walked - 1);
+            keepWindowAlive(walked - 1);
             return !m_stopped;
         });
     if (m_stopped) {

@@ -3,6 +3,7 @@
 #include "store/FindMatch.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -62,10 +63,15 @@ public:
     static QString recordsFoundText(int count);
     static QString searchStoppedText();
 
+    // How often a running search lets the window process its messages: often
+    // enough for Stop and repaints, seldom enough to cost next to nothing.
+    static constexpr qint64 kKeepAliveMs = 75;
+
     explicit FindSearch(RecordStore &store);
 
     FindHooks hooks;
-    // Once per record; the window processes its messages here.
+    // The window processes its messages here: at the first record of a search,
+    // then once kKeepAliveMs have passed (checked at every record).
     std::function<void(int counter)> keepAlive;
 
     // Starts a search (the Find button). False when nothing was searched.
@@ -95,6 +101,7 @@ private:
     void returnToLastMatch();
     void runNonStop();
     void nonStop();
+    void keepWindowAlive(int counter);
 
     RecordStore &m_store;
     SearchText m_text;
@@ -105,6 +112,7 @@ private:
     bool m_pastEdge = false;
     bool m_stopped = false;
     std::optional<int> m_nonStopMatches;
+    QElapsedTimer m_sinceAlive;
 };
 
 } // namespace zendrova

@@ -1,8 +1,9 @@
+#include "store/LookupList.h"
 #include "dbase/Cp1252.h"
 #include "dbase/KeyBuffer.h"
+#include "dbase/StarterLists.h"
 #include "dbase/Table.h"
 #include "dbase/TableFamily.h"
-#include "store/LookupList.h"
 #include "dbase/szdd/Szdd.h"
 
 #include <QDir>
@@ -26,8 +27,7 @@ LookupList::LookupList(const QString &folder, const QString &fileName)
     : m_folder(folder)
     , m_fileName(fileName)
     , m_table(std::make_unique<dbase::Table>())
-{
-}
+{ }
 
 LookupList::~LookupList() = default;
 
@@ -46,7 +46,8 @@ void LookupList::open()
     try {
         openWith(kItemTag, false);
     } catch (const dbase::Error &error) {
-        if (error.kind() != dbase::ErrorKind::NotFound || !dbase::TableFamily::exists(path().toStdString()))
+        if (error.kind() != dbase::ErrorKind::NotFound
+            || !dbase::TableFamily::exists(path().toStdString()))
             throw;
         // The list lost its index or never had one: give it the tag when nobody
         // else uses it, else read it in file order for now.
@@ -91,7 +92,8 @@ void LookupList::restoreTag() noexcept
 void LookupList::close() noexcept
 {
     try {
-        if (m_table->state() == dbase::Table::State::Insert || m_table->state() == dbase::Table::State::Edit)
+        if (m_table->state() == dbase::Table::State::Insert
+            || m_table->state() == dbase::Table::State::Edit)
             m_table->cancel();
         m_table->close();
     } catch (const dbase::Error &) {
@@ -153,7 +155,8 @@ bool LookupList::hasItem(std::string_view cp1252Text)
         // text itself when the list holds it.
         dbase::KeyBuffer key = m_table->keyBuffer();
         key.setString(kItemPosition, wanted);
-        return m_table->findKey(key, true) && !m_table->eof() && m_table->asString(kItemPosition) == wanted;
+        return m_table->findKey(key, true) && !m_table->eof()
+            && m_table->asString(kItemPosition) == wanted;
     }
     for (m_table->first(); !m_table->eof(); m_table->next())
         if (m_table->asString(kItemPosition) == wanted)
@@ -186,12 +189,28 @@ QString LookupList::itemText(std::string_view cp1252Text)
 
 bool LookupList::createFromTemplate(const QString &templateFolder, const QString &target)
 {
-    const std::string source = QDir(templateFolder).filePath(kTemplateName).toStdString();
+    return copyList(QDir(templateFolder).filePath(kTemplateName), target);
+}
+
+bool LookupList::createStarter(const QString &templateFolder, const QString &target)
+{
+    const QString starter = QDir(templateFolder)
+                                .filePath(QString::fromStdString(dbase::layout::starterFileName(
+                                    QFileInfo(target).fileName().toLower().toStdString())));
+    if (dbase::TableFamily::exists(starter.toStdString()))
+        return copyList(starter, target);
+    return createFromTemplate(templateFolder, target);
+}
+
+bool LookupList::copyList(const QString &sourceList, const QString &target)
+{
+    const std::string source = sourceList.toStdString();
     const auto templateFiles = dbase::TableFamily::find(source);
     if (!templateFiles || !dbase::copyFileExpanding(templateFiles->dbf, target.toStdString()))
         return false;
     const QFileInfo targetInfo(target);
-    const QString targetIndex = targetInfo.dir().filePath(targetInfo.completeBaseName() + QStringLiteral(".mdx"));
+    const QString targetIndex
+        = targetInfo.dir().filePath(targetInfo.completeBaseName() + QStringLiteral(".mdx"));
     if (templateFiles->mdx)
         return dbase::copyFileExpanding(*templateFiles->mdx, targetIndex.toStdString());
     // An index left from an earlier list would not describe the fresh table.

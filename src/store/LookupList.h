@@ -60,8 +60,14 @@ public:
     // Copies the template list (with its index) of the template folder to
     // target, replacing what is there. False when the copy fails.
     static bool createFromTemplate(const QString &templateFolder, const QString &target);
+    // A list a database folder does not have yet: the starter list shipped in
+    // the template folder for its file name when there is one (so a new
+    // collector can pick the common values), the empty template otherwise.
+    static bool createStarter(const QString &templateFolder, const QString &target);
 
 private:
+    // Copies the list at sourceList with its index to target.
+    static bool copyList(const QString &sourceList, const QString &target);
     void openWith(const std::string &tag, bool exclusive);
     // Adds the item tag to a list without it (needs exclusive use; quiet when refused).
     void restoreTag() noexcept;

@@ -5,14 +5,16 @@
 namespace zendrova {
 
 QList<PlacedText> RowColumns::place(
-    const QList<RowColumn> &columns, int left, int height, const QFontMetrics &metrics)
+    const QList<RowColumn> &columns, int left, int right, int height, const QFontMetrics &metrics)
 {
     QList<PlacedText> placed;
     int x = left;
     for (const RowColumn &column : columns) {
-        const int width = std::max(column.width, 0);
-        placed.append({ QRect(x, 0, width, height), cutToWidth(column.caption, width, metrics),
-            column.rightAligned });
+        const int width = std::clamp(column.width, 0, std::max(right - x, 0));
+        QString text = cutToWidth(column.caption, width, metrics);
+        if (column.rightAligned && text.size() != column.caption.size())
+            text.clear();
+        placed.append({ QRect(x, 0, width, height), text, column.rightAligned });
         x += width + kGap;
     }
     return placed;

@@ -18,7 +18,9 @@ struct RowColumn
 };
 
 // Where a row's texts go: each column after the previous one with a gap of
-// four pixels, each text cut to what fits its column.
+// four pixels, none past the row's right edge. A text that does not fit its
+// column is cut, except a right-aligned one (a number): that shows whole or
+// not at all, as a cut number reads as another number.
 struct PlacedText
 {
     QRect rect;
@@ -31,8 +33,8 @@ class RowColumns
 public:
     static constexpr int kGap = 4;
 
-    static QList<PlacedText> place(
-        const QList<RowColumn> &columns, int left, int height, const QFontMetrics &metrics);
+    static QList<PlacedText> place(const QList<RowColumn> &columns, int left, int right,
+        int height, const QFontMetrics &metrics);
     // The longest start of text that fits into width pixels.
     static QString cutToWidth(const QString &text, int width, const QFontMetrics &metrics);
 };

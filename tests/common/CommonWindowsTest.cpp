@@ -6,11 +6,14 @@
 #include "common/LoginForm.h"
 #include "common/ui/HelpViewer.h"
 #include "common/ui/TLoginDlg.h"
+#include "common/ui/TPercentDlg.h"
 #include "common/ui/WidgetInteraction.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -167,6 +170,54 @@ TEST(HelpTopicsPages, EveryContextHasItsOwnPageReachableFromTheContents)
     }
     EXPECT_FALSE(HelpTopics::hasPage(0));
     EXPECT_EQ(HelpTopics::pageFor(2), HelpTopics::kContentsPage);
+}
+
+TEST(WidgetInteractionPlacement, MessagesAndProgressSitOverTheProgramWindowWithTheirWholeTitle)
+{
+    // The program window away from the screen's centre, and not the active one
+    // (the window manager may have given the focus elsewhere).
+    QMainWindow main;
+    main.setGeometry(460, 330, 300, 200);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    const QRect over = main.frameGeometry();
+    ASSERT_FALSE(over.contains(main.screen()->geometry().center()));
+
+    struct Seen
+    {
+        QRect geometry;
+        QString title;
+    };
+    QList<Seen> seen;
+    QTimer user;
+    user.setInterval(20);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            seen.append({ box->frameGeometry(), box->windowTitle() });
+            box->button(box->buttons().first() == box->button(QMessageBox::Yes) ? QMessageBox::Yes
+                                                                                : QMessageBox::Ok)
+                ->click();
+        }
+    });
+    user.start();
+    WidgetInteraction dialogs;
+    for (const MessageKind kind : { MessageKind::Information, MessageKind::Confirmation }) {
+        QApplication::setActiveWindow(nullptr);
+        dialogs.message(kind, QStringLiteral("Text Not Found!"),
+            kind == MessageKind::Confirmation ? MessageButtons::YesNo : MessageButtons::Ok, 0);
+    }
+    ASSERT_EQ(seen.size(), 2);
+    for (const Seen &box : seen) {
+        EXPECT_TRUE(over.contains(box.geometry.center())) << qPrintable(box.title);
+        // Room for the title beside the window manager's icon and buttons.
+        EXPECT_GE(box.geometry.width(),
+            QFontMetrics(QApplication::font()).horizontalAdvance(box.title) + 120)
+            << qPrintable(box.title);
+    }
+
+    QApplication::setActiveWindow(nullptr);
+    TPercentDlg progress;
+    EXPECT_TRUE(over.contains(progress.frameGeometry().center()));
 }
 
 } // namespace

@@ -222,7 +222,7 @@ TEST(CardGeneratorTest, CommandLineRefusesBadArgumentsAndExistingTables)
         { "generate " + dir.path("x") + " 5 --templates " + dir.path("none"), 1,
             "dbtool: No template table " + dir.path("none") + "/master.dbf" },
         { "generate " + folder + " 10 --templates " + kTemplates, 1,
-            "dbtool: " + folder + "/data.dbf already exists; generate into a new folder\n" },
+            "dbtool: " + folder + "/data.dbf already exists; generate into a new folder, or with --replace in its place\n" },
     };
     for (const Case &c : cases) {
         const std::string out = dbtool(c.arguments, &status);
@@ -233,6 +233,62 @@ TEST(CardGeneratorTest, CommandLineRefusesBadArgumentsAndExistingTables)
     Table table;
     table.open(folder + "/data.dbf", false);
     EXPECT_EQ(table.recordCount(), 5u);
+}
+
+TEST(CardGeneratorTest, ReplaceWritesOverTheDatabaseOfAFolderOnlyWhileNothingHasItOpen)
+{
+    TempDir dir;
+    const std::string folder = dir.path("DATA");
+    int status = -1;
+    dbtool("generate " + folder + " 5 --templates " + kTemplates, &status);
+    ASSERT_EQ(status, 0);
+    // The program's own files beside the tables are not the generator's.
+    writeFile(folder + "/data.idx", "sort");
+    const std::string replace = "generate " + folder + " 20 --seed 3 --replace --templates " + kTemplates;
+
+    // A running program holds both tables open (shared): refused, nothing changed.
+    for (const char *table : { "data.dbf", "master.dbf" }) {
+        Table open;
+        open.open(folder + "/" + table, false);
+        const std::string out = dbtool(replace, &status);
+        EXPECT_EQ(status, 1) << out;
+        EXPECT_EQ(out,
+            "dbtool: " + folder + "/" + table
+                + " is open, in Zendrova or another program: close it, then run generate "
+                  "--replace again\n");
+    }
+    {
+        Table table;
+        table.open(folder + "/data.dbf", false);
+        EXPECT_EQ(table.recordCount(), 5u);
+    }
+
+    const std::string out = dbtool(replace, &status);
+    ASSERT_EQ(status, 0) << out;
+    EXPECT_EQ(out,
+        folder + "/data.dbf: 20 cards, seed 3, record numbers 2 to 21\n" + folder
+            + "/master.dbf: data.dbf, record counter 21\n");
+    // The same files a fresh folder gets, and nothing left over.
+    const std::string fresh = dir.path("FRESH");
+    dbtool("generate " + fresh + " 20 --seed 3 --templates " + kTemplates, &status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(tableBytesWithoutDate(folder + "/data.dbf"), tableBytesWithoutDate(fresh + "/data.dbf"));
+    EXPECT_EQ(readFile(folder + "/data.dbt"), readFile(fresh + "/data.dbt"));
+    EXPECT_EQ(readFile(folder + "/data.idx"), "sort");
+    const std::string listing = run("LC_ALL=C ls -A " + folder, &status);
+    EXPECT_EQ(listing, "data.dbf\ndata.dbt\ndata.idx\ndata.mdx\nmaster.dbf\nmaster.mdx\n");
+    for (const char *table : { "data.dbf", "master.dbf" }) {
+        const std::string check = dbtool("check " + folder + "/" + table, &status);
+        EXPECT_EQ(status, 0) << check;
+    }
+    const std::string read = run("/usr/bin/python3 -c \""
+                                 "import dbfread\n"
+                                 "t = list(dbfread.DBF('" + folder + "/data.dbf'))\n"
+                                 "m = list(dbfread.DBF('" + folder + "/master.dbf'))\n"
+                                 "print(len(t), t[0]['RECNUM'], t[-1]['RECNUM'], len(m))\n"
+                                 "\" 2>&1",
+        &status);
+    EXPECT_EQ(read, "20 2 21 1\n");
 }
 
 } // namespace

@@ -3,11 +3,15 @@
 #include "support/WidgetLookup.h"
 
 #include "mainwin/ui/RecordCard.h"
+#include "mainwin/ui/RecordListPage.h"
+#include "store/ui/TFormatedButton.h"
 #include "store/FindSearch.h"
 #include "store/ui/TColorButton.h"
 #include "store/ui/TFindDlg.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -166,6 +170,62 @@ TEST_F(FindWindowTest, ANonStopSearchListsItsMatches)
     EXPECT_EQ(child<QLineEdit>(*form, "L1")->text().toUpper(), wanted.toUpper());
     EXPECT_TRUE(form->isEnabled());
     EXPECT_TRUE(user.allConsumed());
+}
+
+TEST_F(FindWindowTest, AfterTextNotFoundTheSelectedLetterIsTheLetterOfTheList)
+{
+    auto form = openWindow();
+    const auto selectedLetters = [&] {
+        QString letters;
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            const QString name = QStringLiteral("ColorButton%1").arg(letter - 'A' + 1);
+            if (child<TColorButton>(*form, name.toLatin1().constData())->isSelected())
+                letters += QLatin1Char(letter);
+        }
+        return letters;
+    };
+    const auto listLetter = [&] {
+        const auto rows = child<RecordListPage>(*form, "Panel1")->rows();
+        return rows.isEmpty() || rows.first()->columns().isEmpty()
+            ? QChar()
+            : rows.first()->columns().first().caption.trimmed().front().toUpper();
+    };
+    ASSERT_EQ(selectedLetters(), QStringLiteral("A"));
+    ASSERT_EQ(listLetter(), QLatin1Char('A'));
+
+    TFindDlg *dialog = openSearch(*form);
+    auto *end = child<QGroupBox>(*dialog, "RadioGroup1")->findChildren<QRadioButton *>().last();
+    for (const bool fromEnd : { false, true }) {
+        end->setChecked(fromEnd);
+        child<QComboBox>(*dialog, "Edit1")->setEditText(QStringLiteral("no card holds this"));
+        user.expectMessage(
+            MessageKind::Information, FindSearch::notFoundText(), MessageButtons::Ok, kNoHelp);
+        child<QPushButton>(*dialog, "BitBtn1")->click();
+        ASSERT_TRUE(user.allConsumed());
+        EXPECT_EQ(selectedLetters(), QStringLiteral("A")) << "from the end: " << fromEnd;
+        EXPECT_EQ(listLetter(), QLatin1Char('A')) << "from the end: " << fromEnd;
+    }
+}
+
+TEST_F(FindWindowTest, ANonStopSearchKeepsTheWindowAliveByTimeNotByCard)
+{
+    auto form = openWindow();
+    TFindDlg *dialog = openSearch(*form);
+    child<QCheckBox>(*dialog, "CheckBox2")->setChecked(true);
+    child<QComboBox>(*dialog, "Edit1")->setEditText(QStringLiteral("no card holds this"));
+    user.expectMessage(
+        MessageKind::Information, FindSearch::noRecordsFoundText(), MessageButtons::Ok, kNoHelp);
+    int passes = 0;
+    const auto connection = QObject::connect(QAbstractEventDispatcher::instance(),
+        &QAbstractEventDispatcher::awake, [&] { ++passes; });
+    QElapsedTimer clock;
+    clock.start();
+    child<QPushButton>(*dialog, "BitBtn1")->click();
+    const qint64 elapsed = clock.elapsed();
+    QObject::disconnect(connection);
+    EXPECT_TRUE(user.allConsumed());
+    // One pass at the start, then at most one every 50 ms (each pass may wake twice).
+    EXPECT_LE(passes, 2 * (2 + elapsed / 50)) << kCards << " cards in " << elapsed << " ms";
 }
 
 } // namespace

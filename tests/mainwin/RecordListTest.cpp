@@ -3,6 +3,7 @@
 #include "GeneratedCardsWindow.h"
 #include "support/WidgetLookup.h"
 
+#include "common/WholeFile.h"
 #include "dbase/Error.h"
 #include "editors/ui/TDateEdit.h"
 #include "mainwin/RecordCycle.h"
@@ -323,6 +324,46 @@ TEST_F(RecordListTest, TheRowsTakeTheHeadersColumnsAndTheHeaderOutlivesTheRun)
     ASSERT_EQ(sections.count(), 2);
     EXPECT_EQ(sections.caption(1), QStringLiteral("Team:"));
     EXPECT_EQ(sections.fieldIndex(1), 4);
+}
+
+
+TEST_F(RecordListTest, ANumberInTheLastColumnShowsWholeOrNotAtAll)
+{
+    // Columns filling the whole header, a price last, as a user leaves them
+    // after dragging the borders out to the right edge.
+    int headerWidth = 0;
+    {
+        auto form = openWindow();
+        headerWidth = child<TOrvanHeader>(*form, "OrvanHeader1")->sections().headerWidth();
+    }
+    ASSERT_GT(headerWidth, 100);
+    const QString price = fixture.state.captions.captions().at(kPurchasePrice - 2);
+    for (const int priceWidth : { headerWidth / 3, 30, 8 }) {
+        const int nameWidth = (headerWidth - priceWidth) / 2;
+        ASSERT_TRUE(writeFileIn(fixture.state.userFolder, HeaderSections::kFileName,
+            HeaderSections::encode({ { fixture.state.captions.captions().at(0), nameWidth },
+                { fixture.state.captions.captions().at(1), headerWidth - priceWidth - nameWidth },
+                { price, priceWidth } })));
+        auto form = openWindow();
+        int numbers = 0, whole = 0;
+        for (const TFormatedButton *row : rows(*form)) {
+            ASSERT_EQ(row->columns().size(), 3);
+            const QString number = row->columns().last().caption.trimmed();
+            if (number.isEmpty())
+                continue;
+            ++numbers;
+            const QString shown = row->shownTexts().last().trimmed();
+            EXPECT_TRUE(shown == number || shown.isEmpty())
+                << "width " << priceWidth << ": " << qPrintable(number) << " shows as "
+                << qPrintable(shown);
+            whole += shown == number;
+        }
+        ASSERT_GT(numbers, 0);
+        // Wide enough for every price, or too narrow for any.
+        if (priceWidth != 30) {
+            EXPECT_EQ(whole, priceWidth == 8 ? 0 : numbers) << "width " << priceWidth;
+        }
+    }
 }
 
 } // namespace

@@ -93,9 +93,9 @@ TEST_F(WindowFindHooksTest, AForwardSearchWalksTheLettersWithCardsAndEndsBackWhe
         (Log { "letter C", "letters shown", "letter M", "letters shown", "letter Q",
             "letters shown" }));
     log.clear();
-    // Nothing found: the list goes back to the letter the user was on.
+    // Nothing found: the list goes back to the letter the user was on, from its start.
     search.onNoMatch();
-    EXPECT_EQ(log, (Log { "letter M", "letters shown", "ready", "list redrawn" }));
+    EXPECT_EQ(log, (Log { "letter M", "letters shown", "ready", "list start" }));
     EXPECT_EQ(letters.letter, 'M');
 }
 
@@ -110,10 +110,11 @@ TEST_F(WindowFindHooksTest, ABackwardSearchStartsAtZAndWalksDown)
     EXPECT_FALSE(search.atEnd(false));
     EXPECT_EQ(letters.letter, 'C');
     EXPECT_TRUE(search.atEnd(false));
-    // Ending on the letter it began with, the list needs no redraw.
+    // Ending on the letter it began with, the rows still show Z's cards: they
+    // follow the letter.
     log.clear();
     search.onNoMatch();
-    EXPECT_EQ(log, Log { "ready" });
+    EXPECT_EQ(log, (Log { "ready", "list start" }));
 }
 
 TEST_F(WindowFindHooksTest, TheMatchsLetterComesBackBeforeTheSearchGoesOn)
@@ -133,8 +134,9 @@ TEST_F(WindowFindHooksTest, TheMatchsLetterComesBackBeforeTheSearchGoesOn)
     ASSERT_TRUE(search.beforeContinue());
     EXPECT_EQ(log, (Log { "letter C", "letters shown", "working" }));
     log.clear();
+    // Going on from a match, the card stays on it: only the rows follow the letter.
     search.onNoMatch();
-    EXPECT_EQ(log, Log { "ready" });
+    EXPECT_EQ(log, (Log { "ready", "list redrawn" }));
 }
 
 TEST_F(WindowFindHooksTest, WithoutLetterTabsTheEndOfTheListIsTheEnd)

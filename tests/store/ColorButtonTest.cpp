@@ -54,7 +54,7 @@ TEST(RowColumns, ColumnsFollowEachOtherWithAGapAndTextsAreCutToFit)
     const QList<PlacedText> placed
         = RowColumns::place({ { name, narrow, false }, { QStringLiteral("1,250.00"), 200, true },
                                 { QString(), 0, false }, { QStringLiteral("Mint"), 0, false } },
-            2, 18, metrics);
+            2, 1000, 18, metrics);
     ASSERT_EQ(placed.size(), 4);
     EXPECT_EQ(placed[0].rect, QRect(2, 0, narrow, 18));
     EXPECT_EQ(placed[0].text, QStringLiteral("Wayne Gr"));
@@ -63,6 +63,18 @@ TEST(RowColumns, ColumnsFollowEachOtherWithAGapAndTextsAreCutToFit)
     EXPECT_TRUE(placed[1].rightAligned);
     EXPECT_EQ(placed[3].rect.left(), 2 + narrow + 4 + 200 + 4 + 0 + 4);
     EXPECT_EQ(placed[3].text, QString());
+
+    // The row's right edge ends the columns: the name is cut there, a number
+    // that no longer fits goes whole.
+    const int number = metrics.horizontalAdvance(QStringLiteral("1,250.00"));
+    for (const int right : { 2 + narrow + 4 + number, 2 + narrow + 4 + number - 1 }) {
+        const QList<PlacedText> edge = RowColumns::place(
+            { { name, narrow, false }, { QStringLiteral("1,250.00"), 200, true } }, 2, right, 18, metrics);
+        EXPECT_EQ(edge[1].rect, QRect(2 + narrow + 4, 0, right - (2 + narrow + 4), 18));
+        EXPECT_EQ(edge[1].text, right == 2 + narrow + 4 + number ? QStringLiteral("1,250.00") : QString());
+    }
+    EXPECT_EQ(RowColumns::place({ { name, 200, false } }, 2, 2 + narrow, 18, metrics)[0].text,
+        QStringLiteral("Wayne Gr"));
 
     // One pixel short of a character drops that character.
     EXPECT_EQ(RowColumns::cutToWidth(name, narrow - 1, metrics), QStringLiteral("Wayne G"));

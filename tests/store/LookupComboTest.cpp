@@ -2,9 +2,11 @@
 #include "store/LookupItems.h"
 #include "store/ui/TLookup.h"
 #include "support/ScriptedInteraction.h"
+#include "support/SettingsFixtures.h"
 
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -178,11 +180,12 @@ TEST_F(LookupComboTest, DestroyingTheComboKeepsItsNewText)
 
 TEST_F(LookupComboTest, AMissingListIsCreatedFromTheTemplate)
 {
-    TLookup *combo = addCombo("list3.dbf");
-    EXPECT_TRUE(QFile::exists(folder.path("list3.dbf")));
-    EXPECT_TRUE(QFile::exists(folder.path("list3.mdx")));
+    // Brands have no starter list: the empty template.
+    TLookup *combo = addCombo("list2.dbf");
+    EXPECT_TRUE(QFile::exists(folder.path("list2.dbf")));
+    EXPECT_TRUE(QFile::exists(folder.path("list2.mdx")));
     EXPECT_EQ(combo->count(), 0);
-    EXPECT_TRUE(folder.itemsInFile("list3.dbf").isEmpty());
+    EXPECT_TRUE(folder.itemsInFile("list2.dbf").isEmpty());
 }
 
 TEST_F(LookupComboTest, AFailedTemplateCopyIsReported)
@@ -211,6 +214,52 @@ TEST_F(LookupComboTest, AnUnreadableListIsNeverReplaced)
     delete combo;
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), damaged);
+}
+
+
+TEST_F(LookupComboTest, AFreshFolderStartsWithTheShippedListsAndAChangedListIsKept)
+{
+    // The collector's own list, and one emptied by the collector.
+    folder.writeList("list8.dbf", {"Graded 9.5"});
+    folder.writeList("list7.dbf", {});
+    const QByteArray changed = test::fileBytes(folder.path("list8.dbf"));
+    struct Case
+    {
+        QString list;
+        QStringList items; // as the drop-down shows them, in alphabetical order
+    };
+    const Case cases[] = {
+        {"list1.dbf", {"Baseball", "Basketball", "Boxing", "Football", "Golf", "Hockey", "Racing",
+                          "Soccer", "Tennis", "Wrestling"}},
+        {"list3.dbf", {"Autograph", "Base", "Checklist", "Error", "Insert", "Memorabilia",
+                          "Parallel", "Rookie", "Serial Numbered", "Short Print"}},
+        {"list2.dbf", {}}, // no starter for brands
+        {"list7.dbf", {}},
+        {"list8.dbf", {"Graded 9.5"}},
+    };
+    for (const Case &c : cases) {
+        TLookup *combo = addCombo(c.list);
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i)
+            shown << combo->itemText(i);
+        EXPECT_EQ(shown, c.items) << c.list.toStdString();
+    }
+    EXPECT_EQ(test::fileBytes(folder.path("list8.dbf")), changed);
+
+    // On disk, as another program reads it: the grading scale, best first.
+    TLookup *conditions = addCombo("list8.dbf");
+    ASSERT_TRUE(QFile::remove(folder.path("list8.dbf")));
+    QFile::remove(folder.path("list8.mdx"));
+    conditions->setSource("list8.dbf");
+    QProcess reader;
+    reader.start("/usr/bin/python3",
+        {"-c", "import dbfread, sys; print(','.join(r['ITEM'] for r in dbfread.DBF(sys.argv[1])))",
+            folder.path("list8.dbf")});
+    ASSERT_TRUE(reader.waitForFinished());
+    EXPECT_EQ(reader.readAllStandardOutput().trimmed(),
+        "Gem Mint,Mint,Near Mint-Mint,Near Mint,Excellent-Mint,Excellent,Very Good-Excellent,"
+        "Very Good,Good,Fair,Poor");
+    EXPECT_EQ(conditions->count(), 11);
 }
 
 } // namespace

@@ -1,15 +1,13 @@
 #include "common/ui/TPercentDlg.h"
 
+#include "common/ui/DialogOwner.h"
 #include "common/ui/TPercent.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace zendrova {
 
 TPercentDlg::TPercentDlg(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowStaysOnTopHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
     , m_bar(new TPercent(this))
 {
     setObjectName(QStringLiteral("TPercentDlg"));
@@ -18,8 +16,7 @@ TPercentDlg::TPercentDlg(QWidget *parent)
     m_bar->setObjectName(QStringLiteral("Percent1"));
     m_bar->setGeometry(30, 21, 297, 33);
     m_bar->setPercentColor(QColor(0, 128, 0));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    DialogOwner::placeOver(*this, parent ? parent->window() : DialogOwner::find());
     show();
 }
 

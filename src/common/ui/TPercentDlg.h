@@ -14,7 +14,7 @@ class TPercentDlg : public QDialog
 {
     Q_OBJECT
 public:
-    // Shown at once, centred on the screen, above other windows.
+    // Shown at once over the window it belongs to, above other windows.
     explicit TPercentDlg(QWidget *parent = nullptr);
 
     void setTotal(int total) { m_counter.setTotal(total); }

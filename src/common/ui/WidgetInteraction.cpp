@@ -1,6 +1,7 @@
 #include "common/ui/WidgetInteraction.h"
 
 #include "common/FontConversion.h"
+#include "common/ui/DialogOwner.h"
 #include "common/ui/HelpViewer.h"
 
 #include <QApplication>
@@ -50,8 +51,8 @@ Answer WidgetInteraction::message(
 {
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(iconFor(kind), captionFor(kind), shown, QMessageBox::NoButton,
-        QApplication::activeWindow());
+    QWidget *owner = DialogOwner::find();
+    QMessageBox box(iconFor(kind), captionFor(kind), shown, QMessageBox::NoButton, owner);
     switch (buttons) {
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -67,6 +68,9 @@ Answer WidgetInteraction::message(
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Help);
         break;
     }
+    DialogOwner::fitTitle(box);
+    box.adjustSize();
+    DialogOwner::placeOver(box, owner);
     for (;;) {
         const int pressed = box.exec();
         if (pressed == QMessageBox::Help) {
@@ -87,7 +91,7 @@ std::optional<QString> WidgetInteraction::inputText(
 {
     bool ok = false;
     const QString text = QInputDialog::getText(
-        QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, initial, &ok);
+        DialogOwner::find(), caption, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;
@@ -96,24 +100,24 @@ std::optional<QString> WidgetInteraction::inputText(
 QString WidgetInteraction::openFileName(
     const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
+    return QFileDialog::getOpenFileName(DialogOwner::find(), caption, folder, filter);
 }
 
 QString WidgetInteraction::saveFileName(
     const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, folder, filter);
+    return QFileDialog::getSaveFileName(DialogOwner::find(), caption, folder, filter);
 }
 
 QString WidgetInteraction::folderName(const QString &caption, const QString &folder)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder);
+    return QFileDialog::getExistingDirectory(DialogOwner::find(), caption, folder);
 }
 
 std::optional<FontRecord> WidgetInteraction::chooseFont(const FontRecord &current)
 {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, toQFont(current), QApplication::activeWindow());
+    const QFont chosen = QFontDialog::getFont(&ok, toQFont(current), DialogOwner::find());
     if (!ok)
         return std::nullopt;
     return fontRecordOf(chosen);

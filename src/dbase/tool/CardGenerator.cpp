@@ -9,7 +9,9 @@
 #include "dbase/Table.h"
 #include "dbase/TableFamily.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 namespace dbase::cardgen {
 
@@ -121,8 +123,68 @@ void refuseExisting(const std::string &folder)
     for (const char *name : { kTableFile, kCatalogFile }) {
         const std::string path = joinPath(folder, name);
         if (TableFamily::exists(path))
-            throw Error(
-                ErrorKind::AlreadyExists, path + " already exists; generate into a new folder");
+            throw Error(ErrorKind::AlreadyExists,
+                path
+                    + " already exists; generate into a new folder, or with --replace in its "
+                      "place");
+    }
+}
+
+// Opening a table for exclusive use fails while anyone has it open.
+void refuseOpen(const std::string &folder)
+{
+    for (const char *name : { kTableFile, kCatalogFile }) {
+        const std::string path = joinPath(folder, name);
+        if (!TableFamily::exists(path))
+            continue;
+        try {
+            Table table;
+            table.open(path, true);
+            table.close();
+        } catch (const Error &error) {
+            if (error.kind() != ErrorKind::Locked)
+                throw;
+            throw Error(ErrorKind::Locked,
+                path
+                    + " is open, in Zendrova or another program: close it, then run generate "
+                      "--replace again");
+        }
+    }
+}
+
+std::vector<std::string> members(const TableFamily::Files &files)
+{
+    std::vector<std::string> paths { files.dbf };
+    for (const auto &member : { files.dbt, files.mdx })
+        if (member)
+            paths.push_back(*member);
+    return paths;
+}
+
+// Renames the family of scratch/name over folder/name, member by member, and
+// removes the old members the new family has no file for.
+void moveFamily(const std::string &scratch, const std::string &folder, const char *name)
+{
+    namespace fs = std::filesystem;
+    const auto old = TableFamily::find(joinPath(folder, name));
+    const auto fresh = TableFamily::find(joinPath(scratch, name));
+    if (!fresh)
+        throw Error(ErrorKind::NotFound, joinPath(scratch, name) + " was not written");
+    std::vector<std::string> placed;
+    for (const std::string &member : members(*fresh)) {
+        const std::string target = joinPath(folder, fs::path(member).filename().string());
+        std::error_code error;
+        fs::rename(member, target, error);
+        if (error)
+            throw Error(ErrorKind::Io,
+                "Cannot rename " + member + " to " + target + ": " + error.message());
+        placed.push_back(target);
+    }
+    if (!old)
+        return;
+    for (const std::string &member : members(*old)) {
+        if (std::find(placed.begin(), placed.end(), member) == placed.end())
+            fs::remove(member);
     }
 }
 
@@ -168,6 +230,32 @@ GeneratedDatabase generateCardDatabase(
     for (uint32_t i = 0; i < count; ++i)
         writeCard(table, maker.next(), result.firstNumber + i);
     table.close();
+    return result;
+}
+
+GeneratedDatabase replaceCardDatabase(
+    const std::string &folder, uint32_t count, uint64_t seed, const std::string &templateFolder)
+{
+    namespace fs = std::filesystem;
+    refuseOpen(folder);
+    // Inside the folder, so that the renames stay on one file system.
+    const std::string scratch = joinPath(folder, "generate.tmp");
+    std::error_code ignored;
+    fs::remove_all(scratch, ignored);
+    GeneratedDatabase result;
+    try {
+        result = generateCardDatabase(scratch, count, seed, templateFolder);
+        // Checked again: the program may have started while the cards were written.
+        refuseOpen(folder);
+        moveFamily(scratch, folder, kCatalogFile);
+        moveFamily(scratch, folder, kTableFile);
+    } catch (...) {
+        fs::remove_all(scratch, ignored);
+        throw;
+    }
+    fs::remove_all(scratch, ignored);
+    result.tablePath = joinPath(folder, kTableFile);
+    result.catalogPath = joinPath(folder, kCatalogFile);
     return result;
 }
 

@@ -26,4 +26,12 @@ struct GeneratedDatabase
 GeneratedDatabase generateCardDatabase(
     const std::string &folder, uint32_t count, uint64_t seed, const std::string &templateFolder);
 
+// The same database written in place of the one the folder holds: generated
+// beside it in a scratch folder, then each table's whole family renamed over
+// the old one (whose members the new family does not have are removed). Other
+// files of the folder stay. Refuses (Locked), changing nothing, while any
+// program has either table open, as the running program does.
+GeneratedDatabase replaceCardDatabase(
+    const std::string &folder, uint32_t count, uint64_t seed, const std::string &templateFolder);
+
 } // namespace dbase::cardgen

@@ -6,12 +6,14 @@
 //   dbtool check FILE           every tag against the records; exit status 0 only when sound
 //   dbtool seek FILE TAG KEY    the first record whose key starts with KEY (a number for
 //                               numeric tags, YYYYMMDD for date tags)
-//   dbtool generate DIR COUNT [--seed N] [--templates TEMPLATE_DIR]
+//   dbtool generate DIR COUNT [--seed N] [--replace] [--templates TEMPLATE_DIR]
 //                               a database folder holding COUNT made-up cards: data.dbf
 //                               (with data.dbt and data.mdx) and the catalog master.dbf;
 //                               the same seed and count give the same records. The
 //                               template tables are taken from TEMPLATE_DIR, by
-//                               default the folder of this program.
+//                               default the folder of this program. --replace writes
+//                               them in place of the tables DIR holds (refused while
+//                               a program has them open).
 #include "dbase/tool/CardGenerator.h"
 
 #include "dbase/CardTableLayout.h"
@@ -32,7 +34,7 @@
 namespace {
 
 const char *const kUsage = "usage: dbtool info FILE | dump FILE | templates DIR | tags FILE | check FILE"
-                           " | seek FILE TAG KEY | generate DIR COUNT [--seed N] [--templates DIR]\n";
+                           " | seek FILE TAG KEY | generate DIR COUNT [--seed N] [--replace] [--templates DIR]\n";
 
 int listTags(const std::string &path)
 {
@@ -123,14 +125,19 @@ int generate(int argc, char **argv)
     uint32_t count = 0;
     uint64_t seed = 1;
     std::string templates = programFolder();
+    bool replace = false;
     bool valid = argc >= 4 && parseNumber(argv[3], count);
-    for (int i = 4; valid && i < argc; i += 2) {
+    for (int i = 4; valid && i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--replace") {
+            replace = true;
+            continue;
+        }
         valid = i + 1 < argc;
         if (valid && option == "--seed")
-            valid = parseNumber(argv[i + 1], seed);
+            valid = parseNumber(argv[++i], seed);
         else if (valid && option == "--templates")
-            templates = argv[i + 1];
+            templates = argv[++i];
         else
             valid = false;
     }
@@ -138,7 +145,9 @@ int generate(int argc, char **argv)
         std::cerr << kUsage;
         return 2;
     }
-    const auto made = dbase::cardgen::generateCardDatabase(argv[2], count, seed, templates);
+    const auto made = replace
+        ? dbase::cardgen::replaceCardDatabase(argv[2], count, seed, templates)
+        : dbase::cardgen::generateCardDatabase(argv[2], count, seed, templates);
     std::cout << made.tablePath << ": " << count << " cards, seed " << seed;
     if (count > 0)
         std::cout << ", record numbers " << made.firstNumber << " to " << made.lastNumber;

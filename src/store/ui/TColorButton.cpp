@@ -85,10 +85,7 @@ void TColorButton::paintEvent(QPaintEvent *)
     painter.drawLine(edge.bottomLeft(), edge.bottomRight());
     painter.drawLine(edge.topRight(), edge.bottomRight());
 
-    QRect face = edge.adjusted(2, 1, -2, -1);
-    if (sunken)
-        face.translate(1, 1);
-    drawFace(painter, face, m_selected ? m_selTextColor : m_textColor);
+    drawFace(painter, faceRect(), m_selected ? m_selTextColor : m_textColor);
 
     if (hasFocus() && height() >= kMinFocusFrameHeight) {
         QStyleOptionFocusRect option;
@@ -96,6 +93,16 @@ void TColorButton::paintEvent(QPaintEvent *)
         option.rect = edge.adjusted(2, 2, -2, -2);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+}
+
+QRect TColorButton::faceRect() const
+{
+    QRect face = rect().adjusted(2, 1, -2, -1);
+    if (m_isDefault)
+        face.adjust(1, 1, -1, -1);
+    if (isDown() || m_selected)
+        face.translate(1, 1);
+    return face;
 }
 
 void TColorButton::drawFace(QPainter &painter, const QRect &face, const QColor &text)

@@ -44,6 +44,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // Inside the 3D edge, where the text goes; one pixel down and right while pressed.
+    QRect faceRect() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void nextCheckState() override { }

@@ -23,8 +23,7 @@ namespace zendrova {
 
 namespace {
 
-template <typename W>
-W *named(W *widget, const char *name, const QString &hint = QString())
+template <typename W> W *named(W *widget, const char *name, const QString &hint = QString())
 {
     widget->setObjectName(QLatin1String(name));
     if (!hint.isEmpty())
@@ -82,17 +81,18 @@ void TFindDlg::buildControls()
     m_text->setEditable(true);
     m_text->setInsertPolicy(QComboBox::NoInsert);
     m_text->lineEdit()->setMaxLength(kMaxTextLength);
-    auto *startFrom = named(new QGroupBox(tr("Start From")), "RadioGroup1",
-        tr("Determines Search Direction"));
+    auto *startFrom
+        = named(new QGroupBox(tr("Start From")), "RadioGroup1", tr("Determines Search Direction"));
     m_fromBeginning = new QRadioButton(tr("Beginning"));
     m_fromEnd = new QRadioButton(tr("End"));
     auto *startLayout = new QVBoxLayout(startFrom);
     startLayout->addWidget(m_fromBeginning);
     startLayout->addWidget(m_fromEnd);
-    m_find = named(new QPushButton(tr("&Find")), "BitBtn1",
-        tr("Start Search From Beginning or End of File"));
+    m_find = named(
+        new QPushButton(tr("&Find")), "BitBtn1", tr("Start Search From Beginning or End of File"));
     m_next = named(new QPushButton(tr("Find &Next")), "BitBtn2", tr("Find Next Record"));
-    m_previous = named(new QPushButton(tr("Find &Previous")), "BitBtn3", tr("Find Previous Record"));
+    m_previous
+        = named(new QPushButton(tr("Find &Previous")), "BitBtn3", tr("Find Previous Record"));
     m_stop = named(new QPushButton(tr("&Stop")), "BitBtn4", tr("Stop Searching"));
     m_skipMemos = named(new QCheckBox(tr("Don't Search Multiline Fields")), "CheckBox1",
         tr("Search is Faster if Checked"));
@@ -143,8 +143,8 @@ void TFindDlg::placeBesideMainWindow(QWidget *mainWindow)
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!mainWindow || !screen)
         return;
-    move(FindPlacement::place(mainWindow->frameGeometry(), frameGeometry().size(),
-        screen->availableGeometry()));
+    move(FindPlacement::place(
+        mainWindow->frameGeometry(), frameGeometry().size(), screen->availableGeometry()));
 }
 
 void TFindDlg::fieldChosen(int index)
@@ -177,8 +177,7 @@ void TFindDlg::find()
         return;
     m_next->setEnabled(matched && forward);
     m_previous->setEnabled(matched && !forward);
-    if (!matched)
-        m_counter->clear();
+    showCounter(matched);
 }
 
 void TFindDlg::findAgain(bool forward)
@@ -186,10 +185,21 @@ void TFindDlg::findAgain(bool forward)
     beginSearch();
     const bool matched = m_search.findAgain(forward);
     endSearch();
-    if (matched)
+    if (matched) {
+        showCounter(true);
         (forward ? m_previous : m_next)->setEnabled(true);
-    else
+    } else {
         (forward ? m_next : m_previous)->setEnabled(false);
+    }
+}
+
+void TFindDlg::showCounter(bool matched)
+{
+    // The search shows its counter only now and then while it runs.
+    if (matched)
+        m_counter->setText(QString::number(m_search.counter() + 1));
+    else
+        m_counter->clear();
 }
 
 void TFindDlg::beginSearch()

@@ -45,6 +45,7 @@ private:
     void findAgain(bool forward);
     // All controls but Stop are disabled while a search runs.
     void beginSearch();
+    void showCounter(bool matched);
     void endSearch();
     std::optional<int> chosenPosition() const;
     void saveSettings();

@@ -14,6 +14,8 @@ public:
 
     const QList<RowColumn> &columns() const { return m_columns; }
     void setColumns(const QList<RowColumn> &columns);
+    // Each column's text as far as it shows on the face.
+    QStringList shownTexts() const;
 
 protected:
     void drawFace(QPainter &painter, const QRect &face, const QColor &text) override;

@@ -46,7 +46,7 @@ void TLookup::openList()
     const QString path = QDir(m_state.databaseFolder).filePath(m_source);
     if (dbase::TableFamily::exists(path.toStdString()))
         return; // there but unreadable now (in use, damaged): never replaced by an empty list
-    if (!LookupList::createFromTemplate(m_state.installFolder, path)) {
+    if (!LookupList::createStarter(m_state.installFolder, path)) {
         showMessage(MessageKind::Error,
                     tr("Error! Could not create a list file: \r") + QDir::toNativeSeparators(path));
         return;
