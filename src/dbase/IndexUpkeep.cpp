@@ -4,12 +4,12 @@
 #include "dbase/PathNames.h"
 #include "dbase/RecordBuffer.h"
 #include "dbase/RecordFile.h"
-#include "dbase/index/IndexCheck.h"
 #include "dbase/index/TagCursor.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <ctime>
 
 namespace dbase {
 
@@ -215,15 +215,47 @@ std::vector<bool> IndexUpkeep::deletedRecords()
     return m_records.deletionMarks();
 }
 
+// A table file's modification time is only as fine as the file system's clock: a write
+// within the same tick as an earlier one may leave it as it was. Marks counted once the
+// last write is this far in the past are told from any later write's by the time alone.
+static constexpr int64_t kSettledNs = 2'000'000'000;
+
+uint64_t IndexUpkeep::countDeletedRecords()
+{
+    MdxFile &file = m_index->file();
+    const uint32_t records = m_records.physicalCount(true); // another process's appends count too
+    const File::Stamp before = m_records.stamp();
+    {
+        MdxFile::Scope scope(file, false);
+        const std::optional<DeletedSeal> &seal = file.deletedSeal();
+        if (seal && seal->records == records && seal->tableSize == before.size
+            && seal->tableModifiedNs == before.modifiedNs)
+            return seal->deleted;
+    }
+    const std::vector<bool> marks = m_records.deletionMarks();
+    const auto deleted = uint32_t(std::count(marks.begin(), marks.end(), true));
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const int64_t nowNs = int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    // Counted while the file stood still, long after its last write: the next open may
+    // take the count from the seal for as long as the file stays as it is.
+    if (!m_records.isReadOnly() && nowNs - before.modifiedNs >= kSettledNs && m_records.stamp() == before
+        && m_records.physicalCount(true) == records) {
+        try {
+            file.setDeletedSeal({records, deleted, before.size, before.modifiedNs});
+        } catch (const std::exception &) {
+            // Without the seal the next open counts the marks again: nothing is lost.
+        }
+    }
+    return deleted;
+}
+
 bool IndexUpkeep::holdsDeletedKeys(const std::string &tag)
 {
     if (const auto known = m_holdsDeletedKeys.find(tag); known != m_holdsDeletedKeys.end())
         return known->second;
-    if (!m_deletedRecords) {
-        m_records.physicalCount(true); // another process's appends get their marks read too
-        const std::vector<bool> marks = m_records.deletionMarks();
-        m_deletedRecords = uint64_t(std::count(marks.begin(), marks.end(), true));
-    }
+    if (!m_deletedRecords)
+        m_deletedRecords = countDeletedRecords();
     bool holds = false;
     // Records appended since the count, by us or another process, are live: their keys
     // came with them.
@@ -257,19 +289,21 @@ void IndexUpkeep::syncFlags()
     m_records.writeIndexFlags(m_index != nullptr, taggedFields());
 }
 
-std::vector<std::string> IndexUpkeep::check()
+IndexCheckResult IndexUpkeep::check()
 {
     const DbfHeader &header = m_records.header();
-    std::vector<std::string> problems;
+    IndexCheckResult result;
+    std::vector<std::string> &problems = result.problems;
     if (!m_index) {
         if (header.productionIndex)
             problems.push_back("Table " + m_records.path() + " has its production index flag set but no index file");
-        return problems;
+        return result;
     }
     if (m_index->isStale())
         problems.push_back("The index file " + m_index->path() + " is marked as being changed (out of date)");
-    const auto found = checkIndex(*m_index, scanSource(), deletedRecords()).problems;
-    problems.insert(problems.end(), found.begin(), found.end());
+    const IndexCheckResult found = checkIndex(*m_index, scanSource(), deletedRecords());
+    problems.insert(problems.end(), found.problems.begin(), found.problems.end());
+    result.notes = found.notes;
     if (!header.productionIndex)
         problems.push_back("Table " + m_records.path() + " has an index file but its production index flag is not set");
     const std::vector<bool> tagged = taggedFields();
@@ -277,7 +311,7 @@ std::vector<std::string> IndexUpkeep::check()
         if (header.fields[i].tagged != tagged[i])
             problems.push_back("The tag flag of field " + header.fields[i].name + " of " + m_records.path()
                                + " disagrees with the index");
-    return problems;
+    return result;
 }
 
 } // namespace dbase

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dbase/KeyBuffer.h"
+#include "dbase/index/IndexCheck.h"
 #include "dbase/index/ProductionIndex.h"
 
 #include <cstdint>
@@ -66,13 +67,14 @@ public:
     void addTag(const std::string &name, const std::string &expression, bool descending);
     void deleteTag(const std::string &name);
     void regenerate();
-    // Every problem: tag trees, keys against the records, header flags.
-    std::vector<std::string> check();
+    // Every problem: tag trees, keys against the records, header flags; and the notes.
+    IndexCheckResult check();
 
     // Whether a tag holds keys of deleted records, as other dBASE writers leave them
     // (ours never do): more keys than the table has live records. Found once per tag
-    // (the deleted marks are counted once per open) and kept while the tags stand,
-    // since our own changes keep a tag's keys and the live records equal in number.
+    // and kept while the tags stand, since our own changes keep a tag's keys and the
+    // live records equal in number. The deleted records are counted once per open,
+    // and not even then while the index's seal says how many there are.
     bool holdsDeletedKeys(const std::string &tag);
 
 private:
@@ -82,6 +84,9 @@ private:
     ScanSource scanSource();
     // Indexed by record number (entry 0 unused): the records marked deleted.
     std::vector<bool> deletedRecords();
+    // From the seal when the table file is as it was sealed; otherwise from the marks,
+    // sealing the count when the file has been still long enough.
+    uint64_t countDeletedRecords();
     void scanRecords(const RecordVisitor &visit);
 
     RecordFile &m_records;

@@ -262,7 +262,7 @@ KeyBuffer Table::keyBuffer() const
     return KeyBuffer(fields());
 }
 
-std::vector<std::string> Table::checkIndexes()
+IndexCheckResult Table::examineIndexes()
 {
     requireOpen();
     checkBrowseMode();

@@ -126,6 +126,15 @@ void MdxFile::markStaleOnDisk()
     beginWrite();
 }
 
+void MdxFile::setDeletedSeal(const DeletedSeal &seal)
+{
+    Scope scope(*this, true);
+    if (stale_ || header_.deletedSeal == seal)
+        return;
+    beginWrite();
+    header_.deletedSeal = seal;
+}
+
 void MdxFile::beginWrite()
 {
     if (depth_ == 0 || !exclusive_)

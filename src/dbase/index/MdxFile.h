@@ -51,6 +51,10 @@ public:
     void markStale() { stale_ = true; }
     // Sets the being-modified marker in the file and leaves it set until a regeneration.
     void markStaleOnDisk();
+    // As read with the header (call inside a scope).
+    const std::optional<DeletedSeal> &deletedSeal() const { return header_.deletedSeal; }
+    // Writes a new seal into the header.
+    void setDeletedSeal(const DeletedSeal &seal);
 
     IndexNode node(uint32_t page, const TagHeader &tag);
     // Brings the blocks of these pages (ascending) into the cache, neighbours read together.
