@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
 
 using namespace dbase;
 using namespace dbase::test;
@@ -282,6 +284,45 @@ TEST(DeletedKeysLarge, MarksOnBothSidesOfEachReadPieceCount)
     t.open(path, false);
     t.selectIndex("NAME");
     EXPECT_EQ(t.recordCount(), kRecords - gone.size());
+    EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
+}
+
+// The count of deleted records is kept in the index with the table file's size and
+// time: an unchanged table opens without its marks being read, any write to the
+// table makes them read again, and a file written moments before is never sealed.
+TEST(DeletedKeysSeal, CountKeptWhileTheTableFileIsUnchanged)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const std::string path = dir.path("cards.dbf");
+    auto count = [&path] {
+        Table t;
+        t.open(path, false);
+        t.selectIndex("NAME");
+        return t.recordCount();
+    };
+    // Marks set past the engine with the file's time put back: only a kept count can miss them.
+    auto markBehindTheTimes = [&path](const std::vector<uint32_t> &recnos, char flag) {
+        const fs::file_time_type was = fs::last_write_time(path);
+        setDeletedFlags(path, recnos, flag);
+        fs::last_write_time(path, was);
+    };
+
+    makeTable(path);
+    EXPECT_EQ(count(), 12u); // just written: counted, not kept
+    markBehindTheTimes({2}, '*');
+    EXPECT_EQ(count(), 11u);
+    markBehindTheTimes({2}, ' ');
+
+    fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
+    EXPECT_EQ(count(), 12u); // long still: counted and kept
+    markBehindTheTimes({6}, '*');
+    EXPECT_EQ(count(), 12u); // kept: the marks were not read
+
+    setDeletedFlags(path, {7}, '*'); // another writer's delete changes the file's time
+    EXPECT_EQ(count(), 10u);
+    Table t;
+    t.open(path, false);
     EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
 }
 

@@ -97,6 +97,15 @@ void MdxFile::release()
     slotsChanged_ = false;
     sizeChanged_ = false;
     file_.unlock();
+    if (pendingSeal_) {
+        const DeletedSeal seal = *pendingSeal_;
+        pendingSeal_.reset();
+        try {
+            setDeletedSeal(seal);
+        } catch (...) {
+            // Without the seal the marks are counted again at the next open.
+        }
+    }
 }
 
 void MdxFile::refresh()
@@ -128,11 +137,25 @@ void MdxFile::markStaleOnDisk()
 
 void MdxFile::setDeletedSeal(const DeletedSeal &seal)
 {
-    Scope scope(*this, true);
-    if (stale_ || header_.deletedSeal == seal)
+    if (depth_ > 0) {
+        pendingSeal_ = seal;
         return;
-    beginWrite();
-    header_.deletedSeal = seal;
+    }
+    if (!file_.tryLock(true))
+        return;
+    depth_ = 1;
+    exclusive_ = true;
+    try {
+        refresh();
+        if (!stale_ && header_.deletedSeal != seal) {
+            beginWrite();
+            header_.deletedSeal = seal;
+        }
+    } catch (...) {
+        release();
+        throw;
+    }
+    release();
 }
 
 void MdxFile::beginWrite()

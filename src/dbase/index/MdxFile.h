@@ -53,7 +53,9 @@ public:
     void markStaleOnDisk();
     // As read with the header (call inside a scope).
     const std::optional<DeletedSeal> &deletedSeal() const { return header_.deletedSeal; }
-    // Writes a new seal into the header.
+    // Writes a new seal into the header, after the reading scope it was found in has
+    // ended; left out while anyone else holds the index (another table object of this
+    // process may, and a wait would never end).
     void setDeletedSeal(const DeletedSeal &seal);
 
     IndexNode node(uint32_t page, const TagHeader &tag);
@@ -99,6 +101,7 @@ private:
     bool sizeChanged_ = false;
     uint64_t generation_ = 0;
     uint64_t reloads_ = 0;
+    std::optional<DeletedSeal> pendingSeal_;
 };
 
 } // namespace dbase
