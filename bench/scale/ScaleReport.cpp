@@ -23,6 +23,8 @@ struct StepTarget
 const StepTarget kTargets[] = {
     {kAppend, "append all (tags IDX0 STR(RECNUM), IDX1 UPPER(CARDNAME))", 10.0},
     {kBuildTag, "build tag UPPER(CARDNAME) on the filled table", 10.0},
+    {kOpenWarm, "open on the name tag, first record (warm)", 2.0},
+    {kOpenCold, "open on the name tag, first record (cold)", 2.0},
     {kScan, "full scan, natural order, two fields a record", 10.0},
     {kFirstCount, "first count along the name tag (walks it)", 10.0},
     {kLetterCounts, "26 letter counts on the name tag, per run", 10.0},

@@ -19,10 +19,15 @@
 #include <map>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace scale {
 
 const char *const kAppend = "append";
 const char *const kBuildTag = "build tag";
+const char *const kOpenWarm = "open warm";
+const char *const kOpenCold = "open cold";
 const char *const kScan = "scan";
 const char *const kFirstCount = "first count";
 const char *const kLetterCounts = "letter counts";
@@ -93,6 +98,62 @@ double buildTag(const std::string &path)
     table.deleteIndex("NAMES");
     table.close();
     return seconds;
+}
+
+// The table's files out of the page cache, so that the next open reads from the disk.
+void dropFromCache(const std::string &folder)
+{
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        const int fd = ::open(entry.path().c_str(), O_RDONLY);
+        if (fd < 0)
+            continue;
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+}
+
+// What a program start does with the table before its counts: open it shared on the
+// name tag and read the first record (the first count is a step of its own).
+void openAndCount(const std::string &path, uint32_t)
+{
+    dbase::Table table;
+    table.setIndexName(kNameTag);
+    table.open(path, false);
+    table.first();
+    require(!table.eof() && !table.rawValue(kCardName).empty(), "The opened name tag shows no first record");
+}
+
+// As a collection last changed a while ago: its files' times put back an hour, and one
+// open first (it counts the deleted records and keeps the count for the opens after it).
+void settle(const std::string &folder, const std::string &path, uint32_t cards)
+{
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        std::filesystem::last_write_time(entry.path(), std::filesystem::last_write_time(entry.path())
+                                                           - std::chrono::hours(1));
+    openAndCount(path, cards);
+}
+
+constexpr int kOpens = 5;
+
+double openWarm(const std::string &path, uint32_t cards)
+{
+    openAndCount(path, cards);
+    return secondsOf([&] {
+               for (int i = 0; i < kOpens; ++i)
+                   openAndCount(path, cards);
+           })
+        / kOpens;
+}
+
+double openCold(const std::string &folder, const std::string &path, uint32_t cards)
+{
+    double seconds = 0;
+    for (int i = 0; i < kOpens; ++i) {
+        dropFromCache(folder);
+        seconds += secondsOf([&] { openAndCount(path, cards); });
+    }
+    return seconds / kOpens;
 }
 
 double scan(dbase::Table &table, uint32_t cards)
@@ -243,6 +304,10 @@ std::vector<Figure> runAtSize(const RunOptions &options)
     std::vector<Figure> figures;
     measure(options, figures, kAppend, [&] { return appendAll(options, path, written); });
     measure(options, figures, kBuildTag, [&] { return buildTag(path); });
+
+    settle(options.folder, path, options.cards);
+    measure(options, figures, kOpenWarm, [&] { return openWarm(path, options.cards); });
+    measure(options, figures, kOpenCold, [&] { return openCold(options.folder, path, options.cards); });
 
     std::map<uint32_t, std::string> edited;
     dbase::Table table;

@@ -26,6 +26,8 @@ struct RunOptions
 // Steps in the order they run; the report lists them the same way.
 extern const char *const kAppend;
 extern const char *const kBuildTag;
+extern const char *const kOpenWarm;
+extern const char *const kOpenCold;
 extern const char *const kScan;
 extern const char *const kFirstCount;
 extern const char *const kLetterCounts;

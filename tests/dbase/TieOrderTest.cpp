@@ -3,20 +3,18 @@
 // and its records can be found, edited and deleted.
 #include "TestTables.h"
 
+#include "support/ForeignTagOrder.h"
+
 #include "dbase/Table.h"
-#include "dbase/index/KeyBatch.h"
-#include "dbase/index/ProductionIndex.h"
-#include "dbase/index/TagCursor.h"
-#include "dbase/index/TagTree.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <sstream>
 
 using namespace dbase;
 using namespace dbase::test;
+using zendrova::test::rebuildTagInOrder;
 
 namespace {
 
@@ -28,30 +26,6 @@ constexpr double kRunPrice = -40;
 bool inRun(uint32_t r) { return r % 3 != 0; }
 double priceOf(uint32_t r) { return inRun(r) ? kRunPrice : double(r) - 200; }
 std::string nameOf(uint32_t r) { return "c" + std::to_string(r); }
-
-// Rewrites one tag with its entries in the given order (what another writer may leave);
-// the order must keep the keys ascending.
-void rebuildTagInOrder(const std::string &mdxPath, const std::vector<FieldInfo> &fields, const std::string &tag,
-                       const std::vector<uint32_t> &order)
-{
-    auto index = ProductionIndex::open(mdxPath, fields);
-    std::map<uint32_t, std::string> keys;
-    {
-        TagCursor cursor(*index, tag);
-        for (bool on = cursor.first(); on; on = cursor.next())
-            keys[cursor.recNo()] = cursor.key();
-    }
-    ASSERT_EQ(keys.size(), order.size());
-    MdxFile::Scope scope(index->file(), true);
-    index->syncTags();
-    const int i = *index->findTag(tag);
-    KeyBatch entries(size_t(index->tag(i).header.keyLength));
-    for (uint32_t r : order)
-        entries.add(keys.at(r), r);
-    TagTree tree = index->tree(i);
-    tree.releaseAll();
-    tree.build(entries);
-}
 
 struct Record
 {
