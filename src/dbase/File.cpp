@@ -52,11 +52,14 @@ File::File(File &&other) noexcept
     : m_fd(other.m_fd), m_map(other.m_map), m_mapStart(other.m_mapStart), m_mapLength(other.m_mapLength),
       m_populatedEnd(other.m_populatedEnd), m_writtenBackEnd(other.m_writtenBackEnd),
       m_flushedEnd(other.m_flushedEnd), m_backgroundFlush(std::move(other.m_backgroundFlush)),
-      m_flushError(other.m_flushError), m_headMap(other.m_headMap), m_headLength(other.m_headLength), m_readOnly(other.m_readOnly), m_path(std::move(other.m_path))
+      m_flushError(other.m_flushError), m_headMap(other.m_headMap), m_headLength(other.m_headLength),
+      m_inPlaceMap(other.m_inPlaceMap), m_inPlaceStart(other.m_inPlaceStart), m_inPlaceLength(other.m_inPlaceLength),
+      m_readOnly(other.m_readOnly), m_path(std::move(other.m_path))
 {
     other.m_fd = -1;
     other.m_map = nullptr;
     other.m_headMap = nullptr;
+    other.m_inPlaceMap = nullptr;
 }
 
 File &File::operator=(File &&other) noexcept
@@ -74,11 +77,15 @@ File &File::operator=(File &&other) noexcept
         m_flushError = other.m_flushError;
         m_headMap = other.m_headMap;
         m_headLength = other.m_headLength;
+        m_inPlaceMap = other.m_inPlaceMap;
+        m_inPlaceStart = other.m_inPlaceStart;
+        m_inPlaceLength = other.m_inPlaceLength;
         m_readOnly = other.m_readOnly;
         m_path = std::move(other.m_path);
         other.m_fd = -1;
         other.m_map = nullptr;
         other.m_headMap = nullptr;
+        other.m_inPlaceMap = nullptr;
     }
     return *this;
 }
@@ -88,6 +95,7 @@ void File::close()
     awaitBackgroundFlush();
     unmap();
     unmapHead();
+    unmapInPlace();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
@@ -148,7 +156,9 @@ void File::write(uint64_t offset, const void *data, size_t n)
 
 void File::truncate(uint64_t size)
 {
-    unmapHead(); // a store into a page cut from the file would kill the process
+    // A store into a page cut from the file would kill the process.
+    unmapHead();
+    unmapInPlace();
     if (::ftruncate(m_fd, off_t(size)) != 0)
         throw Error(ErrorKind::Io, systemMessage("Cannot truncate", m_path));
 }
@@ -204,6 +214,14 @@ void File::unmapHead()
     if (m_headMap)
         ::munmap(m_headMap, kHeadPage);
     m_headMap = nullptr;
+}
+
+void File::unmapInPlace()
+{
+    if (m_inPlaceMap)
+        ::munmap(m_inPlaceMap, m_inPlaceLength);
+    m_inPlaceMap = nullptr;
+    m_inPlaceLength = 0;
 }
 
 namespace {
@@ -319,6 +337,39 @@ void File::handOver(uint64_t done)
         flushInBackground();
         m_flushedEnd = done;
     }
+}
+
+void File::writeInPlace(uint64_t offset, const void *data, size_t n)
+{
+    const bool held = m_inPlaceMap && offset >= m_inPlaceStart && offset + n <= m_inPlaceStart + m_inPlaceLength;
+    if (held || mapInPlace(offset, n))
+        std::memcpy(m_inPlaceMap + (offset - m_inPlaceStart), data, n);
+    else
+        write(offset, data, n);
+}
+
+// A window of a few megabytes from the page that holds `offset`, cut at the
+// file's end. Only a file without holes: a first store into a hole on a full
+// disk would kill the process instead of failing the write cleanly.
+bool File::mapInPlace(uint64_t offset, size_t n)
+{
+    constexpr uint64_t kWindow = 8u << 20;
+    unmapInPlace();
+    struct stat st {};
+    if (m_readOnly || ::fstat(m_fd, &st) != 0)
+        return false;
+    const uint64_t fileEnd = uint64_t(st.st_size);
+    if (offset + n > fileEnd || uint64_t(st.st_blocks) * 512 < fileEnd)
+        return false;
+    const uint64_t start = offset / kHeadPage * kHeadPage;
+    const size_t length = size_t(std::min<uint64_t>(std::max<uint64_t>(kWindow, offset + n - start), fileEnd - start));
+    void *map = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, off_t(start));
+    if (map == MAP_FAILED)
+        return false;
+    m_inPlaceMap = static_cast<char *>(map);
+    m_inPlaceStart = start;
+    m_inPlaceLength = length;
+    return true;
 }
 
 void File::endMapped(uint64_t fileEnd)

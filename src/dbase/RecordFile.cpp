@@ -174,7 +174,12 @@ void RecordFile::append(const std::string &record)
 
 void RecordFile::rewrite(uint32_t recno, const std::string &record)
 {
-    m_dbf.write(recordOffset(recno), record.data(), record.size());
+    // Nobody else reads the file meanwhile: a walk that changes every record
+    // would otherwise spend most of its time in system calls.
+    if (m_exclusive)
+        m_dbf.writeInPlace(recordOffset(recno), record.data(), record.size());
+    else
+        m_dbf.write(recordOffset(recno), record.data(), record.size());
     m_written = true;
     if (isCached(recno))
         std::memcpy(cached(recno), record.data(), record.size());

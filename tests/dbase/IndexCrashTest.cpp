@@ -84,8 +84,10 @@ TEST(IndexCrashTest, KilledWhilePostingLosesNothingAndTheTagsComeBackSound)
         EXPECT_TRUE(t.checkIndexes().empty()) << t.checkIndexes().front();
         t.selectIndex("");
         int i = 0;
-        for (t.first(); !t.eof() && i < acknowledged; t.next(), ++i)
+        for (t.first(); !t.eof() && i < acknowledged; t.next(), ++i) {
             EXPECT_EQ(t.asString(kName), nameOf(i));
+            EXPECT_EQ(t.asNumber(kPrice), i % 10 == 9 ? -i : i) << "record " << i + 1;
+        }
         EXPECT_EQ(i, acknowledged);
         const uint64_t live = t.recordCount();
         EXPECT_GE(live, uint64_t(acknowledged));
