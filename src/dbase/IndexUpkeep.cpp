@@ -64,6 +64,8 @@ void IndexUpkeep::close()
     m_session.reset();
     m_index.reset();
     m_deletedRecords.reset();
+    m_followedStamp.reset();
+    m_wroteRecords = false;
     m_holdsDeletedKeys.clear();
 }
 
@@ -220,34 +222,84 @@ std::vector<bool> IndexUpkeep::deletedRecords()
 // last write is this far in the past are told from any later write's by the time alone.
 static constexpr int64_t kSettledNs = 2'000'000'000;
 
-uint64_t IndexUpkeep::countDeletedRecords()
+std::optional<uint64_t> IndexUpkeep::sealedCount(const File::Stamp &stamp)
 {
     MdxFile &file = m_index->file();
+    MdxFile::Scope scope(file, false);
+    const std::optional<DeletedSeal> &seal = file.deletedSeal();
+    if (seal && seal->records == m_records.count() && seal->tableSize == stamp.size
+        && seal->tableModifiedNs == stamp.modifiedNs)
+        return seal->deleted;
+    return std::nullopt;
+}
+
+uint64_t IndexUpkeep::countDeletedRecords()
+{
     const uint32_t records = m_records.physicalCount(true); // another process's appends count too
     const File::Stamp before = m_records.stamp();
-    {
-        MdxFile::Scope scope(file, false);
-        const std::optional<DeletedSeal> &seal = file.deletedSeal();
-        if (seal && seal->records == records && seal->tableSize == before.size
-            && seal->tableModifiedNs == before.modifiedNs)
-            return seal->deleted;
+    if (const std::optional<uint64_t> sealed = sealedCount(before)) {
+        m_followedStamp = before;
+        return *sealed;
     }
     const std::vector<bool> marks = m_records.deletionMarks();
     const auto deleted = uint32_t(std::count(marks.begin(), marks.end(), true));
+    if (m_records.stamp() != before || m_records.physicalCount(true) != records)
+        return deleted; // counted while another process wrote: right for this open only
+    m_followedStamp = before;
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     const int64_t nowNs = int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
     // Counted while the file stood still, long after its last write: the next open may
     // take the count from the seal for as long as the file stays as it is.
-    if (!m_records.isReadOnly() && nowNs - before.modifiedNs >= kSettledNs && m_records.stamp() == before
-        && m_records.physicalCount(true) == records) {
+    if (!m_records.isReadOnly() && nowNs - before.modifiedNs >= kSettledNs) {
         try {
-            file.setDeletedSeal({records, deleted, before.size, before.modifiedNs});
+            m_index->file().setDeletedSeal(DeletedSeal{records, deleted, before.size, before.modifiedNs});
         } catch (const std::exception &) {
             // Without the seal the next open counts the marks again: nothing is lost.
         }
     }
     return deleted;
+}
+
+void IndexUpkeep::beforeRecordWrite(bool exclusive)
+{
+    m_wroteRecords = true;
+    if (!m_deletedRecords) {
+        // Never asked yet: the seal, while still true, gives the count to follow.
+        const File::Stamp stamp = m_records.stamp();
+        if (const std::optional<uint64_t> sealed = sealedCount(stamp)) {
+            m_deletedRecords = *sealed;
+            m_followedStamp = stamp;
+        }
+        return;
+    }
+    // Nobody else writes a table we hold for ourselves.
+    if (m_followedStamp && !exclusive && m_records.stamp() != *m_followedStamp)
+        m_followedStamp.reset();
+}
+
+void IndexUpkeep::afterRecordWrite(bool exclusive)
+{
+    if (m_followedStamp && !exclusive)
+        m_followedStamp = m_records.stamp();
+}
+
+// A seal left as it was after our writes would be wrong only if another write came
+// within the same tick of the file system's clock; clearing it closes even that.
+void IndexUpkeep::keepDeletedCount(bool exclusive)
+{
+    if (!m_index || !m_wroteRecords || m_index->isStale() || m_records.isReadOnly())
+        return;
+    std::optional<DeletedSeal> seal;
+    const File::Stamp now = m_records.stamp();
+    if (m_deletedRecords && m_followedStamp && (exclusive || now == *m_followedStamp))
+        seal = DeletedSeal{m_records.count(), uint32_t(*m_deletedRecords), now.size, now.modifiedNs};
+    try {
+        m_index->file().setDeletedSeal(seal);
+    } catch (const std::exception &) {
+        // Without the seal the next open counts the marks again: nothing is lost.
+    }
+    m_wroteRecords = false;
 }
 
 bool IndexUpkeep::holdsDeletedKeys(const std::string &tag)

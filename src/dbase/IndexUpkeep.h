@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dbase/File.h"
 #include "dbase/KeyBuffer.h"
 #include "dbase/index/IndexCheck.h"
 #include "dbase/index/ProductionIndex.h"
@@ -61,6 +62,13 @@ public:
     void changeKeys(RecordChange change, uint32_t recno, const RecordView &before, const RecordView &after);
     // A change failed halfway: the tags may hold a change the record file does not.
     void markStale();
+    // Around each write of a record while the tags are maintained: the count of deleted
+    // records is followed through our own writes, and lost at another writer's.
+    void beforeRecordWrite(bool exclusive);
+    void afterRecordWrite(bool exclusive);
+    // At close, after the last write: seals the followed count for the next open, or
+    // clears a seal this session made untrue.
+    void keepDeletedCount(bool exclusive);
     void endSession();
 
     // Changes of the tags, for exclusive use. addTag creates the .MDX when the table has none.
@@ -87,6 +95,8 @@ private:
     // From the seal when the table file is as it was sealed; otherwise from the marks,
     // sealing the count when the file has been still long enough.
     uint64_t countDeletedRecords();
+    // The seal's count when the table file is still as it was sealed.
+    std::optional<uint64_t> sealedCount(const File::Stamp &stamp);
     void scanRecords(const RecordVisitor &visit);
 
     RecordFile &m_records;
@@ -95,6 +105,10 @@ private:
     std::optional<ProductionIndex::Batch> m_session;
     // Records marked deleted: counted at the first question, then followed through our deletes.
     std::optional<uint64_t> m_deletedRecords;
+    // The table file's stamp after our last write while the count is exact for it;
+    // none once another writer may have changed the marks unseen.
+    std::optional<File::Stamp> m_followedStamp;
+    bool m_wroteRecords = false;
     std::map<std::string, bool> m_holdsDeletedKeys;
 };
 

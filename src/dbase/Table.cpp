@@ -106,6 +106,7 @@ void Table::close()
     try {
         checkBrowseMode();
         flush();
+        m_indexes.keepDeletedCount(m_exclusive);
     } catch (...) {
         releaseAll();
         throw;

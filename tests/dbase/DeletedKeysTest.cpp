@@ -327,3 +327,65 @@ TEST(DeletedKeysSeal, CountKeptWhileTheTableFileIsUnchanged)
 }
 
 } // namespace
+
+// Our own writes keep the count: a session that deletes and edits leaves a seal the
+// next open trusts; a session that met another writer's change on its way clears it.
+TEST(DeletedKeysSeal, OwnWritesKeepTheCountAndAnotherWritersChangeClearsIt)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const std::string path = dir.path("cards.dbf");
+    auto count = [&path] {
+        Table t;
+        t.open(path, false);
+        t.selectIndex("NAME");
+        return t.recordCount();
+    };
+    auto markBehindTheTimes = [&path](const std::vector<uint32_t> &recnos, char flag) {
+        const fs::file_time_type was = fs::last_write_time(path);
+        setDeletedFlags(path, recnos, flag);
+        fs::last_write_time(path, was);
+    };
+    // Each session's writes fall in a later tick of the file system's clock than the seal.
+    auto age = [&path] { fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1)); };
+    auto editRecord = [](Table &t, uint32_t recno, const std::string &name) {
+        t.gotoBookmark(recno);
+        t.edit();
+        t.setString(kName, name);
+        t.post();
+    };
+
+    makeTable(path);
+    age();
+    EXPECT_EQ(count(), 12u);
+    {
+        Table t;
+        t.open(path, false);
+        t.gotoBookmark(1);
+        t.deleteRecord();
+        editRecord(t, 2, "Zed");
+    }
+    markBehindTheTimes({6}, '*');
+    EXPECT_EQ(count(), 11u); // our delete followed; the hidden mark unread
+    markBehindTheTimes({6}, ' ');
+
+    age();
+    {
+        Table first;
+        first.open(path, false);
+        first.selectIndex("NAME");
+        EXPECT_EQ(first.recordCount(), 11u);
+        {
+            Table second;
+            second.open(path, false);
+            second.gotoBookmark(3);
+            second.deleteRecord();
+        }
+        editRecord(first, 4, "Yves"); // after the second's delete, which it did not follow
+    }
+    markBehindTheTimes({6}, '*');
+    EXPECT_EQ(count(), 9u); // the marks were read: 1, 3 and 6
+    Table t;
+    t.open(path, false);
+    EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
+}

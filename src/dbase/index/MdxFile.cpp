@@ -97,9 +97,9 @@ void MdxFile::release()
     slotsChanged_ = false;
     sizeChanged_ = false;
     file_.unlock();
-    if (pendingSeal_) {
-        const DeletedSeal seal = *pendingSeal_;
-        pendingSeal_.reset();
+    if (pendingSealSet_) {
+        const std::optional<DeletedSeal> seal = pendingSeal_;
+        pendingSealSet_ = false;
         try {
             setDeletedSeal(seal);
         } catch (...) {
@@ -135,10 +135,11 @@ void MdxFile::markStaleOnDisk()
     beginWrite();
 }
 
-void MdxFile::setDeletedSeal(const DeletedSeal &seal)
+void MdxFile::setDeletedSeal(const std::optional<DeletedSeal> &seal)
 {
     if (depth_ > 0) {
         pendingSeal_ = seal;
+        pendingSealSet_ = true;
         return;
     }
     if (!file_.tryLock(true))

@@ -127,7 +127,9 @@ void MdxHeader::writeTo(uint8_t *bytes) const
     put32(bytes + kFreeListHead, freeListHead);
     bytes[kBeingModified] = beingModified ? 1 : 0;
     put32(bytes + kChangeCounter, changeCounter);
-    std::memset(bytes + kSealSet, 0, kSealModified + 8 - kSealSet);
+    // Another writer's bytes here stay as read unless they are a seal of ours.
+    if (deletedSeal || bytes[kSealSet] == 1)
+        std::memset(bytes + kSealSet, 0, kSealModified + 8 - kSealSet);
     if (deletedSeal) {
         const auto put64 = [](uint8_t *p, uint64_t v) {
             put32(p, uint32_t(v));
