@@ -31,6 +31,8 @@ const StepTarget kTargets[] = {
     {kFind, "find a name on the name tag, per find (1,000)", 1.5},
     {kLastPage, "last page: last + 20 back, position near end + 20, per page", 1.5},
     {kEdits, "10,000 edits of the card name, each posted", 10.0},
+    {kWindowWarm, "main window first show: open, letter counts, list, card (warm)", 2.0},
+    {kWindowCold, "main window first show: open, letter counts, list, card (cold)", 2.0},
 };
 
 std::string duration(double seconds)

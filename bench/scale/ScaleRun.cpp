@@ -1,6 +1,7 @@
 #include "ScaleRun.h"
 
 #include "ScaleCards.h"
+#include "ScaleWindow.h"
 
 #include "dbase/CardTableLayout.h"
 #include "dbase/Cp1252.h"
@@ -34,6 +35,27 @@ const char *const kLetterCounts = "letter counts";
 const char *const kFind = "find";
 const char *const kLastPage = "last page";
 const char *const kEdits = "edits";
+const char *const kWindowWarm = "window warm";
+const char *const kWindowCold = "window cold";
+
+void dropFromCache(const std::string &folder)
+{
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        const int fd = ::open(entry.path().c_str(), O_RDONLY);
+        if (fd < 0)
+            continue;
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+}
+
+void settleFolder(const std::string &folder)
+{
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        std::filesystem::last_write_time(entry.path(), std::filesystem::last_write_time(entry.path())
+                                                           - std::chrono::hours(1));
+}
 
 namespace {
 
@@ -100,19 +122,6 @@ double buildTag(const std::string &path)
     return seconds;
 }
 
-// The table's files out of the page cache, so that the next open reads from the disk.
-void dropFromCache(const std::string &folder)
-{
-    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
-        const int fd = ::open(entry.path().c_str(), O_RDONLY);
-        if (fd < 0)
-            continue;
-        ::fdatasync(fd);
-        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-        ::close(fd);
-    }
-}
-
 // What a program start does with the table before its counts: open it shared on the
 // name tag and read the first record (the first count is a step of its own).
 void openAndCount(const std::string &path, uint32_t)
@@ -128,9 +137,7 @@ void openAndCount(const std::string &path, uint32_t)
 // open first (it counts the deleted records and keeps the count for the opens after it).
 void settle(const std::string &folder, const std::string &path, uint32_t cards)
 {
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
-        std::filesystem::last_write_time(entry.path(), std::filesystem::last_write_time(entry.path())
-                                                           - std::chrono::hours(1));
+    settleFolder(folder);
     openAndCount(path, cards);
 }
 
@@ -319,6 +326,12 @@ std::vector<Figure> runAtSize(const RunOptions &options)
     measure(options, figures, kLastPage, [&] { return lastPages(table, options.cards); });
     measure(options, figures, kEdits, [&] { return edits(table, options, edited); });
     table.close();
+
+    if (WindowSteps::available()) {
+        WindowSteps window(dbase::joinPath(options.folder, "window"), options.cards);
+        measure(options, figures, kWindowWarm, [&] { return window.firstShow(false); });
+        measure(options, figures, kWindowCold, [&] { return window.firstShow(true); });
+    }
 
     if (options.keep)
         writeExpectedSample(dbase::joinPath(options.folder, "expected-sample.jsonl"), options.seed, options.cards,
