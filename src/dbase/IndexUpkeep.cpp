@@ -65,6 +65,8 @@ void IndexUpkeep::close()
     m_index.reset();
     m_deletedRecords.reset();
     m_followedStamp.reset();
+    m_exactTags = 0;
+    m_sealable = false;
     m_wroteRecords = false;
     m_holdsDeletedKeys.clear();
 }
@@ -158,6 +160,7 @@ void IndexUpkeep::addTag(const std::string &name, const std::string &expression,
 {
     endSession();
     m_holdsDeletedKeys.clear();
+    m_exactTags = 0;
     // Refused expressions fail before any file is made.
     KeyExpression::parse(expression, m_records.header().fields);
     const bool created = !m_index;
@@ -183,6 +186,7 @@ void IndexUpkeep::deleteTag(const std::string &name)
 {
     endSession();
     m_holdsDeletedKeys.clear();
+    m_exactTags = 0;
     if (!m_index)
         throw Error(ErrorKind::NotFound, "Table " + m_records.path() + " has no index, so it has no tag " + name);
     m_index->deleteTag(name);
@@ -193,6 +197,7 @@ void IndexUpkeep::regenerate()
 {
     endSession();
     m_holdsDeletedKeys.clear();
+    m_exactTags = 0;
     if (!m_index)
         return;
     m_index->regenerate(scanSource());
@@ -222,43 +227,75 @@ std::vector<bool> IndexUpkeep::deletedRecords()
 // last write is this far in the past are told from any later write's by the time alone.
 static constexpr int64_t kSettledNs = 2'000'000'000;
 
-std::optional<uint64_t> IndexUpkeep::sealedCount(const File::Stamp &stamp)
+std::optional<DeletedSeal> IndexUpkeep::validSeal(const File::Stamp &stamp)
 {
     MdxFile &file = m_index->file();
     MdxFile::Scope scope(file, false);
     const std::optional<DeletedSeal> &seal = file.deletedSeal();
     if (seal && seal->records == m_records.count() && seal->tableSize == stamp.size
         && seal->tableModifiedNs == stamp.modifiedNs)
-        return seal->deleted;
+        return seal;
     return std::nullopt;
+}
+
+void IndexUpkeep::followSeal(const DeletedSeal &seal, const File::Stamp &stamp)
+{
+    m_deletedRecords = seal.deleted;
+    m_followedStamp = stamp;
+    m_exactTags = seal.exactTags;
+    m_sealable = true;
 }
 
 uint64_t IndexUpkeep::countDeletedRecords()
 {
     const uint32_t records = m_records.physicalCount(true); // another process's appends count too
     const File::Stamp before = m_records.stamp();
-    if (const std::optional<uint64_t> sealed = sealedCount(before)) {
-        m_followedStamp = before;
-        return *sealed;
+    if (const std::optional<DeletedSeal> seal = validSeal(before)) {
+        followSeal(*seal, before);
+        return seal->deleted;
     }
     const std::vector<bool> marks = m_records.deletionMarks();
     const auto deleted = uint32_t(std::count(marks.begin(), marks.end(), true));
     if (m_records.stamp() != before || m_records.physicalCount(true) != records)
         return deleted; // counted while another process wrote: right for this open only
     m_followedStamp = before;
+    m_exactTags = 0;
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     const int64_t nowNs = int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
     // Counted while the file stood still, long after its last write: the next open may
     // take the count from the seal for as long as the file stays as it is.
-    if (!m_records.isReadOnly() && nowNs - before.modifiedNs >= kSettledNs) {
-        try {
-            m_index->file().setDeletedSeal(DeletedSeal{records, deleted, before.size, before.modifiedNs});
-        } catch (const std::exception &) {
-            // Without the seal the next open counts the marks again: nothing is lost.
-        }
-    }
+    m_sealable = nowNs - before.modifiedNs >= kSettledNs;
+    m_deletedRecords = deleted;
+    sealFollowedCount();
     return deleted;
+}
+
+std::optional<DeletedSeal> IndexUpkeep::followedSeal(const File::Stamp &stamp)
+{
+    if (!m_deletedRecords || !m_followedStamp)
+        return std::nullopt;
+    uint64_t exact = m_exactTags;
+    for (const auto &[tag, holds] : m_holdsDeletedKeys) {
+        const std::optional<int> i = m_index->findTag(tag);
+        if (i && *i < 64)
+            exact = holds ? exact & ~(uint64_t(1) << *i) : exact | uint64_t(1) << *i;
+    }
+    return DeletedSeal{m_records.count(), uint32_t(*m_deletedRecords), stamp.size, stamp.modifiedNs, exact};
+}
+
+// Between writes of ours: only while the file is still as the count knows it.
+void IndexUpkeep::sealFollowedCount()
+{
+    if (!m_sealable || m_wroteRecords || m_records.isReadOnly() || !m_followedStamp
+        || m_records.stamp() != *m_followedStamp)
+        return;
+    try {
+        if (const std::optional<DeletedSeal> seal = followedSeal(*m_followedStamp))
+            m_index->file().setDeletedSeal(seal);
+    } catch (const std::exception &) {
+        // Without the seal the next open counts the marks again: nothing is lost.
+    }
 }
 
 void IndexUpkeep::beforeRecordWrite(bool exclusive)
@@ -267,10 +304,8 @@ void IndexUpkeep::beforeRecordWrite(bool exclusive)
     if (!m_deletedRecords) {
         // Never asked yet: the seal, while still true, gives the count to follow.
         const File::Stamp stamp = m_records.stamp();
-        if (const std::optional<uint64_t> sealed = sealedCount(stamp)) {
-            m_deletedRecords = *sealed;
-            m_followedStamp = stamp;
-        }
+        if (const std::optional<DeletedSeal> seal = validSeal(stamp))
+            followSeal(*seal, stamp);
         return;
     }
     // Nobody else writes a table we hold for ourselves.
@@ -292,14 +327,23 @@ void IndexUpkeep::keepDeletedCount(bool exclusive)
         return;
     std::optional<DeletedSeal> seal;
     const File::Stamp now = m_records.stamp();
-    if (m_deletedRecords && m_followedStamp && (exclusive || now == *m_followedStamp))
-        seal = DeletedSeal{m_records.count(), uint32_t(*m_deletedRecords), now.size, now.modifiedNs};
+    if (m_followedStamp && (exclusive || now == *m_followedStamp))
+        seal = followedSeal(now);
     try {
         m_index->file().setDeletedSeal(seal);
     } catch (const std::exception &) {
         // Without the seal the next open counts the marks again: nothing is lost.
     }
     m_wroteRecords = false;
+}
+
+std::optional<uint64_t> IndexUpkeep::liveRecords()
+{
+    if (!m_deletedRecords || !m_followedStamp)
+        return std::nullopt;
+    if (!m_records.exclusive() && m_records.stamp() != *m_followedStamp)
+        return std::nullopt; // another writer since: the tag itself says
+    return m_records.physicalCount(true) - *m_deletedRecords;
 }
 
 bool IndexUpkeep::holdsDeletedKeys(const std::string &tag)
@@ -312,8 +356,15 @@ bool IndexUpkeep::holdsDeletedKeys(const std::string &tag)
     // Records appended since the count, by us or another process, are live: their keys
     // came with them.
     if (*m_deletedRecords > 0) {
-        TagCursor whole(*m_index, tag);
-        holds = whole.count() + *m_deletedRecords > m_records.physicalCount(true);
+        const std::optional<int> i = m_index->findTag(tag);
+        const bool sealedExact = m_followedStamp && i && *i < 64 && (m_exactTags >> *i & 1) != 0;
+        if (!sealedExact) {
+            TagCursor whole(*m_index, tag);
+            holds = whole.count() + *m_deletedRecords > m_records.physicalCount(true);
+            m_holdsDeletedKeys.emplace(tag, holds);
+            sealFollowedCount(); // the next open need not walk the tag again
+            return holds;
+        }
     }
     m_holdsDeletedKeys.emplace(tag, holds);
     return holds;

@@ -84,6 +84,9 @@ public:
     // live records equal in number. The deleted records are counted once per open,
     // and not even then while the index's seal says how many there are.
     bool holdsDeletedKeys(const std::string &tag);
+    // The live records' count while known without reading the table: the followed
+    // count of deleted records, while no other writer changed the file since.
+    std::optional<uint64_t> liveRecords();
 
 private:
     void rebuildStale(bool exclusive);
@@ -95,8 +98,12 @@ private:
     // From the seal when the table file is as it was sealed; otherwise from the marks,
     // sealing the count when the file has been still long enough.
     uint64_t countDeletedRecords();
-    // The seal's count when the table file is still as it was sealed.
-    std::optional<uint64_t> sealedCount(const File::Stamp &stamp);
+    // The seal while the table file is still as it was sealed.
+    std::optional<DeletedSeal> validSeal(const File::Stamp &stamp);
+    void followSeal(const DeletedSeal &seal, const File::Stamp &stamp);
+    // What this object knows, as a seal for the file in the state `stamp`.
+    std::optional<DeletedSeal> followedSeal(const File::Stamp &stamp);
+    void sealFollowedCount();
     void scanRecords(const RecordVisitor &visit);
 
     RecordFile &m_records;
@@ -109,6 +116,11 @@ private:
     // none once another writer may have changed the marks unseen.
     std::optional<File::Stamp> m_followedStamp;
     bool m_wroteRecords = false;
+    // Tags the seal says hold one key per live record (valid while the count is followed).
+    uint64_t m_exactTags = 0;
+    // The followed count may be sealed: it came from a seal, or from marks counted
+    // long after the file's last write.
+    bool m_sealable = false;
     std::map<std::string, bool> m_holdsDeletedKeys;
 };
 

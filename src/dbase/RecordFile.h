@@ -32,6 +32,7 @@ public:
 
     const std::string &path() const { return m_dbf.path(); }
     bool isReadOnly() const { return m_dbf.isReadOnly(); }
+    bool exclusive() const { return m_exclusive; }
     const DbfHeader &header() const { return m_header; }
     uint32_t count() const { return m_count; }
 

@@ -68,7 +68,7 @@ void MdxHeader::parseFirstPage(const uint8_t *page)
     if (page[kSealSet] == 1) {
         const auto get64 = [](const uint8_t *p) { return uint64_t(get32(p)) | uint64_t(get32(p + 4)) << 32; };
         deletedSeal = DeletedSeal{get32(page + kSealRecords), get32(page + kSealDeleted), get64(page + kSealSize),
-                                  int64_t(get64(page + kSealModified))};
+                                  int64_t(get64(page + kSealModified)), get64(page + kSealExactTags)};
     }
 }
 
@@ -129,7 +129,7 @@ void MdxHeader::writeTo(uint8_t *bytes) const
     put32(bytes + kChangeCounter, changeCounter);
     // Another writer's bytes here stay as read unless they are a seal of ours.
     if (deletedSeal || bytes[kSealSet] == 1)
-        std::memset(bytes + kSealSet, 0, kSealModified + 8 - kSealSet);
+        std::memset(bytes + kSealSet, 0, kSealEnd - kSealSet);
     if (deletedSeal) {
         const auto put64 = [](uint8_t *p, uint64_t v) {
             put32(p, uint32_t(v));
@@ -140,6 +140,7 @@ void MdxHeader::writeTo(uint8_t *bytes) const
         put32(bytes + kSealDeleted, deletedSeal->deleted);
         put64(bytes + kSealSize, deletedSeal->tableSize);
         put64(bytes + kSealModified, uint64_t(deletedSeal->tableModifiedNs));
+        put64(bytes + kSealExactTags, deletedSeal->exactTags);
     }
     std::memset(bytes + kTagTableOffset, 0, kMaxTags * kSlotLength);
     for (size_t i = 0; i < tagSlots.size(); ++i) {

@@ -24,6 +24,7 @@ struct DeletedSeal
     uint32_t deleted = 0;
     uint64_t tableSize = 0;
     int64_t tableModifiedNs = 0;
+    uint64_t exactTags = 0; // bit i: the i-th tag holds one key per live record, no more
     bool operator==(const DeletedSeal &) const = default;
 };
 

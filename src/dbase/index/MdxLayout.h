@@ -29,6 +29,8 @@ constexpr uint32_t kBeingModified = 47, kChangeCounter = 48;
 // Also unused by the format: how many records of the table were marked deleted when the
 // table file had a given size and modification time (see DeletedSeal).
 constexpr uint32_t kSealSet = 52, kSealRecords = 56, kSealDeleted = 60, kSealSize = 64, kSealModified = 72;
+// With it, the tags (bit i: the i-th in the tag table) known to hold one key per live record.
+constexpr uint32_t kSealExactTags = 80, kSealEnd = 88;
 
 // Tag table slot.
 constexpr uint32_t kSlotHeaderPage = 0, kSlotName = 4, kTagNameLength = 10, kSlotMarker = 15;

@@ -244,6 +244,11 @@ std::optional<uint64_t> TagCursor::knownCount()
     return std::nullopt;
 }
 
+void TagCursor::knowCount(uint64_t count)
+{
+    countMemo_ = CountMemo{version(), count};
+}
+
 TagCursor::Version TagCursor::version()
 {
     // Entering the lock is what notices another process's change.
