@@ -23,12 +23,16 @@ struct StepTarget
 const StepTarget kTargets[] = {
     {kAppend, "append all (tags IDX0 STR(RECNUM), IDX1 UPPER(CARDNAME))", 10.0},
     {kBuildTag, "build tag UPPER(CARDNAME) on the filled table", 10.0},
+    {kOpenWarm, "open on the name tag, first record (warm)", 2.0},
+    {kOpenCold, "open on the name tag, first record (cold)", 2.0},
     {kScan, "full scan, natural order, two fields a record", 10.0},
     {kFirstCount, "first count along the name tag (walks it)", 10.0},
     {kLetterCounts, "26 letter counts on the name tag, per run", 10.0},
     {kFind, "find a name on the name tag, per find (1,000)", 1.5},
     {kLastPage, "last page: last + 20 back, position near end + 20, per page", 1.5},
     {kEdits, "10,000 edits of the card name, each posted", 10.0},
+    {kWindowWarm, "main window first show: open, letter counts, list, card (warm)", 2.0},
+    {kWindowCold, "main window first show: open, letter counts, list, card (cold)", 2.0},
 };
 
 std::string duration(double seconds)

@@ -1,6 +1,7 @@
 #include "ScaleRun.h"
 
 #include "ScaleCards.h"
+#include "ScaleWindow.h"
 
 #include "dbase/CardTableLayout.h"
 #include "dbase/Cp1252.h"
@@ -19,16 +20,42 @@
 #include <map>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace scale {
 
 const char *const kAppend = "append";
 const char *const kBuildTag = "build tag";
+const char *const kOpenWarm = "open warm";
+const char *const kOpenCold = "open cold";
 const char *const kScan = "scan";
 const char *const kFirstCount = "first count";
 const char *const kLetterCounts = "letter counts";
 const char *const kFind = "find";
 const char *const kLastPage = "last page";
 const char *const kEdits = "edits";
+const char *const kWindowWarm = "window warm";
+const char *const kWindowCold = "window cold";
+
+void dropFromCache(const std::string &folder)
+{
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        const int fd = ::open(entry.path().c_str(), O_RDONLY);
+        if (fd < 0)
+            continue;
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+}
+
+void settleFolder(const std::string &folder)
+{
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        std::filesystem::last_write_time(entry.path(), std::filesystem::last_write_time(entry.path())
+                                                           - std::chrono::hours(1));
+}
 
 namespace {
 
@@ -93,6 +120,47 @@ double buildTag(const std::string &path)
     table.deleteIndex("NAMES");
     table.close();
     return seconds;
+}
+
+// What a program start does with the table before its counts: open it shared on the
+// name tag and read the first record (the first count is a step of its own).
+void openAndCount(const std::string &path, uint32_t)
+{
+    dbase::Table table;
+    table.setIndexName(kNameTag);
+    table.open(path, false);
+    table.first();
+    require(!table.eof() && !table.rawValue(kCardName).empty(), "The opened name tag shows no first record");
+}
+
+// As a collection last changed a while ago: its files' times put back an hour, and one
+// open first (it counts the deleted records and keeps the count for the opens after it).
+void settle(const std::string &folder, const std::string &path, uint32_t cards)
+{
+    settleFolder(folder);
+    openAndCount(path, cards);
+}
+
+constexpr int kOpens = 5;
+
+double openWarm(const std::string &path, uint32_t cards)
+{
+    openAndCount(path, cards);
+    return secondsOf([&] {
+               for (int i = 0; i < kOpens; ++i)
+                   openAndCount(path, cards);
+           })
+        / kOpens;
+}
+
+double openCold(const std::string &folder, const std::string &path, uint32_t cards)
+{
+    double seconds = 0;
+    for (int i = 0; i < kOpens; ++i) {
+        dropFromCache(folder);
+        seconds += secondsOf([&] { openAndCount(path, cards); });
+    }
+    return seconds / kOpens;
 }
 
 double scan(dbase::Table &table, uint32_t cards)
@@ -244,6 +312,10 @@ std::vector<Figure> runAtSize(const RunOptions &options)
     measure(options, figures, kAppend, [&] { return appendAll(options, path, written); });
     measure(options, figures, kBuildTag, [&] { return buildTag(path); });
 
+    settle(options.folder, path, options.cards);
+    measure(options, figures, kOpenWarm, [&] { return openWarm(path, options.cards); });
+    measure(options, figures, kOpenCold, [&] { return openCold(options.folder, path, options.cards); });
+
     std::map<uint32_t, std::string> edited;
     dbase::Table table;
     table.open(path, false);
@@ -254,6 +326,12 @@ std::vector<Figure> runAtSize(const RunOptions &options)
     measure(options, figures, kLastPage, [&] { return lastPages(table, options.cards); });
     measure(options, figures, kEdits, [&] { return edits(table, options, edited); });
     table.close();
+
+    if (WindowSteps::available()) {
+        WindowSteps window(dbase::joinPath(options.folder, "window"), options.cards);
+        measure(options, figures, kWindowWarm, [&] { return window.firstShow(false); });
+        measure(options, figures, kWindowCold, [&] { return window.firstShow(true); });
+    }
 
     if (options.keep)
         writeExpectedSample(dbase::joinPath(options.folder, "expected-sample.jsonl"), options.seed, options.cards,

@@ -26,12 +26,21 @@ struct RunOptions
 // Steps in the order they run; the report lists them the same way.
 extern const char *const kAppend;
 extern const char *const kBuildTag;
+extern const char *const kOpenWarm;
+extern const char *const kOpenCold;
 extern const char *const kScan;
 extern const char *const kFirstCount;
 extern const char *const kLetterCounts;
 extern const char *const kFind;
 extern const char *const kLastPage;
 extern const char *const kEdits;
+extern const char *const kWindowWarm;
+extern const char *const kWindowCold;
+
+// The files of a folder out of the page cache, so that the next open reads from the disk.
+void dropFromCache(const std::string &folder);
+// As a collection last changed a while ago: the folder's file times put back an hour.
+void settleFolder(const std::string &folder);
 
 // Runs every step on a fresh card table of options.cards cards in options.folder.
 // A step whose result is wrong (a letter total off, a name not found) throws.

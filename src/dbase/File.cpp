@@ -109,6 +109,14 @@ uint64_t File::size() const
     return uint64_t(st.st_size);
 }
 
+File::Stamp File::stamp() const
+{
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        throw Error(ErrorKind::Io, systemMessage("Cannot get the size of", m_path));
+    return {uint64_t(st.st_size), int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 size_t File::readSome(uint64_t offset, void *data, size_t n) const
 {
     size_t done = 0;

@@ -30,6 +30,14 @@ public:
     void close();
 
     uint64_t size() const;
+    // What tells one state of the file's bytes from a later one without reading them.
+    struct Stamp
+    {
+        uint64_t size = 0;
+        int64_t modifiedNs = 0; // since the epoch
+        bool operator==(const Stamp &) const = default;
+    };
+    Stamp stamp() const;
     // Reads up to n bytes; returns the number read (less only at the end of the file).
     size_t readSome(uint64_t offset, void *data, size_t n) const;
     // Reads exactly n bytes or throws Corrupt naming `what`.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "dbase/File.h"
 #include "dbase/KeyBuffer.h"
+#include "dbase/index/IndexCheck.h"
 #include "dbase/index/ProductionIndex.h"
 
 #include <cstdint>
@@ -60,20 +62,31 @@ public:
     void changeKeys(RecordChange change, uint32_t recno, const RecordView &before, const RecordView &after);
     // A change failed halfway: the tags may hold a change the record file does not.
     void markStale();
+    // Around each write of a record while the tags are maintained: the count of deleted
+    // records is followed through our own writes, and lost at another writer's.
+    void beforeRecordWrite(bool exclusive);
+    void afterRecordWrite(bool exclusive);
+    // At close, after the last write: seals the followed count for the next open, or
+    // clears a seal this session made untrue.
+    void keepDeletedCount(bool exclusive);
     void endSession();
 
     // Changes of the tags, for exclusive use. addTag creates the .MDX when the table has none.
     void addTag(const std::string &name, const std::string &expression, bool descending);
     void deleteTag(const std::string &name);
     void regenerate();
-    // Every problem: tag trees, keys against the records, header flags.
-    std::vector<std::string> check();
+    // Every problem: tag trees, keys against the records, header flags; and the notes.
+    IndexCheckResult check();
 
     // Whether a tag holds keys of deleted records, as other dBASE writers leave them
     // (ours never do): more keys than the table has live records. Found once per tag
-    // (the deleted marks are counted once per open) and kept while the tags stand,
-    // since our own changes keep a tag's keys and the live records equal in number.
+    // and kept while the tags stand, since our own changes keep a tag's keys and the
+    // live records equal in number. The deleted records are counted once per open,
+    // and not even then while the index's seal says how many there are.
     bool holdsDeletedKeys(const std::string &tag);
+    // The live records' count while known without reading the table: the followed
+    // count of deleted records, while no other writer changed the file since.
+    std::optional<uint64_t> liveRecords();
 
 private:
     void rebuildStale(bool exclusive);
@@ -82,6 +95,15 @@ private:
     ScanSource scanSource();
     // Indexed by record number (entry 0 unused): the records marked deleted.
     std::vector<bool> deletedRecords();
+    // From the seal when the table file is as it was sealed; otherwise from the marks,
+    // sealing the count when the file has been still long enough.
+    uint64_t countDeletedRecords();
+    // The seal while the table file is still as it was sealed.
+    std::optional<DeletedSeal> validSeal(const File::Stamp &stamp);
+    void followSeal(const DeletedSeal &seal, const File::Stamp &stamp);
+    // What this object knows, as a seal for the file in the state `stamp`.
+    std::optional<DeletedSeal> followedSeal(const File::Stamp &stamp);
+    void sealFollowedCount();
     void scanRecords(const RecordVisitor &visit);
 
     RecordFile &m_records;
@@ -90,6 +112,15 @@ private:
     std::optional<ProductionIndex::Batch> m_session;
     // Records marked deleted: counted at the first question, then followed through our deletes.
     std::optional<uint64_t> m_deletedRecords;
+    // The table file's stamp after our last write while the count is exact for it;
+    // none once another writer may have changed the marks unseen.
+    std::optional<File::Stamp> m_followedStamp;
+    bool m_wroteRecords = false;
+    // Tags the seal says hold one key per live record (valid while the count is followed).
+    uint64_t m_exactTags = 0;
+    // The followed count may be sealed: it came from a seal, or from marks counted
+    // long after the file's last write.
+    bool m_sealable = false;
     std::map<std::string, bool> m_holdsDeletedKeys;
 };
 

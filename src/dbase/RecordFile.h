@@ -32,6 +32,7 @@ public:
 
     const std::string &path() const { return m_dbf.path(); }
     bool isReadOnly() const { return m_dbf.isReadOnly(); }
+    bool exclusive() const { return m_exclusive; }
     const DbfHeader &header() const { return m_header; }
     uint32_t count() const { return m_count; }
 
@@ -40,6 +41,7 @@ public:
     // Every record's deletion mark by record number (index 0 unused), read from the
     // file in large pieces.
     std::vector<bool> deletionMarks();
+    File::Stamp stamp() const { return m_dbf.stamp(); }
     // The stored bytes of a record, from the read-ahead; valid until the next read.
     const char *recordBytes(uint32_t recno);
     // Reads a record from the file itself (another process may have changed it).

@@ -106,6 +106,7 @@ void Table::close()
     try {
         checkBrowseMode();
         flush();
+        m_indexes.keepDeletedCount(m_exclusive);
     } catch (...) {
         releaseAll();
         throw;
@@ -262,7 +263,7 @@ KeyBuffer Table::keyBuffer() const
     return KeyBuffer(fields());
 }
 
-std::vector<std::string> Table::checkIndexes()
+IndexCheckResult Table::examineIndexes()
 {
     requireOpen();
     checkBrowseMode();

@@ -221,7 +221,9 @@ public:
     bool findStoredKey(std::string key, bool nearest = false);
     // Every problem of the index: tag trees, keys against the records, header flags.
     // Empty when sound (or when the table has no index).
-    std::vector<std::string> checkIndexes();
+    std::vector<std::string> checkIndexes() { return examineIndexes().problems; }
+    // The problems and the notes that are not damage (equal keys out of record order).
+    IndexCheckResult examineIndexes();
 
 private:
     // The locks and the index batch one record change holds until it is stored.

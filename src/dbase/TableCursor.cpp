@@ -191,7 +191,8 @@ std::unique_ptr<TagOrder> Table::makeTagOrder(const std::string &name)
     const std::string tag = m_indexes.usableTag(name);
     TagOrder::Records records{[this, tag](uint32_t recno) { return keyOfRecord(tag, recno); },
                               [this](uint32_t recno) { return !isLiveRecord(recno); },
-                              [this, tag] { return m_indexes.holdsDeletedKeys(tag); }};
+                              [this, tag] { return m_indexes.holdsDeletedKeys(tag); },
+                              [this] { return m_indexes.liveRecords(); }};
     auto order = std::make_unique<TagOrder>(m_indexes.index(), tag, std::move(records));
     m_tagOrder = order.get();
     m_liveCount.reset();

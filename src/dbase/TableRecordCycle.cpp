@@ -173,9 +173,14 @@ void Table::commit(RecordChange change)
         const uint32_t recno = targetRecord(change, pending);
         const RecordBuffer::Stored before(m_record, m_record.original());
         tellObserver(change, recno, before);
+        const bool followed = m_indexes.maintained();
+        if (followed)
+            m_indexes.beforeRecordWrite(m_exclusive);
         changeIndexKeys(change, recno, before, pending);
         const std::vector<uint32_t> replacedMemos = storeMemos(change, pending);
         storeRecord(change, recno);
+        if (followed)
+            m_indexes.afterRecordWrite(m_exclusive);
         releaseMemos(replacedMemos);
         m_recno = recno;
     } catch (...) {

@@ -100,7 +100,29 @@ uint32_t TagOrder::find(std::string_view key, bool nearest)
 uint64_t TagOrder::count()
 {
     requireSound();
-    return holdsDeletedKeys() ? countLive() : m_cursor.count();
+    if (holdsDeletedKeys())
+        return countLive();
+    if (const std::optional<uint64_t> live = countOfLiveRecords())
+        return *live;
+    return m_cursor.count();
+}
+
+std::optional<uint64_t> TagOrder::countOfLiveRecords()
+{
+    if (m_cursor.ranged() || !m_records.liveRecords)
+        return std::nullopt;
+    if (const std::optional<uint64_t> known = m_cursor.knownCount())
+        return known;
+    {
+        MdxFile::Scope scope(m_index.file(), false);
+        const std::optional<int> i = m_index.findTag(m_tagName);
+        if (!i || m_index.tag(*i).header.unique || m_index.tag(*i).header.filtered)
+            return std::nullopt;
+    }
+    const std::optional<uint64_t> live = m_records.liveRecords();
+    if (live)
+        m_cursor.knowCount(*live);
+    return live;
 }
 
 uint64_t TagOrder::countLive()

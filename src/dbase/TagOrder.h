@@ -30,6 +30,8 @@ public:
         std::function<bool(uint32_t recno)> isDeleted;
         // Whether the tag holds keys of deleted records.
         std::function<bool()> holdsDeletedKeys;
+        // The table's live records while known without reading them (none: walk the tag).
+        std::function<std::optional<uint64_t>()> liveRecords;
     };
 
     TagOrder(ProductionIndex &index, const std::string &tagName, Records records);
@@ -68,6 +70,9 @@ private:
     // The count while it is still known without walking.
     std::optional<uint64_t> knownCount();
     uint64_t countLive();
+    // A whole tag without deleted records' keys holds one key per live record, unless
+    // it is unique (one key per value) or another writer gave it a FOR clause.
+    std::optional<uint64_t> countOfLiveRecords();
 
     ProductionIndex &m_index;
     std::string m_tagName;

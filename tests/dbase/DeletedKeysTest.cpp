@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
 
 using namespace dbase;
 using namespace dbase::test;
@@ -285,4 +287,105 @@ TEST(DeletedKeysLarge, MarksOnBothSidesOfEachReadPieceCount)
     EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
 }
 
+// The count of deleted records is kept in the index with the table file's size and
+// time: an unchanged table opens without its marks being read, any write to the
+// table makes them read again, and a file written moments before is never sealed.
+TEST(DeletedKeysSeal, CountKeptWhileTheTableFileIsUnchanged)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const std::string path = dir.path("cards.dbf");
+    auto count = [&path] {
+        Table t;
+        t.open(path, false);
+        t.selectIndex("NAME");
+        return t.recordCount();
+    };
+    // Marks set past the engine with the file's time put back: only a kept count can miss them.
+    auto markBehindTheTimes = [&path](const std::vector<uint32_t> &recnos, char flag) {
+        const fs::file_time_type was = fs::last_write_time(path);
+        setDeletedFlags(path, recnos, flag);
+        fs::last_write_time(path, was);
+    };
+
+    makeTable(path);
+    EXPECT_EQ(count(), 12u); // just written: counted, not kept
+    markBehindTheTimes({2}, '*');
+    EXPECT_EQ(count(), 11u);
+    markBehindTheTimes({2}, ' ');
+
+    fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
+    EXPECT_EQ(count(), 12u); // long still: counted and kept
+    markBehindTheTimes({6}, '*');
+    EXPECT_EQ(count(), 12u); // kept: the marks were not read
+
+    setDeletedFlags(path, {7}, '*'); // another writer's delete changes the file's time
+    EXPECT_EQ(count(), 10u);
+    Table t;
+    t.open(path, false);
+    EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
+}
+
 } // namespace
+
+// Our own writes keep the count: a session that deletes and edits leaves a seal the
+// next open trusts; a session that met another writer's change on its way clears it.
+TEST(DeletedKeysSeal, OwnWritesKeepTheCountAndAnotherWritersChangeClearsIt)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const std::string path = dir.path("cards.dbf");
+    auto count = [&path] {
+        Table t;
+        t.open(path, false);
+        t.selectIndex("NAME");
+        return t.recordCount();
+    };
+    auto markBehindTheTimes = [&path](const std::vector<uint32_t> &recnos, char flag) {
+        const fs::file_time_type was = fs::last_write_time(path);
+        setDeletedFlags(path, recnos, flag);
+        fs::last_write_time(path, was);
+    };
+    // Each session's writes fall in a later tick of the file system's clock than the seal.
+    auto age = [&path] { fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1)); };
+    auto editRecord = [](Table &t, uint32_t recno, const std::string &name) {
+        t.gotoBookmark(recno);
+        t.edit();
+        t.setString(kName, name);
+        t.post();
+    };
+
+    makeTable(path);
+    age();
+    EXPECT_EQ(count(), 12u);
+    {
+        Table t;
+        t.open(path, false);
+        t.gotoBookmark(1);
+        t.deleteRecord();
+        editRecord(t, 2, "Zed");
+    }
+    markBehindTheTimes({6}, '*');
+    EXPECT_EQ(count(), 11u); // our delete followed; the hidden mark unread
+    markBehindTheTimes({6}, ' ');
+
+    age();
+    {
+        Table first;
+        first.open(path, false);
+        first.selectIndex("NAME");
+        EXPECT_EQ(first.recordCount(), 11u);
+        {
+            Table second;
+            second.open(path, false);
+            second.gotoBookmark(3);
+            second.deleteRecord();
+        }
+        editRecord(first, 4, "Yves"); // after the second's delete, which it did not follow
+    }
+    markBehindTheTimes({6}, '*');
+    EXPECT_EQ(count(), 9u); // the marks were read: 1, 3 and 6
+    Table t;
+    t.open(path, false);
+    EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
+}

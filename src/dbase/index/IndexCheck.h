@@ -11,11 +11,15 @@ namespace dbase {
 struct IndexCheckResult
 {
     std::vector<std::string> problems;
+    // Findings that are not damage: runs of equal keys out of record order, as other
+    // writers may leave them.
+    std::vector<std::string> notes;
     bool ok() const { return problems.empty(); }
 };
 
 // Verifies every tag's tree (pages inside the file and used once, node sizes, one leaf
-// depth, separators equal to their child's largest key, entries in tag order) and that
+// depth, separators equal to their child's largest key, entries in key order, equal keys
+// in record order or else noted) and that
 // it holds exactly the keys the scan's records give; also the free list.
 //
 // `deleted[recNo]` is true for a record of the file marked deleted. Other dBASE writers

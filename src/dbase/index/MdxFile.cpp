@@ -97,6 +97,15 @@ void MdxFile::release()
     slotsChanged_ = false;
     sizeChanged_ = false;
     file_.unlock();
+    if (pendingSealSet_) {
+        const std::optional<DeletedSeal> seal = pendingSeal_;
+        pendingSealSet_ = false;
+        try {
+            setDeletedSeal(seal);
+        } catch (...) {
+            // Without the seal the marks are counted again at the next open.
+        }
+    }
 }
 
 void MdxFile::refresh()
@@ -124,6 +133,30 @@ void MdxFile::markStaleOnDisk()
     Scope scope(*this, true);
     stale_ = true;
     beginWrite();
+}
+
+void MdxFile::setDeletedSeal(const std::optional<DeletedSeal> &seal)
+{
+    if (depth_ > 0) {
+        pendingSeal_ = seal;
+        pendingSealSet_ = true;
+        return;
+    }
+    if (!file_.tryLock(true))
+        return;
+    depth_ = 1;
+    exclusive_ = true;
+    try {
+        refresh();
+        if (!stale_ && header_.deletedSeal != seal) {
+            beginWrite();
+            header_.deletedSeal = seal;
+        }
+    } catch (...) {
+        release();
+        throw;
+    }
+    release();
 }
 
 void MdxFile::beginWrite()

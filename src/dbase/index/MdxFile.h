@@ -51,6 +51,12 @@ public:
     void markStale() { stale_ = true; }
     // Sets the being-modified marker in the file and leaves it set until a regeneration.
     void markStaleOnDisk();
+    // As read with the header (call inside a scope).
+    const std::optional<DeletedSeal> &deletedSeal() const { return header_.deletedSeal; }
+    // Writes a new seal (none: clears it) into the header, after the scope it was found
+    // in has ended; left out while anyone else holds the index (another table object
+    // of this process may, and a wait would never end).
+    void setDeletedSeal(const std::optional<DeletedSeal> &seal);
 
     IndexNode node(uint32_t page, const TagHeader &tag);
     // Brings the blocks of these pages (ascending) into the cache, neighbours read together.
@@ -95,6 +101,8 @@ private:
     bool sizeChanged_ = false;
     uint64_t generation_ = 0;
     uint64_t reloads_ = 0;
+    std::optional<DeletedSeal> pendingSeal_;
+    bool pendingSealSet_ = false;
 };
 
 } // namespace dbase

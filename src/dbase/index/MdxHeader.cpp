@@ -64,6 +64,12 @@ void MdxHeader::parseFirstPage(const uint8_t *page)
     freeListHead = get32(page + kFreeListHead);
     changeCounter = get32(page + kChangeCounter);
     beingModified = page[kBeingModified] != 0;
+    deletedSeal.reset();
+    if (page[kSealSet] == 1) {
+        const auto get64 = [](const uint8_t *p) { return uint64_t(get32(p)) | uint64_t(get32(p + 4)) << 32; };
+        deletedSeal = DeletedSeal{get32(page + kSealRecords), get32(page + kSealDeleted), get64(page + kSealSize),
+                                  int64_t(get64(page + kSealModified)), get64(page + kSealExactTags)};
+    }
 }
 
 MdxHeader MdxHeader::parse(const uint8_t *bytes, uint64_t fileSize, const std::string &path)
@@ -121,6 +127,21 @@ void MdxHeader::writeTo(uint8_t *bytes) const
     put32(bytes + kFreeListHead, freeListHead);
     bytes[kBeingModified] = beingModified ? 1 : 0;
     put32(bytes + kChangeCounter, changeCounter);
+    // Another writer's bytes here stay as read unless they are a seal of ours.
+    if (deletedSeal || bytes[kSealSet] == 1)
+        std::memset(bytes + kSealSet, 0, kSealEnd - kSealSet);
+    if (deletedSeal) {
+        const auto put64 = [](uint8_t *p, uint64_t v) {
+            put32(p, uint32_t(v));
+            put32(p + 4, uint32_t(v >> 32));
+        };
+        bytes[kSealSet] = 1;
+        put32(bytes + kSealRecords, deletedSeal->records);
+        put32(bytes + kSealDeleted, deletedSeal->deleted);
+        put64(bytes + kSealSize, deletedSeal->tableSize);
+        put64(bytes + kSealModified, uint64_t(deletedSeal->tableModifiedNs));
+        put64(bytes + kSealExactTags, deletedSeal->exactTags);
+    }
     std::memset(bytes + kTagTableOffset, 0, kMaxTags * kSlotLength);
     for (size_t i = 0; i < tagSlots.size(); ++i) {
         uint8_t *slot = bytes + kTagTableOffset + i * kSlotLength;

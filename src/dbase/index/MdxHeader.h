@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,18 @@ struct TagSlot
     char keyType = 'C';
 };
 
+// The table's count of deleted records, valid while the table file keeps the size and
+// modification time it had when the marks were counted.
+struct DeletedSeal
+{
+    uint32_t records = 0;
+    uint32_t deleted = 0;
+    uint64_t tableSize = 0;
+    int64_t tableModifiedNs = 0;
+    uint64_t exactTags = 0; // bit i: the i-th tag holds one key per live record, no more
+    bool operator==(const DeletedSeal &) const = default;
+};
+
 // The file header and the tag table (pages 0-3). Bytes this program does not
 // interpret are kept as read, so rewriting the header does not lose them.
 struct MdxHeader
@@ -26,6 +39,7 @@ struct MdxHeader
     uint32_t freeListHead = 0;
     uint32_t changeCounter = 0;
     bool beingModified = false;
+    std::optional<DeletedSeal> deletedSeal;
     std::vector<TagSlot> tagSlots;
     std::array<uint8_t, 2048> raw{};
 

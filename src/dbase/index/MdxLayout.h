@@ -26,6 +26,11 @@ constexpr uint32_t kTotalPages = 32, kFreeListHead = 36, kReindexDate = 44;
 // clears it when done, so a marker found at open means a writer died mid-change. The counter
 // grows with every change so other processes know their cached pages are old.
 constexpr uint32_t kBeingModified = 47, kChangeCounter = 48;
+// Also unused by the format: how many records of the table were marked deleted when the
+// table file had a given size and modification time (see DeletedSeal).
+constexpr uint32_t kSealSet = 52, kSealRecords = 56, kSealDeleted = 60, kSealSize = 64, kSealModified = 72;
+// With it, the tags (bit i: the i-th in the tag table) known to hold one key per live record.
+constexpr uint32_t kSealExactTags = 80, kSealEnd = 88;
 
 // Tag table slot.
 constexpr uint32_t kSlotHeaderPage = 0, kSlotName = 4, kTagNameLength = 10, kSlotMarker = 15;

@@ -68,6 +68,11 @@ void PageFile::lock(bool exclusive)
     }
 }
 
+bool PageFile::tryLock(bool exclusive)
+{
+    return setIndexLock(fd_, exclusive ? F_WRLCK : F_RDLCK, F_OFD_SETLK) == 0;
+}
+
 void PageFile::unlock() { setIndexLock(fd_, F_UNLCK, F_OFD_SETLK); }
 
 namespace {

@@ -29,6 +29,8 @@ public:
     uint64_t size() const;
 
     void lock(bool exclusive);
+    // Never waits: false while another open file holds a conflicting lock.
+    bool tryLock(bool exclusive);
     void unlock();
 
     // Reads bypass the cache; block reads go through it.

@@ -71,15 +71,15 @@ bool TagCursor::move(Move step)
     Session s(index_, tagName_);
     if (current_ && generation_ != index_.file().generation()) {
         // The tree changed under us: find our entry (or the one after it) again.
-        path_ = s.tree.lowerBound({current_->key, current_->recNo, false});
-        if (!s.tree.settle(path_)) {
-            path_ = s.tree.last();
-            lost_ = false; // past the end: the last entry is the one before ours
+        if (auto found = s.tree.find(current_->key, current_->recNo)) {
+            path_ = std::move(*found);
         } else {
-            const IndexEntry found = s.tree.entry(path_);
-            // Our entry is gone (its record was deleted or its key changed): the path now
-            // holds the entry that followed it.
-            lost_ = found.recNo != current_->recNo || !s.tree.sameKey(found.key, current_->key);
+            // Our entry is gone (its record was deleted or its key changed): the path
+            // holds the entry that followed it, or the last one when none did.
+            path_ = s.tree.lowerBound({current_->key, current_->recNo, false});
+            lost_ = s.tree.settle(path_);
+            if (!lost_)
+                path_ = s.tree.last();
         }
         generation_ = index_.file().generation();
     }
@@ -190,11 +190,8 @@ bool TagCursor::seekEntry(std::string_view key, uint32_t recNo)
 {
     steps_ = 0;
     return move([&](TagTree &tree) {
-        TagTree::Path path = tree.lowerBound({key, recNo, false});
-        if (!tree.settle(path))
-            return false;
-        const IndexEntry e = tree.entry(path);
-        return e.recNo == recNo && tree.sameKey(e.key, key) && land(tree, path, true);
+        const std::optional<TagTree::Path> path = tree.find(key, recNo);
+        return path && land(tree, *path, true);
     });
 }
 
@@ -245,6 +242,11 @@ std::optional<uint64_t> TagCursor::knownCount()
     if (countMemo_ && countMemo_->version == now)
         return countMemo_->count;
     return std::nullopt;
+}
+
+void TagCursor::knowCount(uint64_t count)
+{
+    countMemo_ = CountMemo{version(), count};
 }
 
 TagCursor::Version TagCursor::version()

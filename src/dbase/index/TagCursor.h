@@ -38,6 +38,7 @@ public:
     // Both ends included and in the tag's order: for a descending tag `start` is the larger key.
     void setRange(std::string start, std::string end);
     void clearRange();
+    bool ranged() const { return start_.has_value() || end_.has_value(); }
     // Entries in the range (or the whole tag), walking only the range; the count is
     // kept until the index or the range changes.
     uint64_t count();
@@ -52,6 +53,8 @@ public:
     Version version();
     // The count while it is still known without walking.
     std::optional<uint64_t> knownCount();
+    // A count learnt elsewhere, kept as a walk's would be.
+    void knowCount(uint64_t count);
 
     bool atEnd() const { return eof_; }
     bool atStart() const { return bof_; }

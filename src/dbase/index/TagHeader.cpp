@@ -47,6 +47,7 @@ TagHeader TagHeader::parse(const uint8_t *block, uint32_t blockSize, uint32_t to
     h.itemLength = get16(block + kItemLength);
     h.descending = (block[kFlags] & kFlagDescending) != 0;
     h.unique = (block[kFlags] & kFlagUnique) != 0 || block[kUnique] != 0;
+    h.filtered = block[kForFlag] != 0;
     h.changeCounter = block[kTagChangeCounter];
     h.hasKeys = block[kHasKeys] != 0;
     h.firstLeaf = get32(block + kFirstLeaf);

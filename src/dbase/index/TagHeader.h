@@ -15,6 +15,7 @@ struct TagHeader
     int itemLength = 0;
     bool descending = false;
     bool unique = false;
+    bool filtered = false; // another writer's FOR clause: the tag may leave records out
     bool hasKeys = false;
     uint8_t changeCounter = 0;
     uint32_t firstLeaf = 0; // hints only, never trusted on read

@@ -384,14 +384,38 @@ void TagTree::storeSplitting(Path &path, int level, IndexNode n)
     }
 }
 
-bool TagTree::remove(std::string_view key, uint32_t recNo)
+std::optional<TagTree::Path> TagTree::find(std::string_view key, uint32_t recNo)
 {
     Path path = lowerBound({key, recNo, false});
+    if (settle(path)) {
+        const IndexNodeView leaf = file_.view(path.back().page, header_);
+        const int i = path.back().index;
+        if (leaf.pointer(i) == recNo && sameKey(leaf.key(i), key))
+            return path;
+    }
+    // Out of record order the descent may pass the entry by: read the run leaf by leaf.
+    path = lowerBound({key, std::nullopt, false});
+    while (settle(path)) {
+        const IndexNodeView leaf = file_.view(path.back().page, header_);
+        for (int &i = path.back().index; i < leaf.count(); ++i) {
+            if (!sameKey(leaf.key(i), key))
+                return std::nullopt;
+            if (leaf.pointer(i) == recNo)
+                return path;
+        }
+    }
+    return std::nullopt;
+}
+
+bool TagTree::remove(std::string_view key, uint32_t recNo)
+{
+    const std::optional<Path> found = find(key, recNo);
+    if (!found)
+        return false;
+    Path path = *found;
     const int level = static_cast<int>(path.size()) - 1;
     IndexNode leaf = node(path[level].page);
     const int i = path[level].index;
-    if (i >= leaf.count() || leaf.pointer(i) != recNo || !sameKey(leaf.key(i), key))
-        return false;
     leaf.remove(i);
     if (leaf.count() > 0 || level == 0) {
         file_.writeNode(leaf);

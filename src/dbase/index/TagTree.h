@@ -21,7 +21,9 @@ struct IndexEntry
 };
 
 // The B-tree of one tag. Entries are in tag order: by key (reversed for descending
-// tags), equal keys by record number. Works inside a scope the caller holds.
+// tags), equal keys by record number as this engine writes them; other writers may
+// leave a run of equal keys in any record order, which every operation accepts.
+// Works inside a scope the caller holds.
 class TagTree
 {
 public:
@@ -48,9 +50,14 @@ public:
     // The same key in this tag (numbers by value, whoever wrote them).
     bool sameKey(std::string_view a, std::string_view b) const;
 
+    // A new key goes where record order puts it: after the equal keys already there
+    // when its record is the newest.
     void insert(std::string_view key, uint32_t recNo);
     // False when the entry is not in the tree.
     bool remove(std::string_view key, uint32_t recNo);
+    // The path to one entry; nothing when it is not in the tree. The record-ordered
+    // descent comes first; only when it misses is the run of equal keys read through.
+    std::optional<Path> find(std::string_view key, uint32_t recNo);
     // Replaces the tree with one built bottom-up from entries already in tag order,
     // on blocks appended to the file.
     void build(const KeyBatch &sorted);

@@ -58,9 +58,12 @@ int check(const std::string &path)
     }
     dbase::Table table;
     table.open(path, false);
-    const std::vector<std::string> problems = table.checkIndexes();
+    const dbase::IndexCheckResult found = table.examineIndexes();
+    const std::vector<std::string> &problems = found.problems;
     for (const std::string &problem : problems)
         std::cout << problem << "\n";
+    for (const std::string &note : found.notes)
+        std::cout << "note: " << note << "\n";
     if (problems.empty())
         std::cout << path << ": sound, " << table.indexDefinitions().size() << " tags, " << table.recordCount()
                   << " records\n";
