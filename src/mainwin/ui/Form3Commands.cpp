@@ -3,6 +3,8 @@
 
 #include "common/AppState.h"
 #include "common/Interaction.h"
+#include "common/PasswordChange.h"
+#include "common/ui/TPasswordDlg.h"
 #include "mainwin/MainKeyboard.h"
 #include "mainwin/RecordCycle.h"
 #include "mainwin/ui/LetterColumn.h"
@@ -129,6 +131,11 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
+    case MainCommand::Password:
+        PasswordChange(m_state, [this](const QString &label) {
+            return TPasswordDlg::ask(label, this);
+        }).run();
+        break;
     // Their dialogs make these available as they arrive; until then they are
     // disabled. Every command is named here, so one added without a case
     // does not build.
@@ -138,7 +145,6 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Options:
     case MainCommand::Export:
     case MainCommand::Import:
-    case MainCommand::Password:
     case MainCommand::Maintenance:
     case MainCommand::Summary:
     case MainCommand::Tips:
