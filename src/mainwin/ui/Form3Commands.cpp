@@ -131,6 +131,9 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
+    case MainCommand::LoadDatabase:
+        loadDatabase();
+        break;
     case MainCommand::Password:
         PasswordChange(m_state, [this](const QString &label) {
             return TPasswordDlg::ask(label, this);
@@ -140,7 +143,6 @@ void TForm3::runCommand(MainCommandCall call)
     // disabled. Every command is named here, so one added without a case
     // does not build.
     case MainCommand::None:
-    case MainCommand::LoadDatabase:
     case MainCommand::Print:
     case MainCommand::Options:
     case MainCommand::Export:
