@@ -47,6 +47,8 @@ protected:
 TEST_F(LoadDatabaseWindowTest, ASecondDatabaseIsCreatedLoadedAndLeftAgain)
 {
     auto form = openWindow();
+    // Through the letter range of "A", as the list shows them.
+    const int shownBefore = store.recordTable().recordCount();
     withLoadDialog(*form, [&](QWidget &dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Load Database"));
         EXPECT_FALSE(child<QWidget>(dialog, "RadioGroup1")->isEnabled());
@@ -77,7 +79,8 @@ TEST_F(LoadDatabaseWindowTest, ASecondDatabaseIsCreatedLoadedAndLeftAgain)
     withLoadDialog(*form, [&](QWidget &dialog) { loadRow(dialog, 0); });
     EXPECT_EQ(fixture.state.currentTableFile, QStringLiteral("data.dbf"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zendrova - Database: data.dbf"));
-    EXPECT_EQ(store.recordTable().recordCount(), int(kCards));
+    EXPECT_EQ(store.recordTable().recordCount(), shownBefore);
+    EXPECT_GT(shownBefore, 0);
     EXPECT_TRUE(user.allConsumed());
 }
 
