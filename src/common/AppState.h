@@ -58,6 +58,7 @@ public:
     // This run made the public folder: its first database is no surprise.
     bool publicFolderCreatedThisRun = false;
 
+    // The stored form of the Supervisor's password (PasswordHash).
     QString supervisorPassword;
     QString userName;
     bool isSupervisor = false;

@@ -4,6 +4,7 @@
 
 #include "common/AppState.h"
 #include "common/LoginForm.h"
+#include "common/PasswordUpgrade.h"
 
 namespace zendrova {
 
@@ -38,6 +39,8 @@ LoginResult login(AppState &state)
         = LoginPrompt::current().run(LoginForm(state, LoginForm::Purpose::Login));
     if (outcome.result != LoginResult::Failed)
         LoginRules::apply(outcome, state);
+    if (outcome.result == LoginResult::LoggedIn)
+        upgradeStoredPasswords(state);
     return outcome.result;
 }
 

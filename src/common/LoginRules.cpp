@@ -1,6 +1,7 @@
 #include "common/LoginRules.h"
 
 #include "common/FileLookup.h"
+#include "common/PasswordHash.h"
 #include "common/TUserList.h"
 
 namespace zendrova {
@@ -24,7 +25,7 @@ LoginOutcome LoginRules::check(
     const bool passwordsRequired = state.systemOptions.passwordMode == PasswordMode::Required;
 
     if (userId == AppState::kSupervisorName) {
-        if (passwordsRequired && password != state.supervisorPassword)
+        if (passwordsRequired && !PasswordHash::matches(state.supervisorPassword, password))
             return outcome;
         outcome.userName = userId;
         outcome.isSupervisor = true;
@@ -39,7 +40,7 @@ LoginOutcome LoginRules::check(
     if (!index)
         return outcome;
     const TUserRec &account = accounts->accounts().at(*index);
-    if (passwordsRequired && password != account.password)
+    if (passwordsRequired && !PasswordHash::matches(account.password, password))
         return outcome;
 
     outcome.userName = userId;

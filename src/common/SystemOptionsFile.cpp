@@ -4,6 +4,7 @@
 #include "common/ByteReader.h"
 #include "common/ByteWriter.h"
 #include "common/FileLookup.h"
+#include "common/PasswordHash.h"
 #include "common/WholeFile.h"
 
 namespace zendrova {
@@ -39,7 +40,7 @@ QByteArray SystemOptionsFile::encode(const Record &record)
     out.word(static_cast<std::uint16_t>(record.options.publicAccessRights));
     out.scrambled(record.dataDirectory, kSettingsKey);
     out.word(static_cast<std::uint16_t>(record.options.usersCount));
-    out.scrambled(record.supervisorPassword, kSettingsKey);
+    out.scrambled(PasswordHash::storable(record.supervisorPassword), kSettingsKey);
     return out.bytes();
 }
 
@@ -67,8 +68,7 @@ bool SystemOptionsFile::read(AppState &state)
 
 bool SystemOptionsFile::write(const AppState &state)
 {
-    if (!ByteWriter::fitsString(state.dataDirectory)
-        || !ByteWriter::fitsString(state.supervisorPassword))
+    if (!ByteWriter::fitsString(state.dataDirectory))
         return false;
     const QByteArray bytes
         = encode({ state.systemOptions, state.dataDirectory, state.supervisorPassword });

@@ -22,6 +22,7 @@ public:
     {
         SystemOptions options;
         QString dataDirectory;
+        // The stored form (PasswordHash); an old form is hashed when written.
         QString supervisorPassword;
     };
 

@@ -3,9 +3,12 @@
 #include "common/ByteReader.h"
 #include "common/ByteWriter.h"
 #include "common/FileLookup.h"
+#include "common/PasswordHash.h"
 #include "common/WholeFile.h"
 
 #include <QSet>
+
+#include <algorithm>
 
 namespace zendrova {
 
@@ -71,7 +74,8 @@ std::optional<QByteArray> TUserList::encode(const TUserList &list)
         out.word(account.number);
         out.scrambled(account.name, kAccountsKey);
         out.scrambled(account.userId, kAccountsKey);
-        out.scrambled(account.password, kAccountsKey);
+        // A password still in its old form never reaches the disk again.
+        out.scrambled(PasswordHash::storable(account.password), kAccountsKey);
         out.scrambled(account.dataDirectory, kAccountsKey);
         out.byte(static_cast<std::uint8_t>(account.status));
         out.byte(static_cast<std::uint8_t>(account.access));
@@ -94,6 +98,12 @@ bool TUserList::saveAccounts(const QString &dataDirectory) const
 {
     const auto bytes = encode(*this);
     return bytes && writeFileIn(dataDirectory, kFileName, *bytes);
+}
+
+bool TUserList::hasOldFormPasswords() const
+{
+    return std::any_of(m_accounts.begin(), m_accounts.end(),
+        [](const TUserRec &account) { return PasswordHash::isOldForm(account.password); });
 }
 
 std::optional<int> TUserList::findByName(const QString &name) const
@@ -139,7 +149,8 @@ bool TUserList::addAccount(const QString &name, const QString &userId, const QSt
     if (!number)
         return false;
     m_accounts.append(
-        { *number, name, userId, password, defaultFolderName(*number), status, access });
+        { *number, name, userId, PasswordHash::make(password), defaultFolderName(*number), status,
+            access });
     return true;
 }
 

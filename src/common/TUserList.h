@@ -30,7 +30,8 @@ public:
     std::optional<int> findByName(const QString &name) const;
     std::optional<int> findByUserId(const QString &userId) const;
     // Refuses a name already in the list or a full list; otherwise appends an
-    // account with a free number and the default folder name.
+    // account with a free number and the default folder name. The password is
+    // the typed text; the account keeps only its hash.
     bool addAccount(const QString &name, const QString &userId, const QString &password,
         AccountStatus status, AccountAccess access);
     void removeAt(int index) { m_accounts.removeAt(index); }
@@ -42,8 +43,12 @@ public:
     // "data" and the number with four digits: 7 gives "data0007".
     static QString defaultFolderName(std::uint16_t number);
 
+    // Whether an account still holds a password in its old, readable form.
+    bool hasOldFormPasswords() const;
+
     static std::optional<TUserList> decode(const QByteArray &bytes);
     // Nothing when an account cannot be stored so that it reads back the same.
+    // Old-form passwords are written as hashes.
     static std::optional<QByteArray> encode(const TUserList &list);
 
 private:

@@ -14,7 +14,9 @@ struct TUserRec
     std::uint16_t number = 0; // 1..9999, unique; gives the default folder name
     QString name; // unique within the list
     QString userId; // the login name, compared exactly
-    QString password; // compared exactly
+    // The stored form (PasswordHash): a hash, empty, or in a list written
+    // before hashing the password text itself.
+    QString password;
     QString dataDirectory; // the account's folder under the data directory
     AccountStatus status = AccountStatus::Active;
     AccountAccess access = AccountAccess::ReadAndWrite;

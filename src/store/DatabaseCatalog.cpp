@@ -6,6 +6,8 @@
 #include "store/StoreTable.h"
 #include "store/TableIndex.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cmath>
 
@@ -39,6 +41,71 @@ bool DatabaseCatalog::findRow(const QString &tableFile)
             return true;
     }
     return false;
+}
+
+QList<DatabaseCatalog::Row> DatabaseCatalog::rows()
+{
+    QList<Row> rows;
+    for (m_catalog.first(); !m_catalog.atEnd(); m_catalog.next()) {
+        rows.append({ m_catalog.text(kFileNameColumn).trimmed(),
+            m_catalog.text(kDatabaseNameColumn).trimmed(),
+            m_catalog.text(kDescriptionColumn).trimmed() });
+    }
+    return rows;
+}
+
+QString DatabaseCatalog::nextFreeFileName()
+{
+    QSet<QString> taken;
+    for (const Row &row : rows())
+        taken.insert(row.fileName.toLower());
+    for (int n = 1; n <= kMaxNewTables; ++n) {
+        const QString name = QStringLiteral("data_%1.dbf").arg(n).left(kMaxFileNameLength);
+        if (!taken.contains(name))
+            return name;
+    }
+    return {};
+}
+
+void DatabaseCatalog::appendRow(const Row &row)
+{
+    RecordEditor editor(m_catalog);
+    editor.append();
+    try {
+        editor.setText(kFileNameColumn, row.fileName);
+        editor.setText(kDatabaseNameColumn, row.name);
+        editor.setText(kDescriptionColumn, row.description);
+        editor.setNumber(kRecordCounterColumn, 1);
+        editor.post();
+    } catch (...) {
+        editor.cancel();
+        throw;
+    }
+}
+
+bool DatabaseCatalog::updateRow(const Row &row)
+{
+    if (!findRow(row.fileName))
+        return false;
+    RecordEditor editor(m_catalog);
+    editor.lock();
+    try {
+        editor.setText(kDatabaseNameColumn, row.name);
+        editor.setText(kDescriptionColumn, row.description);
+        editor.post();
+    } catch (...) {
+        editor.cancel();
+        throw;
+    }
+    return true;
+}
+
+bool DatabaseCatalog::deleteRow(const QString &tableFile)
+{
+    if (!findRow(tableFile))
+        return false;
+    RecordEditor(m_catalog).remove();
+    return true;
 }
 
 void DatabaseCatalog::ensureCatalogRow(const QString &tableFile)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -16,6 +17,16 @@ public:
     static constexpr int kDatabaseNameColumn = 1;
     static constexpr int kDescriptionColumn = 2;
     static constexpr int kRecordCounterColumn = 3;
+
+    static constexpr int kMaxNewTables = 999;
+    static constexpr int kMaxFileNameLength = 12;
+
+    struct Row
+    {
+        QString fileName;
+        QString name;
+        QString description;
+    };
 
     explicit DatabaseCatalog(StoreTable &catalog)
         : m_catalog(catalog)
@@ -36,8 +47,21 @@ public:
     // up by one and is posted; returns the new value.
     double takeRecordNumber(const QString &tableFile);
 
-private:
+    // Every row in the catalog's order (file-name order under "IDX0").
+    QList<Row> rows();
+    // "data_" + n + ".dbf" for the lowest n (1..999) no row names; empty when
+    // all are taken.
+    QString nextFreeFileName();
+    // A row for a new database; its record counter starts at 1.
+    void appendRow(const Row &row);
+    // The database name and description of the table's row; false without a row.
+    bool updateRow(const Row &row);
+    // Deletes the table's row; false when there is none.
+    bool deleteRow(const QString &tableFile);
+    // Positions on the table's row; false when there is none.
     bool findRow(const QString &tableFile);
+
+private:
     // Sets the row's counter to change(counter) under the row's lock.
     double updateCounter(const QString &tableFile, const std::function<double(double)> &change);
 

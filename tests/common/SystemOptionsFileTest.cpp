@@ -2,7 +2,10 @@
 
 #include "common/AppState.h"
 #include "common/ByteWriter.h"
+#include "common/PasswordHash.h"
 #include "common/SystemOptionsFile.h"
+
+#include <cstring>
 
 using namespace zendrova;
 using namespace zendrova::test;
@@ -33,9 +36,18 @@ TEST(SystemOptionsFile, ReadsTheFixtureAndWritesItsBytesBack)
     EXPECT_EQ(decoded->options.publicAccessRights, PublicAccessRights::ReadOnly);
     EXPECT_EQ(decoded->options.usersCount, UsersCount::MultiUser);
     EXPECT_EQ(decoded->dataDirectory.toStdString(), "/srv/cards/shared-data");
+    // The fixture predates hashing: it holds the password itself, which the
+    // rules still accept; writing it back stores a hash in the same slot.
     EXPECT_EQ(decoded->supervisorPassword.toStdString(), "Secret");
-    EXPECT_EQ(
-        SystemOptionsFile::encode(*decoded).toHex().toStdString(), bytes.toHex().toStdString());
+    const QByteArray written = SystemOptionsFile::encode(*decoded);
+    const auto rewritten = SystemOptionsFile::decode(written);
+    ASSERT_TRUE(rewritten);
+    EXPECT_TRUE(PasswordHash::isHash(rewritten->supervisorPassword));
+    EXPECT_TRUE(PasswordHash::matches(rewritten->supervisorPassword, "Secret"));
+    const qsizetype before = bytes.size() - 1 - qsizetype(strlen("Secret"));
+    EXPECT_EQ(written.left(before).toHex().toStdString(), bytes.left(before).toHex().toStdString());
+    // A hash is kept as it is.
+    EXPECT_EQ(SystemOptionsFile::encode(*rewritten), written);
 }
 
 TEST(SystemOptionsFile, EmptyStringsAreSingleZeroBytes)
@@ -111,7 +123,7 @@ TEST_F(SystemOptionsFolders, DataDirectoryCopySuppliesAllButTheDataDirectory)
     EXPECT_EQ(state.systemOptions.passwordMode, PasswordMode::Required);
     EXPECT_EQ(state.systemOptions.publicAccessRights, PublicAccessRights::None);
     EXPECT_EQ(state.systemOptions.usersCount, UsersCount::MultiUser);
-    EXPECT_EQ(state.supervisorPassword.toStdString(), "shared");
+    EXPECT_TRUE(PasswordHash::matches(state.supervisorPassword, "shared"));
 }
 
 TEST_F(SystemOptionsFolders, DamagedDataDirectoryCopyLeavesTheProgramFolderValues)
@@ -120,7 +132,7 @@ TEST_F(SystemOptionsFolders, DamagedDataDirectoryCopyLeavesTheProgramFolderValue
     writeBytes(shared + "/options.dat", garbageBytes(5));
     ASSERT_TRUE(SystemOptionsFile::read(state));
     EXPECT_EQ(state.dataDirectory, shared);
-    EXPECT_EQ(state.supervisorPassword.toStdString(), "prog");
+    EXPECT_TRUE(PasswordHash::matches(state.supervisorPassword, "prog"));
 }
 
 TEST_F(SystemOptionsFolders, DataDirectoryThatCannotBeEnteredFallsBackToTheProgramFolder)
@@ -129,7 +141,7 @@ TEST_F(SystemOptionsFolders, DataDirectoryThatCannotBeEnteredFallsBackToTheProgr
         writeBytes(program + "/options.dat", fixtureWithDataDirectory(named));
         ASSERT_TRUE(SystemOptionsFile::read(state));
         EXPECT_EQ(state.dataDirectory, program) << named.toStdString();
-        EXPECT_EQ(state.supervisorPassword.toStdString(), "prog");
+        EXPECT_TRUE(PasswordHash::matches(state.supervisorPassword, "prog"));
     }
 }
 
@@ -147,13 +159,15 @@ TEST_F(SystemOptionsFolders, WritesOneCopyOrBoth)
     const auto decoded = SystemOptionsFile::decode(inProgram);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->dataDirectory, shared);
-    EXPECT_EQ(decoded->supervisorPassword.toStdString(), "pw");
+    EXPECT_TRUE(PasswordHash::matches(decoded->supervisorPassword, "pw"));
 }
 
 TEST_F(SystemOptionsFolders, DataDirectoryTooLongToStoreIsNotCutShort)
 {
-    writeBytes(program + "/options.dat", fixtureWithDataDirectory(shared));
+    // Each write salts the password anew: the file is compared with what was written.
+    const QByteArray before = fixtureWithDataDirectory(shared);
+    writeBytes(program + "/options.dat", before);
     state.dataDirectory = "/" + QString(ByteWriter::kMaxStringBytes, QLatin1Char('d'));
     EXPECT_FALSE(SystemOptionsFile::write(state));
-    EXPECT_EQ(fileBytes(program + "/options.dat"), fixtureWithDataDirectory(shared));
+    EXPECT_EQ(fileBytes(program + "/options.dat"), before);
 }

@@ -1,5 +1,7 @@
 #include "support/SettingsFixtures.h"
 
+#include "common/PasswordHash.h"
+#include "common/ScrambleKeys.h"
 #include "common/TUserList.h"
 
 using namespace zendrova;
@@ -16,8 +18,9 @@ TUserList fixtureList()
 
 } // namespace
 
-TEST(TUserList, ReadsTheFixtureAndWritesItsBytesBack)
+TEST(TUserList, ReadsTheFixtureAndWritesItBackWithHashedPasswords)
 {
+    // The fixture predates hashing: its passwords are the texts themselves.
     const TUserList list = fixtureList();
     ASSERT_EQ(list.size(), 3);
     EXPECT_EQ(list.accounts().at(0),
@@ -29,9 +32,30 @@ TEST(TUserList, ReadsTheFixtureAndWritesItsBytesBack)
     EXPECT_EQ(list.accounts().at(2),
         (TUserRec { 4, "Supervisor Lookalike", "supervisor", "", "cards_of_someone",
             AccountStatus::Active, AccountAccess::None }));
+    EXPECT_TRUE(list.hasOldFormPasswords());
+
     const auto bytes = TUserList::encode(list);
     ASSERT_TRUE(bytes);
-    EXPECT_EQ(bytes->toHex().toStdString(), settingsFixture("users.lst").toHex().toStdString());
+    // Neither the text nor its scrambled form is anywhere in the file.
+    for (const char *password : { "pw1", "longpassword" }) {
+        EXPECT_FALSE(bytes->contains(password)) << password;
+        EXPECT_FALSE(bytes->contains(scrambled(password, kAccountsKey))) << password;
+    }
+    const auto reread = TUserList::decode(*bytes);
+    ASSERT_TRUE(reread);
+    EXPECT_FALSE(reread->hasOldFormPasswords());
+    const char *passwords[] = { "pw1", "longpassword", "" };
+    for (int i = 0; i < 3; ++i) {
+        TUserRec account = reread->accounts().at(i);
+        EXPECT_TRUE(PasswordHash::matches(account.password, passwords[i])) << i;
+        EXPECT_FALSE(PasswordHash::matches(account.password, "PW1")) << i;
+        account.password = passwords[i];
+        EXPECT_EQ(account, list.accounts().at(i));
+    }
+    // The empty password stays empty, so "no password" is still seen as such.
+    EXPECT_EQ(reread->accounts().at(2).password, QString());
+    // Hashes are written as they are: a second write is byte for byte the first.
+    EXPECT_EQ(TUserList::encode(*reread), bytes);
 
     const auto empty = TUserList::decode(settingsFixture("users_empty.lst"));
     ASSERT_TRUE(empty);
@@ -58,7 +82,11 @@ TEST(TUserList, AddAccountNumbersAndNamesTheFolder)
         "Alice Archer", "al2", "", AccountStatus::Active, AccountAccess::ReadAndWrite));
     ASSERT_TRUE(
         list.addAccount("Dora", "dora", "pw", AccountStatus::NotActive, AccountAccess::None));
-    EXPECT_EQ(list.accounts().last(),
+    TUserRec dora = list.accounts().last();
+    EXPECT_TRUE(PasswordHash::isHash(dora.password));
+    EXPECT_TRUE(PasswordHash::matches(dora.password, "pw"));
+    dora.password = "pw";
+    EXPECT_EQ(dora,
         (TUserRec {
             3, "Dora", "dora", "pw", "data0003", AccountStatus::NotActive, AccountAccess::None }));
     // 1, 2, 3 with 2 deleted: the next account takes 2.

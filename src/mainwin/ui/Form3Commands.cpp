@@ -3,6 +3,8 @@
 
 #include "common/AppState.h"
 #include "common/Interaction.h"
+#include "common/PasswordChange.h"
+#include "common/ui/TPasswordDlg.h"
 #include "mainwin/MainKeyboard.h"
 #include "mainwin/RecordCycle.h"
 #include "mainwin/ui/LetterColumn.h"
@@ -129,16 +131,22 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
+    case MainCommand::LoadDatabase:
+        loadDatabase();
+        break;
+    case MainCommand::Password:
+        PasswordChange(m_state, [this](const QString &label) {
+            return TPasswordDlg::ask(label, this);
+        }).run();
+        break;
     // Their dialogs make these available as they arrive; until then they are
     // disabled. Every command is named here, so one added without a case
     // does not build.
     case MainCommand::None:
-    case MainCommand::LoadDatabase:
     case MainCommand::Print:
     case MainCommand::Options:
     case MainCommand::Export:
     case MainCommand::Import:
-    case MainCommand::Password:
     case MainCommand::Maintenance:
     case MainCommand::Summary:
     case MainCommand::Tips:

@@ -2,13 +2,13 @@
 #include "mainwin/ui/TForm3.h"
 
 #include "common/AppState.h"
+#include "common/ui/TDeleteDlg1.h"
 #include "mainwin/DeleteConfirmation.h"
 #include "mainwin/RecordCycle.h"
 #include "mainwin/ui/CardMenu.h"
 #include "mainwin/ui/CardWidgetValues.h"
 #include "mainwin/ui/RecordCard.h"
 #include "mainwin/ui/RecordCardBar.h"
-#include "mainwin/ui/TDeleteDlg1.h"
 #include "store/RecordStore.h"
 
 #include <QLineEdit>
@@ -29,7 +29,7 @@ void TForm3::startRecordCycle()
     m_cycle = std::make_unique<RecordCycle>(m_state, m_store, *m_values);
     m_cycle->setLetterTabs(&m_letters);
     m_cycle->askDeleteConfirmation = [this] {
-        return TDeleteDlg1::ask(
+        return TDeleteDlg1::ask(DeleteConfirmation::captionText(),
             DeleteConfirmation::promptText(), DeleteConfirmation::warningText(), this);
     };
     m_cycle->displayed = [this] {

@@ -156,6 +156,7 @@ private:
     bool handleKey(QKeyEvent *event);
     void showHelpForFocus();
     void sortByDialog();
+    void loadDatabase();
     void applySortChange();
     void sortChanged();
     void showSort();

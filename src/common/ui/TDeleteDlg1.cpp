@@ -1,7 +1,7 @@
-#include "mainwin/ui/TDeleteDlg1.h"
+#include "common/ui/TDeleteDlg1.h"
 
 #include "common/ui/DialogButtons.h"
-#include "mainwin/DeleteConfirmation.h"
+#include "common/TypedYes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,21 +13,22 @@
 
 namespace zendrova {
 
-TDeleteDlg1::TDeleteDlg1(const QString &firstLine, const QString &warning, QWidget *parent)
+TDeleteDlg1::TDeleteDlg1(
+    const QString &caption, const QString &firstLine, const QString &warning, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DeleteDlg1"));
-    setWindowTitle(DeleteConfirmation::captionText());
+    setWindowTitle(caption);
     auto *first = new QLabel(firstLine, this);
     first->setObjectName(QStringLiteral("Label1"));
-    auto *prompt = new QLabel(DeleteConfirmation::typeYesText(), this);
+    auto *prompt = new QLabel(TypedYes::typeYesText(), this);
     prompt->setObjectName(QStringLiteral("Label2"));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("Edit1"));
-    m_edit->setMaxLength(DeleteConfirmation::kMaxLength);
+    m_edit->setMaxLength(TypedYes::kMaxLength);
     // What is typed shows in capitals, as it is compared.
     connect(m_edit, &QLineEdit::textEdited, this, [this](const QString &text) {
-        const QString shown = DeleteConfirmation::edited(text);
+        const QString shown = TypedYes::edited(text);
         if (shown != text)
             m_edit->setText(shown);
     });
@@ -59,9 +60,9 @@ QString TDeleteDlg1::typed() const
 }
 
 std::optional<QString> TDeleteDlg1::ask(
-    const QString &firstLine, const QString &warning, QWidget *parent)
+    const QString &caption, const QString &firstLine, const QString &warning, QWidget *parent)
 {
-    TDeleteDlg1 dialog(firstLine, warning, parent);
+    TDeleteDlg1 dialog(caption, firstLine, warning, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.typed();
