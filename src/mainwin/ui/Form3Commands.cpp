@@ -126,6 +126,9 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::HeaderMenu:
         m_listPage->header()->popupMenuBelow();
         break;
+    case MainCommand::Maintenance:
+        openMaintenance();
+        break;
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
@@ -139,7 +142,6 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Export:
     case MainCommand::Import:
     case MainCommand::Password:
-    case MainCommand::Maintenance:
     case MainCommand::Summary:
     case MainCommand::Tips:
     case MainCommand::CopyRecord:
