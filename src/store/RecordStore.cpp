@@ -8,6 +8,7 @@
 #include "store/RecordEditor.h"
 #include "store/RecordTableSort.h"
 #include "store/TableOpening.h"
+#include "store/TableSafekeeping.h"
 #include "store/TableTemplates.h"
 
 namespace zendrova {
@@ -122,6 +123,7 @@ bool RecordStore::openRecordTable()
     // from another one must not build a filtered tag here.
     m_sort.descriptor.filtered = false;
     m_sort.filterScope = FilterScope::AllRecords;
+    finishInterruptedSwap();
     if (TableOpening::openByName(table, m_state.databaseFolder, m_state.currentTableFile, false,
             m_state.installFolder)) {
         m_sortTarget->refreshIndexDefinitions();
@@ -133,6 +135,17 @@ bool RecordStore::openRecordTable()
     }
     table.readNumericDecimals();
     return true;
+}
+
+void RecordStore::finishInterruptedSwap()
+{
+    // A repair, restore or backup stopped between taking the old table away
+    // and putting the new one in place: the complete new one takes the name.
+    try {
+        TableSafekeeping::finishInterrupted(m_state.databaseFolder, m_state.currentTableFile);
+    } catch (const StoreError &) {
+        // The open below then fails and says so.
+    }
 }
 
 bool RecordStore::createRecordTable()

@@ -73,6 +73,7 @@ private:
     bool openCatalog();
     void openCopyTable();
     bool openRecordTable();
+    void finishInterruptedSwap();
     bool createRecordTable();
     void applySort();
 

@@ -8,16 +8,17 @@ namespace zendrova::test {
 // While it lives, no file of this process can grow past a few bytes, as on a
 // full disk: every rewrite of a settings or list file fails. Unlike a
 // read-only folder this also holds for root. Keep it around the one call that
-// should fail; output to a regular file fails with it.
+// should fail; output to a regular file fails with it. With more room, small
+// files are still written and only a file growing past it fails.
 class FullDisk
 {
 public:
-    FullDisk()
+    explicit FullDisk(rlim_t room = kRoom)
         : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit full = m_old;
-        full.rlim_cur = kRoom;
+        full.rlim_cur = room;
         m_active = setrlimit(RLIMIT_FSIZE, &full) == 0;
     }
     ~FullDisk()

@@ -128,6 +128,9 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::HeaderMenu:
         m_listPage->header()->popupMenuBelow();
         break;
+    case MainCommand::Maintenance:
+        openMaintenance();
+        break;
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
@@ -147,7 +150,6 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Options:
     case MainCommand::Export:
     case MainCommand::Import:
-    case MainCommand::Maintenance:
     case MainCommand::Summary:
     case MainCommand::Tips:
     case MainCommand::CopyRecord:

@@ -63,6 +63,7 @@ void TForm3::showCardState()
     // The copy buffer arrives with record templates; until then it is empty.
     const CycleCommandStates states = m_cycle->commandStates(false);
     m_commands.setAvailable(MainCommand::NewRecord, states.newRecord);
+    m_commands.setAvailable(MainCommand::Maintenance, states.maintenance);
     m_commands.setAvailable(MainCommand::DeleteRecord, states.remove);
     m_commands.setAvailable(MainCommand::UndoRecord, states.undo);
     m_commands.setAvailable(MainCommand::PreviousRecord, states.previous);

@@ -30,6 +30,8 @@ public:
     TEditMenu *fieldMenu() const { return m_fieldMenu; }
     TEditMenu *memoMenu() const { return m_memoMenu; }
     TEditMenu *lookupMenu() const { return m_lookupMenu; }
+    // The Edit Lists window and reloading the lookups' lists.
+    LookupMenuActions *lookupActions() const { return m_lookupActions; }
 
 signals:
     void fontRequested(QWidget *control);

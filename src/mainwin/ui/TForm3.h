@@ -23,6 +23,7 @@ class QMenu;
 namespace zendrova {
 
 class AppState;
+struct MaintenanceResults;
 class CaptionMenu;
 class CardMenu;
 class CardWidgetValues;
@@ -66,6 +67,8 @@ public:
     std::function<void()> showAboutBox;
     // Before the window closes (the exit reminder); may be left empty.
     std::function<void()> beforeClose;
+    // The maintenance window shows its marks when maintenance is due.
+    std::function<bool()> maintenanceDue;
     // The record on the card; nothing while no database is open.
     RecordCycle *recordCycle() const { return m_cycle.get(); }
 
@@ -172,6 +175,11 @@ private:
 
     // Appearance.
     void chooseColors(ColorDialogUse use);
+
+    // Maintenance: the dialog while the card has let go of the table, then
+    // what it reports.
+    void openMaintenance();
+    void afterMaintenance(const MaintenanceResults &results);
 
     AppState &m_state;
     RecordStore &m_store;
