@@ -45,6 +45,11 @@ bool StartupSequence::start()
             m_phase = Phase::LoginFailed;
             return false;
         }
+    } else {
+        // Without a login the one user of a 1-User System is its Supervisor: the
+        // maintenance, the database catalog and the options are theirs.
+        m_state.userName = AppState::kSupervisorName;
+        m_state.isSupervisor = true;
     }
 
     loadUserSettings();

@@ -70,6 +70,7 @@ TEST(StartupSequence, FreshInstallationRunsInThePublicFolderAndEndsCleanly)
     EXPECT_TRUE(QFileInfo(publicFolder + QStringLiteral("/BACKUP")).isDir());
     EXPECT_EQ(installation.state.userFolder, publicFolder);
     EXPECT_EQ(installation.state.databaseFolder, publicFolder);
+    EXPECT_TRUE(installation.state.isSupervisor);
     EXPECT_EQ(calls,
         QStringList({ "showSplash", "loadUserLists", "createOwnerWindow", "readReminders",
             "createMainWindow", "closeSplash", "showTips" }));
@@ -187,6 +188,8 @@ TEST(StartupSequence, SingleUserAsksForTheSupervisorPasswordOnlyWhenThereIsOne)
         ScriptedLoginPrompt prompt; // no login expected
         StartupSequence sequence(installation.state, {});
         EXPECT_TRUE(sequence.start());
+        EXPECT_TRUE(installation.state.isSupervisor); // the one user may back up
+        EXPECT_EQ(installation.state.userName, QStringLiteral("Supervisor"));
     }
 
     InstallationFixture guarded;

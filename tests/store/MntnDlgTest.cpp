@@ -53,6 +53,14 @@ TEST_F(MntnDlgTest, ButtonsCarryTheirCaptionsAndHints)
     }
 }
 
+// The window manager cuts a title wider than the window ("Databa...nance").
+TEST_F(MntnDlgTest, TheWindowIsWideEnoughForItsWholeTitle)
+{
+    TMntnDlg dialog(commands, false);
+    dialog.show();
+    EXPECT_GE(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 100);
+}
+
 TEST_F(MntnDlgTest, TheRedMarksShowOnlyWhenMaintenanceIsDue)
 {
     for (const bool due : { false, true }) {

@@ -52,6 +52,11 @@ void DialogOwner::placeOver(QWidget &window, const QWidget *owner)
     window.move(frame.topLeft());
 }
 
+int DialogOwner::titleWidth(const QWidget &window)
+{
+    return window.fontMetrics().horizontalAdvance(window.windowTitle()) + kTitleBarExtras;
+}
+
 void DialogOwner::fitTitle(QMessageBox &box)
 {
     auto *grid = qobject_cast<QGridLayout *>(box.layout());
@@ -59,7 +64,7 @@ void DialogOwner::fitTitle(QMessageBox &box)
         return;
     // The message box sizes itself by its text; a spacer across the bottom
     // keeps it at least as wide as its title needs.
-    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    const int width = titleWidth(box);
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
         grid->rowCount(), 0, 1, grid->columnCount());
 }

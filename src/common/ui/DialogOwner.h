@@ -18,6 +18,8 @@ public:
     static void placeOver(QWidget &window, const QWidget *owner);
     // Widens the box so that the window manager shows its whole title.
     static void fitTitle(QMessageBox &box);
+    // The width a window needs for the window manager to show its whole title.
+    static int titleWidth(const QWidget &window);
 };
 
 } // namespace zendrova

@@ -1,6 +1,7 @@
 #include "store/ui/TMntnDlg.h"
 
 #include "common/ProgressCounter.h"
+#include "common/ui/DialogOwner.h"
 #include "common/ui/TPercentDlg.h"
 #include "store/MaintenanceCommands.h"
 
@@ -21,6 +22,8 @@ TMntnDlg::TMntnDlg(MaintenanceCommands &commands, bool maintenanceDue, QWidget *
 {
     setObjectName(QStringLiteral("MntnDlg"));
     setWindowTitle(tr("Database Maintenance"));
+    // The buttons alone would leave the title cut short by the window manager.
+    setMinimumWidth(DialogOwner::titleWidth(*this));
     setProperty("helpContext", kHelpContext);
     using C = MaintenanceCommands;
     auto *grid = new QGridLayout(this);
