@@ -92,33 +92,7 @@ TableSafekeeping::Outcome TableSafekeeping::repairTable()
 {
     if (!TableOpening::ensureOpen(m_records, m_templateFolder))
         return {};
-    const QString folder = m_records.folder();
-    const QString name = m_records.fileName();
-    StoreTable build;
-    if (!openBuild(build, folder, true))
-        return {};
-    m_records.close();
-    StoreTable source;
-    if (!TableOpening::openByName(source, folder, name, true, m_templateFolder)) {
-        build.close();
-        TableSwap::discard(inFolder(kBuildFile));
-        reopenRecords(true);
-        return { false, 0, true };
-    }
-    RecordCopy::Result copied;
-    try {
-        copied = copyInto(source, build);
-        TableSwap::markReady(inFolder(kBuildFile), inFolder(kReadyFile));
-        TableSwap::commit(inFolder(kReadyFile), inFolder(name), inFolder(kKeptFile));
-    } catch (...) {
-        source.close();
-        reopenRecords(true);
-        throw;
-    }
-    source.close();
-    DatabaseCatalog(m_catalog).setRecordCounter(copied.nextNumber, name);
-    reopenRecords(true);
-    return { copied.errors == 0, copied.errors };
+    return replaceWithCopy(nullptr, [] { });
 }
 
 TableSafekeeping::Outcome TableSafekeeping::backupTable()
@@ -157,33 +131,46 @@ TableSafekeeping::Outcome TableSafekeeping::restoreTable(bool restoreLists)
     StoreTable source;
     if (!TableOpening::openByName(source, backup, name, false, m_templateFolder))
         return {};
+    return replaceWithCopy(&source, [&] {
+        if (restoreLists)
+            ListCopy::run(backup, folder);
+    });
+}
+
+// The table is held for this object alone from before the copy until its
+// replacement has taken its name, so nobody works on a table about to go.
+TableSafekeeping::Outcome TableSafekeeping::replaceWithCopy(
+    StoreTable *otherSource, const std::function<void()> &afterSwap)
+{
+    const QString folder = m_records.folder();
+    const QString name = m_records.fileName();
     StoreTable build;
     if (!openBuild(build, folder, true))
         return {};
     m_records.close();
-    // Nobody else may work on the table while it is being replaced.
-    StoreTable guard;
-    if (!TableOpening::openByName(guard, folder, name, true, m_templateFolder)) {
+    StoreTable current;
+    if (!TableOpening::openByName(current, folder, name, true, m_templateFolder)) {
         build.close();
         TableSwap::discard(inFolder(kBuildFile));
         reopenRecords(true);
         return { false, 0, true };
     }
+    StoreTable &source = otherSource ? *otherSource : current;
     RecordCopy::Result copied;
     try {
         copied = copyInto(source, build);
-        source.close();
+        if (otherSource)
+            otherSource->close();
         TableSwap::markReady(inFolder(kBuildFile), inFolder(kReadyFile));
         TableSwap::commit(inFolder(kReadyFile), inFolder(name), inFolder(kKeptFile));
     } catch (...) {
-        guard.close();
+        current.close();
         reopenRecords(true);
         throw;
     }
-    guard.close();
+    current.close();
     DatabaseCatalog(m_catalog).setRecordCounter(copied.nextNumber, name);
-    if (restoreLists)
-        ListCopy::run(backup, folder);
+    afterSwap();
     reopenRecords(true);
     return { copied.errors == 0, copied.errors };
 }

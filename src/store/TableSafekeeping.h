@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace zendrova {
 
 class StoreTable;
@@ -57,6 +59,10 @@ private:
     // exclusively; false when it could not be made.
     bool openBuild(StoreTable &build, const QString &folder, bool keepIndexes);
     RecordCopy::Result copyInto(StoreTable &source, StoreTable &build);
+    // Copies otherSource (none: the table itself) into a table built beside the
+    // table, which then takes its name, the old one kept as kKeptFile; the
+    // catalog's counter follows and afterSwap runs before the records reopen.
+    Outcome replaceWithCopy(StoreTable *otherSource, const std::function<void()> &afterSwap);
     void reopenRecords(bool wasOpen);
 
     StoreTable &m_records;
