@@ -287,6 +287,23 @@ TEST(DeletedKeysLarge, MarksOnBothSidesOfEachReadPieceCount)
     EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
 }
 
+// The live records along the name tag, as an open of the table counts them.
+uint64_t countAlongNames(const std::string &path)
+{
+    Table t;
+    t.open(path, false);
+    t.selectIndex("NAME");
+    return t.recordCount();
+}
+
+// Marks set past the engine with the file's time put back: only a kept count can miss them.
+void markBehindTheTimes(const std::string &path, const std::vector<uint32_t> &recnos, char flag)
+{
+    const std::filesystem::file_time_type was = std::filesystem::last_write_time(path);
+    setDeletedFlags(path, recnos, flag);
+    std::filesystem::last_write_time(path, was);
+}
+
 // The count of deleted records is kept in the index with the table file's size and
 // time: an unchanged table opens without its marks being read, any write to the
 // table makes them read again, and a file written moments before is never sealed.
@@ -295,32 +312,20 @@ TEST(DeletedKeysSeal, CountKeptWhileTheTableFileIsUnchanged)
     namespace fs = std::filesystem;
     TempDir dir;
     const std::string path = dir.path("cards.dbf");
-    auto count = [&path] {
-        Table t;
-        t.open(path, false);
-        t.selectIndex("NAME");
-        return t.recordCount();
-    };
-    // Marks set past the engine with the file's time put back: only a kept count can miss them.
-    auto markBehindTheTimes = [&path](const std::vector<uint32_t> &recnos, char flag) {
-        const fs::file_time_type was = fs::last_write_time(path);
-        setDeletedFlags(path, recnos, flag);
-        fs::last_write_time(path, was);
-    };
 
     makeTable(path);
-    EXPECT_EQ(count(), 12u); // just written: counted, not kept
-    markBehindTheTimes({2}, '*');
-    EXPECT_EQ(count(), 11u);
-    markBehindTheTimes({2}, ' ');
+    EXPECT_EQ(countAlongNames(path), 12u); // just written: counted, not kept
+    markBehindTheTimes(path, {2}, '*');
+    EXPECT_EQ(countAlongNames(path), 11u);
+    markBehindTheTimes(path, {2}, ' ');
 
     fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
-    EXPECT_EQ(count(), 12u); // long still: counted and kept
-    markBehindTheTimes({6}, '*');
-    EXPECT_EQ(count(), 12u); // kept: the marks were not read
+    EXPECT_EQ(countAlongNames(path), 12u); // long still: counted and kept
+    markBehindTheTimes(path, {6}, '*');
+    EXPECT_EQ(countAlongNames(path), 12u); // kept: the marks were not read
 
     setDeletedFlags(path, {7}, '*'); // another writer's delete changes the file's time
-    EXPECT_EQ(count(), 10u);
+    EXPECT_EQ(countAlongNames(path), 10u);
     Table t;
     t.open(path, false);
     EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
@@ -335,17 +340,6 @@ TEST(DeletedKeysSeal, OwnWritesKeepTheCountAndAnotherWritersChangeClearsIt)
     namespace fs = std::filesystem;
     TempDir dir;
     const std::string path = dir.path("cards.dbf");
-    auto count = [&path] {
-        Table t;
-        t.open(path, false);
-        t.selectIndex("NAME");
-        return t.recordCount();
-    };
-    auto markBehindTheTimes = [&path](const std::vector<uint32_t> &recnos, char flag) {
-        const fs::file_time_type was = fs::last_write_time(path);
-        setDeletedFlags(path, recnos, flag);
-        fs::last_write_time(path, was);
-    };
     // Each session's writes fall in a later tick of the file system's clock than the seal.
     auto age = [&path] { fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1)); };
     auto editRecord = [](Table &t, uint32_t recno, const std::string &name) {
@@ -357,7 +351,7 @@ TEST(DeletedKeysSeal, OwnWritesKeepTheCountAndAnotherWritersChangeClearsIt)
 
     makeTable(path);
     age();
-    EXPECT_EQ(count(), 12u);
+    EXPECT_EQ(countAlongNames(path), 12u);
     {
         Table t;
         t.open(path, false);
@@ -365,9 +359,9 @@ TEST(DeletedKeysSeal, OwnWritesKeepTheCountAndAnotherWritersChangeClearsIt)
         t.deleteRecord();
         editRecord(t, 2, "Zed");
     }
-    markBehindTheTimes({6}, '*');
-    EXPECT_EQ(count(), 11u); // our delete followed; the hidden mark unread
-    markBehindTheTimes({6}, ' ');
+    markBehindTheTimes(path, {6}, '*');
+    EXPECT_EQ(countAlongNames(path), 11u); // our delete followed; the hidden mark unread
+    markBehindTheTimes(path, {6}, ' ');
 
     age();
     {
@@ -383,8 +377,8 @@ TEST(DeletedKeysSeal, OwnWritesKeepTheCountAndAnotherWritersChangeClearsIt)
         }
         editRecord(first, 4, "Yves"); // after the second's delete, which it did not follow
     }
-    markBehindTheTimes({6}, '*');
-    EXPECT_EQ(count(), 9u); // the marks were read: 1, 3 and 6
+    markBehindTheTimes(path, {6}, '*');
+    EXPECT_EQ(countAlongNames(path), 9u); // the marks were read: 1, 3 and 6
     Table t;
     t.open(path, false);
     EXPECT_EQ(t.checkIndexes(), std::vector<std::string>());
