@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace zendrova {
@@ -58,6 +59,15 @@ OkCancelHelp okCancelHelp(QDialog &dialog, int helpContext)
     QObject::connect(buttons.help, &QPushButton::clicked, &dialog,
         [helpContext] { Interaction::current().showHelp(helpContext); });
     return buttons;
+}
+
+QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    return row;
 }
 
 QVBoxLayout *buttonColumn(std::initializer_list<QPushButton *> buttons)

@@ -5,6 +5,7 @@
 
 class QDialog;
 class QPushButton;
+class QHBoxLayout;
 class QVBoxLayout;
 class QRect;
 class QWidget;
@@ -34,5 +35,7 @@ OkCancelHelp okCancelHelp(QDialog &dialog, int helpContext);
 
 // The buttons stacked top down at a dialog's side.
 QVBoxLayout *buttonColumn(std::initializer_list<QPushButton *> buttons);
+// The buttons side by side at a dialog's foot, to the right.
+QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons);
 
 } // namespace zendrova

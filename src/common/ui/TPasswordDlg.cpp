@@ -35,11 +35,7 @@ TPasswordDlg::TPasswordDlg(const QString &label, QWidget *parent)
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(OKBtn);
-    row->addWidget(CancelBtn);
-    row->addWidget(BitBtn1);
+    QHBoxLayout *row = buttonRow({ OKBtn, CancelBtn, BitBtn1 });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Password);

@@ -80,11 +80,7 @@ TUserDlg::TUserDlg(const UserAccounts::Entry &entry, bool withFolder, QWidget *p
     auto *groups = new QHBoxLayout;
     groups->addWidget(Access_GB);
     groups->addWidget(Status_GB);
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(OKBtn);
-    row->addWidget(CancelBtn);
-    row->addWidget(HelpBtn);
+    QHBoxLayout *row = buttonRow({ OKBtn, CancelBtn, HelpBtn });
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(groups);

@@ -40,11 +40,7 @@ TEditDbDlg::TEditDbDlg(
     fields->addRow(tr("Database Name:"), Edit1);
     fields->addRow(tr("Database Description:"), Edit2);
     fields->addRow(tr("Disk File Name:"), Edit3);
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(OKBtn);
-    row->addWidget(CancelBtn);
-    row->addWidget(HelpBtn);
+    QHBoxLayout *row = buttonRow({ OKBtn, CancelBtn, HelpBtn });
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(row);
