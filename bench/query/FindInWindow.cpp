@@ -2,7 +2,6 @@
 
 #include "QueryDatabase.h"
 
-#include "common/Interaction.h"
 #include "mainwin/ui/TForm3.h"
 #include "store/FieldModel.h"
 #include "store/RecordTableSort.h"
@@ -15,33 +14,6 @@
 #include <QPushButton>
 
 namespace zendrova::bench {
-namespace {
-
-// A user who answers every message with OK and cancels everything else.
-class AnsweringUser : public Interaction
-{
-public:
-    AnsweringUser() { m_previous = Interaction::install(this); }
-    ~AnsweringUser() override { Interaction::install(m_previous); }
-    Answer message(MessageKind, const QString &, MessageButtons, int) override
-    {
-        return Answer::Ok;
-    }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString folderName(const QString &, const QString &) override { return {}; }
-    std::optional<FontRecord> chooseFont(const FontRecord &) override { return std::nullopt; }
-    void showHelp(int) override { }
-
-private:
-    Interaction *m_previous = nullptr;
-};
-
-} // namespace
 
 void findNonStopInWindow(benchmark::State &state, const std::string &text)
 {
@@ -49,7 +21,7 @@ void findNonStopInWindow(benchmark::State &state, const std::string &text)
     // The program alone has the table open, as when one collector searches.
     database.store().closeAll();
     {
-        AnsweringUser user;
+        // The default interaction answers the search's messages with OK.
         RecordStore store(database.state());
         TForm3 window(database.state(), store);
         window.show();

@@ -18,10 +18,7 @@ protected:
     void SetUp() override
     {
         // The database exists already; the windows below open it without a word.
-        DatabaseFixture::expectNewDatabase(user);
-        RecordStore first(fixture.state);
-        ASSERT_TRUE(first.openDatabase());
-        first.closeAll();
+        fixture.createDatabase(user);
     }
 
     DatabaseFixture fixture;

@@ -21,10 +21,7 @@ class MainWindowFilesTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        DatabaseFixture::expectNewDatabase(user);
-        RecordStore first(fixture.state);
-        ASSERT_TRUE(first.openDatabase());
-        first.closeAll();
+        fixture.createDatabase(user);
     }
 
     QString userFile(const QString &name) const

@@ -43,6 +43,15 @@ public:
         user.expectMessage(
             MessageKind::Warning, RecordStore::newDatabaseText(), MessageButtons::Ok, kNoHelp);
     }
+
+    // An empty database as a first start leaves it, so later opens say nothing.
+    void createDatabase(ScriptedInteraction &user)
+    {
+        expectNewDatabase(user);
+        RecordStore first(state);
+        ASSERT_TRUE(first.openDatabase());
+        first.closeAll();
+    }
 };
 
 } // namespace zendrova::test
