@@ -19,7 +19,7 @@ ALLOWED = {
     "store": {"dbase", "common"},
     "query": {"store", "editors", "common"},
     "editors": {"common"},
-    "mainwin": {"store", "query", "editors", "output", "common"},
+    "mainwin": {"store", "query", "editors", "output", "exchange", "common"},
     "printengine": {"common"},
     "output": {"printengine", "store", "query", "common"},
     "exchange": {"store", "common"},
