@@ -20,7 +20,9 @@ void check(bool condition)
 void checkValue(const QByteArray &value, bool memo)
 {
     const QList<QByteArray> parts = memo ? value.split('\n') : QList<QByteArray> { value };
-    for (const QByteArray &part : parts) {
+    for (QByteArray part : parts) {
+        if (memo && part.endsWith('\r'))
+            part.chop(1);
         check(part.size() <= TextLayout::kValueLimit);
         for (const char byte : part)
             check(static_cast<unsigned char>(byte) >= 32 || byte == '\t');

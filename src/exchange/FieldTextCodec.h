@@ -14,7 +14,7 @@ class StoreTable;
 // that both directions convert every field the same way.
 struct FieldTextCodec
 {
-    // A memo's lines are joined by LF.
+    // A memo's lines are joined by CR LF, as the file keeps them.
     std::function<QString(const StoreTable &record, int position)> toText;
     // Raises StoreError (Value) when the text does not convert; an empty
     // text leaves the field blank.

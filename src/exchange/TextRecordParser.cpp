@@ -168,7 +168,7 @@ TextRecordParser::Step TextRecordParser::endValue(bool byLineFeed)
     if (m_layout.isMemo(column)) {
         if (!m_buffer.isEmpty())
             m_memoLines.append(m_buffer);
-        value = m_memoLines.join('\n');
+        value = m_memoLines.join(TextLayout::kLineEnd);
     } else {
         value = m_buffer;
     }

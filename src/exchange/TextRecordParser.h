@@ -11,7 +11,7 @@
 namespace zendrova {
 
 // One record read from an exchange text file: a value per column (fewer when
-// the file ended early), memo values with their lines joined by LF.
+// the file ended early), memo values with their lines joined by CR LF.
 struct TextRecord
 {
     std::vector<QByteArray> values;

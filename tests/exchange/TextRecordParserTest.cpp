@@ -82,12 +82,12 @@ INSTANTIATE_TEST_SUITE_P(TextFiles, ParserCases,
         Case { "QuotedUnclosedAtEnd", "\"a\",\"b\",\"c", kQuoted, { { "a", "b", "c" } } },
         Case { "QuotedShortLineContinues", "\"a\",\"b\"\r\n\"c\"\r\n", kQuoted, { { "a", "b", "c" } } },
         Case { "MemoLinesJoinedByLineFeed", "n,\x03one\r\ntwo\r\n\x03\r\nm,\x03\x03\r\n", kMemoLast,
-            { { "n", "one\ntwo\n" }, { "m", "" } } },
+            { { "n", "one\r\ntwo\r\n" }, { "m", "" } } },
         // A comma in memo text ends the memo value when no delimiters guard it.
         Case { "CommaEndsUnquotedMemo", "\x03x, y\x03,n\r\n", layout(',', 0, { true, false }),
             { { "x", " y" } } },
         Case { "QuotedMemoWithCommaAndQuote", "\"\x03x, \"\"y\"\"\r\nz\x03\",\"n\"\r\n",
-            kQuotedMemoFirst, { { "x, \"y\"\nz", "n" } } },
+            kQuotedMemoFirst, { { "x, \"y\"\r\nz", "n" } } },
         Case { "MemoWithoutWrappersTakesOneLine", "n,plain\r\nm,\x03\x03\r\n", kMemoLast,
             { { "n", "plain" }, { "m", "" } } }),
     [](const ::testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
@@ -102,7 +102,7 @@ TEST(TextRecordParser, LongValues)
     const auto records = parseAll(bytes, layout(',', 0, { false, true }));
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0][0], line300.substr(0, 255));
-    EXPECT_EQ(records[0][1], word + " " + word + "\n" + std::string(98, 'x'));
+    EXPECT_EQ(records[0][1], word + " " + word + "\r\n" + std::string(98, 'x'));
 }
 
 TEST(TextRecordParser, CutOffEndDropsTheRecordInProgress)
