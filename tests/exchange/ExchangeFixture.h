@@ -9,6 +9,7 @@
 #include "mainwin/CardTextCodec.h"
 #include "store/RecordEditor.h"
 #include "store/RecordStore.h"
+#include "store/SortFile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -34,9 +35,15 @@ inline constexpr int kPicture = 22;
 class OpenDatabase
 {
 public:
-    explicit OpenDatabase(ScriptedInteraction &user)
+    // sortField: the first sort field the database opens with, none for entry order.
+    explicit OpenDatabase(ScriptedInteraction &user, int sortField = 0)
     {
         fixture.createDatabase(user);
+        if (sortField != 0) {
+            SortBytes sort;
+            sort.primary = uint8_t(sortField);
+            EXPECT_TRUE(SortFile::write(fixture.state.databaseFolder, fixture.state.currentTableFile, sort));
+        }
         store = std::make_unique<RecordStore>(fixture.state);
         EXPECT_TRUE(store->openDatabase());
     }

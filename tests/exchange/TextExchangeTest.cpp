@@ -6,6 +6,8 @@
 #include "exchange/TextExport.h"
 #include "exchange/TextImport.h"
 #include "exchange/ViewWalk.h"
+#include "store/LetterTabs.h"
+#include "store/RecordTableSort.h"
 
 #include <QDate>
 
@@ -127,6 +129,63 @@ TEST_F(TextExchange, FirstLineNamesTheFields)
         "These columns of the first line name no field: Colour, Picture.\rNothing was imported.",
         MessageButtons::Ok, kNoHelp);
     EXPECT_FALSE(import.namedPositions("\"Card Name\",\"Colour\",\"Picture\"\r\n", settings));
+}
+
+TEST_F(TextExchange, SpreadsheetFileWithNamesInItsFirstLine)
+{
+    // UTF-8 with a byte-order mark, another column order and case, doubled quotes.
+    const QByteArray file = "\xEF\xBB\xBF\"YEAR\",\"card name\",\"Notes\",\"Sport:\"\r\n"
+                            "\"1999\",\"M\xC3\xBCller \"\"The Wall\"\"\",\"Goalie, 2 caps\",\"Hockey\"\r\n"
+                            "\"2004\",\"\xC3\x98" "degaard\",\"\",\"Soccer\"\r\n";
+    ExchangeSettings settings = settingsFor(',', '"', {});
+    settings.namesInFirstLine = true;
+    TextImport import(db.records(), cardCodec(), captions());
+    const auto named = import.namedPositions(file, settings);
+    ASSERT_TRUE(named);
+    settings.positions = *named;
+    EXPECT_EQ(settings.positions, (std::vector<int> { kYear, kName, kNotes, kSport }));
+    EXPECT_EQ(import.run(file, settings, {}), 2);
+    EXPECT_EQ(db.column(kName), (QStringList { "M\u00fcller \"The Wall\"", "\u00d8degaard" }));
+    EXPECT_EQ(db.column(kYear), (QStringList { "1999", "2004" }));
+    EXPECT_EQ(db.column(kNotes), (QStringList { "Goalie, 2 caps", "" }));
+    EXPECT_EQ(db.column(kSport), (QStringList { "Hockey", "Soccer" }));
+
+    // Without the choice the first line is a record like any other.
+    OpenDatabase plain(user);
+    settings.namesInFirstLine = false;
+    EXPECT_EQ(TextImport(plain.records(), cardCodec(), captions()).run(file, settings, {}), 3);
+    EXPECT_EQ(plain.column(kName),
+        (QStringList { "card name", "M\u00fcller \"The Wall\"", "\u00d8degaard" }));
+    EXPECT_EQ(plain.column(kSport), (QStringList { "Sport:", "Hockey", "Soccer" }));
+}
+
+TEST(TextExchangeByLetter, LetterTabsWalkEachLetterInTurn)
+{
+    ScriptedInteraction user;
+    OpenDatabase db(user, kName);
+    for (const char *name : { "carl", "Bob", "1st", "alice", "Anna", "!x" })
+        db.addCard([name](RecordEditor &card) { card.setText(kName, QString::fromLatin1(name)); });
+    RecordStore &store = *db.store;
+    store.sortOrder().applySort(store.sortTarget());
+    const LetterTabs tabs { store.sortOrder().descriptor.sort, store.fields(),
+        store.sortOrder().filterScope, !store.sortTarget().currentTag().isEmpty(), true };
+    ASSERT_TRUE(tabs.apply());
+    ViewWalk walk(db.records(), ViewWalk::Letters { tabs, store.sortTarget() });
+    QStringList parts;
+    ExchangeProgress progress;
+    progress.start = [&](const QString &caption, int total) {
+        if (total > 0)
+            parts << caption + QStringLiteral(" ") + QString::number(total);
+    };
+    const QString path = db.fixture.state.userFolder + QStringLiteral("/letters.txt");
+    const ExchangeSettings settings = settingsFor(',', 0, { kName });
+    ASSERT_TRUE(exportTextFile(path, walk, TextExport(settings, store.fields(), cardCodec()),
+        nullptr, progress));
+    // Names sorting before "A" are under the A tab: no card is left out.
+    EXPECT_EQ(readFile(path), "!x\r\n1st\r\nalice\r\nAnna\r\nBob\r\ncarl\r\n");
+    EXPECT_EQ(parts,
+        (QStringList { "Exporting. Please Wait... (A) 4", "Exporting. Please Wait... (B) 1",
+            "Exporting. Please Wait... (C) 1" }));
 }
 
 } // namespace
