@@ -179,6 +179,55 @@ TEST_F(RoundTrip, ExchangeTableGivesBackEveryValue)
     }
 }
 
+TEST(ExchangeTable, AskBeforeReplacingAndRefuseWhatCannotBeOpened)
+{
+    ScriptedInteraction user;
+    OpenDatabase db(user);
+    db.addCard([](RecordEditor &card) { card.setText(kName, QStringLiteral("First")); });
+    const QString folder = db.fixture.state.userFolder;
+    const DbfExchange exchange(folder, db.fixture.state.installFolder);
+    const QString done = ExchangeTexts::exported(QDir::toNativeSeparators(folder + "/EXPIMP/OLD.DBF"));
+    auto exportAll = [&] {
+        ViewWalk walk(db.records(), std::nullopt);
+        return exchange.exportTo(QStringLiteral("old"), walk, {});
+    };
+    user.expectMessage(MessageKind::Information, done, MessageButtons::Ok, kNoHelp);
+    ASSERT_TRUE(exportAll());
+    db.addCard([](RecordEditor &card) { card.setText(kName, QStringLiteral("Second")); });
+
+    // No keeps the old table as it was.
+    user.expectMessage(MessageKind::Warning, ExchangeTexts::overwrite(), MessageButtons::YesNo,
+        kNoHelp, Answer::No);
+    user.expectMessage(MessageKind::Error, ExchangeTexts::cannotCreate(), MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(exportAll());
+    StoreTable old;
+    old.setFolder(exchange.folder());
+    old.setFileName(QStringLiteral("OLD.DBF"));
+    old.open();
+    EXPECT_EQ(old.recordCount(), 1);
+    old.close();
+
+    user.expectMessage(MessageKind::Warning, ExchangeTexts::overwrite(), MessageButtons::YesNo,
+        kNoHelp, Answer::Yes);
+    user.expectMessage(MessageKind::Information, done, MessageButtons::Ok, kNoHelp);
+    EXPECT_TRUE(exportAll());
+    old.open();
+    EXPECT_EQ(DatabaseFixture::columnInOrder(old, kName), (QStringList { "First", "Second" }));
+    old.close();
+
+    // Fixed: a name that would leave the folder is refused, on both ways.
+    ViewWalk walk(db.records(), std::nullopt);
+    user.expectMessage(MessageKind::Error, ExchangeTexts::badTableName(), MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(exchange.exportTo(QStringLiteral("../x"), walk, {}));
+    EXPECT_FALSE(QFile::exists(folder + "/X.DBF"));
+    user.expectMessage(MessageKind::Error, ExchangeTexts::badTableName(), MessageButtons::Ok, kNoHelp);
+    EXPECT_EQ(exchange.importFrom(QStringLiteral("../DATA/data"), db.records(), {}), 0);
+    user.expectMessage(MessageKind::Error, ExchangeTexts::cannotOpen(), MessageButtons::Ok, kNoHelp);
+    EXPECT_EQ(exchange.importFrom(QStringLiteral("missing"), db.records(), {}), 0);
+    EXPECT_EQ(db.column(kName), (QStringList { "First", "Second" }));
+    EXPECT_TRUE(user.allConsumed());
+}
+
 TEST(ExchangeTable, NamesStayInTheExchangeFolder)
 {
     struct Case
