@@ -42,7 +42,8 @@ std::optional<QString> DbfExchange::tableName(const QString &typed)
     const qsizetype dot = typed.indexOf(QLatin1Char('.'));
     const QString name = (dot < 0 ? typed : typed.left(dot)).trimmed().toUpper();
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
-        || name.contains(QLatin1Char(':')) || typed.contains(QStringLiteral("..")))
+        || name.contains(QLatin1Char(':')) || name.contains(QLatin1Char('*'))
+        || name.contains(QLatin1Char('?')) || typed.contains(QStringLiteral("..")))
         return std::nullopt;
     return name;
 }

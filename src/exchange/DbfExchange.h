@@ -22,7 +22,8 @@ public:
 
     // The table name for what the user typed: everything from the first "."
     // on is dropped and the rest upper-cased. Nothing for an empty name or one
-    // that would leave the folder (a path separator, a drive colon or "..").
+    // that would leave the folder or match other files (a path separator, a
+    // drive colon, "..", "*" or "?").
     static std::optional<QString> tableName(const QString &typed);
 
     QString folder() const;

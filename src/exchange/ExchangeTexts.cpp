@@ -55,7 +55,7 @@ QString ExchangeTexts::imported()
 
 QString ExchangeTexts::badTableName()
 {
-    return tr("A table name may not contain \"\\\", \"/\", \":\" or \"..\".");
+    return tr("A table name may not contain \"\\\", \"/\", \":\", \"*\", \"?\" or \"..\".");
 }
 
 QString ExchangeTexts::badValue(int line, const QString &caption, const QString &value)

@@ -235,7 +235,7 @@ TEST(ExchangeTable, NamesStayInTheExchangeFolder)
         QString typed;
         std::optional<QString> name;
     };
-    const Case cases[] = { { "cards.txt", "CARDS" }, { "My Cards", "MY CARDS" }, { "*.*", "*" },
+    const Case cases[] = { { "cards.txt", "CARDS" }, { "My Cards", "MY CARDS" }, { "*.*", std::nullopt }, { "card?", std::nullopt },
         { "../DATA/data", std::nullopt }, { "sub/cards", std::nullopt }, { "sub\\cards", std::nullopt },
         { "C:cards", std::nullopt }, { "", std::nullopt }, { ".dbf", std::nullopt } };
     for (const Case &c : cases)

@@ -137,6 +137,12 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::LoadDatabase:
         loadDatabase();
         break;
+    case MainCommand::Export:
+        exportRecords();
+        break;
+    case MainCommand::Import:
+        importRecords();
+        break;
     case MainCommand::Password:
         PasswordChange(m_state, [this](const QString &label) {
             return TPasswordDlg::ask(label, this);
@@ -148,8 +154,6 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::None:
     case MainCommand::Print:
     case MainCommand::Options:
-    case MainCommand::Export:
-    case MainCommand::Import:
     case MainCommand::Summary:
     case MainCommand::Tips:
     case MainCommand::CopyRecord:

@@ -64,6 +64,8 @@ void TForm3::showCardState()
     const CycleCommandStates states = m_cycle->commandStates(false);
     m_commands.setAvailable(MainCommand::NewRecord, states.newRecord);
     m_commands.setAvailable(MainCommand::Maintenance, states.maintenance);
+    m_commands.setAvailable(MainCommand::Export, states.copyImportExport);
+    m_commands.setAvailable(MainCommand::Import, states.copyImportExport);
     m_commands.setAvailable(MainCommand::DeleteRecord, states.remove);
     m_commands.setAvailable(MainCommand::UndoRecord, states.undo);
     m_commands.setAvailable(MainCommand::PreviousRecord, states.previous);

@@ -179,6 +179,10 @@ private:
     // Maintenance: the dialog while the card has let go of the table, then
     // what it reports.
     void openMaintenance();
+
+    // Export and import, with the card's value mapping and the letter tabs.
+    void exportRecords();
+    void importRecords();
     void afterMaintenance(const MaintenanceResults &results);
 
     AppState &m_state;
