@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the import text reader under a layout taken from
 // the first bytes. Whatever it reads must stay within the layout: never more
 // values than columns, values within the length limit (memo lines too), no
-// control bytes but Tab kept, lines counted forward, and the reader must end.
+// control bytes kept but Tab and a doubled delimiter, lines counted forward, and the reader must end.
 #include "exchange/TextEncoding.h"
 #include "exchange/TextRecordParser.h"
 
@@ -17,7 +17,8 @@ void check(bool condition)
         std::abort();
 }
 
-void checkValue(const QByteArray &value, bool memo)
+// A delimiter doubled inside a value is kept as one, whatever byte it is.
+void checkValue(const QByteArray &value, bool memo, char delimiter)
 {
     const QList<QByteArray> parts = memo ? value.split('\n') : QList<QByteArray> { value };
     for (QByteArray part : parts) {
@@ -25,7 +26,8 @@ void checkValue(const QByteArray &value, bool memo)
             part.chop(1);
         check(part.size() <= TextLayout::kValueLimit);
         for (const char byte : part)
-            check(static_cast<unsigned char>(byte) >= 32 || byte == '\t');
+            check(static_cast<unsigned char>(byte) >= 32 || byte == '\t'
+                || (delimiter != 0 && byte == delimiter));
     }
 }
 
@@ -55,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(!record->values.empty() && int(record->values.size()) <= columns);
         check(record->lines.size() == record->values.size());
         for (size_t i = 0; i < record->values.size(); ++i) {
-            checkValue(record->values[i], layout.isMemo(int(i)));
+            checkValue(record->values[i], layout.isMemo(int(i)), layout.delimiter);
             check(record->lines[i] >= lastLine);
             lastLine = record->lines[i];
         }
