@@ -36,6 +36,11 @@ struct Case
     std::vector<Values> records;
 };
 
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class ParserCases : public ::testing::TestWithParam<Case>
 {
 };
