@@ -34,8 +34,7 @@ QString fileOf(const QString &name)
 DbfExchange::DbfExchange(const QString &userFolder, const QString &templateFolder)
     : m_userFolder(userFolder)
     , m_templateFolder(templateFolder)
-{
-}
+{ }
 
 std::optional<QString> DbfExchange::tableName(const QString &typed)
 {
@@ -99,7 +98,8 @@ bool DbfExchange::exportTo(
             [&](const StoreTable &record) {
                 RecordEditor editor(target);
                 editor.append();
-                const int count = std::min(record.fieldModel().count(), target.fieldModel().count());
+                const int count
+                    = std::min(record.fieldModel().count(), target.fieldModel().count());
                 for (int position = 0; position < count; ++position)
                     copyField(record, editor, position);
                 editor.post();
@@ -112,12 +112,15 @@ bool DbfExchange::exportTo(
             });
         batch.reset();
         target.close();
+        progress.end();
     } catch (const StoreError &) {
         target.close();
+        progress.end();
         showMessage(MessageKind::Error, ExchangeTexts::cannotCreate());
         return false;
     }
-    showMessage(MessageKind::Information, ExchangeTexts::exported(QDir::toNativeSeparators(tablePath(*name))));
+    showMessage(MessageKind::Information,
+        ExchangeTexts::exported(QDir::toNativeSeparators(tablePath(*name))));
     return true;
 }
 
@@ -160,9 +163,11 @@ int DbfExchange::importFrom(
         }
         batch.reset();
         source.close();
+        progress.end();
     } catch (const StoreError &error) {
         RecordEditor(records).cancel();
         source.close();
+        progress.end();
         showMessage(MessageKind::Error,
             opened ? QString::fromLocal8Bit(error.what()) : ExchangeTexts::cannotOpen());
         return stored;

@@ -6,7 +6,7 @@
 
 namespace zendrova {
 
-// What a long export or import tells the progress window; either may be left
+// What a long export or import tells the progress window; any may be left
 // empty.
 struct ExchangeProgress
 {
@@ -14,6 +14,8 @@ struct ExchangeProgress
     std::function<void(const QString &caption, int total)> start;
     // Records done so far in the part.
     std::function<void(int done)> position;
+    // The walk is over: the window goes before the closing message shows.
+    std::function<void()> finish;
 
     void begin(const QString &caption, int total) const
     {
@@ -24,6 +26,11 @@ struct ExchangeProgress
     {
         if (position)
             position(done);
+    }
+    void end() const
+    {
+        if (finish)
+            finish();
     }
 };
 

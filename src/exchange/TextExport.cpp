@@ -37,8 +37,7 @@ TextExport::TextExport(
     : m_settings(settings)
     , m_fields(fields)
     , m_codec(codec)
-{
-}
+{ }
 
 void TextExport::appendNames(QByteArray &out, const QStringList &captions) const
 {
@@ -46,7 +45,8 @@ void TextExport::appendNames(QByteArray &out, const QStringList &captions) const
     for (const int position : m_settings.positions) {
         const int index = position - FieldModel::kFirstUserPosition;
         appendValue(out, column++,
-            windows1252(index >= 0 && index < captions.size() ? captions[index] : QString()), false);
+            windows1252(index >= 0 && index < captions.size() ? captions[index] : QString()),
+            false);
     }
     out.append(TextLayout::kLineEnd);
 }

@@ -19,8 +19,8 @@ class StoreTable;
 class TextExport
 {
 public:
-    TextExport(const ExchangeSettings &settings, const FieldModel &fields,
-        const FieldTextCodec &codec);
+    TextExport(
+        const ExchangeSettings &settings, const FieldModel &fields, const FieldTextCodec &codec);
 
     // The captions of the included fields (captions in field-number order).
     void appendNames(QByteArray &out, const QStringList &captions) const;

@@ -29,8 +29,7 @@ TextImport::TextImport(StoreTable &table, const FieldTextCodec &codec, const QSt
     : m_table(table)
     , m_codec(codec)
     , m_captions(captions)
-{
-}
+{ }
 
 QString TextImport::captionOf(int position) const
 {
@@ -57,7 +56,8 @@ std::optional<std::vector<int>> TextImport::namedPositions(
     return header.positions;
 }
 
-int TextImport::run(const QByteArray &file, const ExchangeSettings &settings, const Progress &progress)
+int TextImport::run(
+    const QByteArray &file, const ExchangeSettings &settings, const Progress &progress)
 {
     if (!settings.usable())
         return 0;

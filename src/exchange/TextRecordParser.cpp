@@ -19,8 +19,7 @@ TextRecordParser::TextRecordParser(QByteArray bytes, TextLayout layout, bool cut
     : m_bytes(std::move(bytes))
     , m_layout(std::move(layout))
     , m_cutOff(cutOff)
-{
-}
+{ }
 
 int TextRecordParser::byteAt(qsizetype index) const
 {

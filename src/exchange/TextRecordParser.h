@@ -40,8 +40,8 @@ public:
     // The values of the first line of bytes, split by the layout's separator
     // and delimiter (memo wrappers are not looked for), and where the next
     // line starts.
-    static QList<QByteArray> splitFirstLine(const QByteArray &bytes, const TextLayout &layout,
-        qsizetype *nextLine = nullptr);
+    static QList<QByteArray> splitFirstLine(
+        const QByteArray &bytes, const TextLayout &layout, qsizetype *nextLine = nullptr);
 
 private:
     enum class Step { Going, RecordDone };

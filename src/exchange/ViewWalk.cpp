@@ -7,8 +7,7 @@ namespace zendrova {
 ViewWalk::ViewWalk(StoreTable &table, std::optional<Letters> letters)
     : m_table(table)
     , m_letters(std::move(letters))
-{
-}
+{ }
 
 void ViewWalk::run(const Part &part, const Record &record)
 {

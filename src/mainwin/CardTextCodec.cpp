@@ -38,9 +38,8 @@ FieldTextCodec CardTextCodec::make()
     codec.fromText = [order](RecordEditor &record, int position, const QString &text) {
         if (record.table().fieldModel().kind(position) == FieldKind::Date) {
             const QString typed = text.trimmed();
-            const std::optional<QDate> date = typed.isEmpty()
-                ? std::nullopt
-                : DateText::parse(typed, order, Clock::today());
+            const std::optional<QDate> date
+                = typed.isEmpty() ? std::nullopt : DateText::parse(typed, order, Clock::today());
             CardCodec::write(CardControlKind::Date,
                 date ? CardValue::ofDate(date) : CardValue::ofUnreadableDate(typed), record,
                 position);

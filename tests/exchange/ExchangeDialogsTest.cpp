@@ -1,5 +1,5 @@
-#include "ExchangeFixture.h"
 #include "DialogScript.h"
+#include "ExchangeFixture.h"
 
 #include "exchange/ui/TExpImpDlg.h"
 #include "exchange/ui/TImportSourceDlg.h"
@@ -51,7 +51,8 @@ TEST_F(ExchangeDialogs, FieldChooserListsEveryFieldButThePictures)
     EXPECT_EQ(dialog.IncludeBtn->toolTip(), "Click to include selected");
     EXPECT_EQ(dialog.ExcAllBtn->toolTip(), "Click to exclude all");
     // Nothing included: nothing to exclude, move or accept.
-    for (QPushButton *button : { dialog.ExcludeBtn, dialog.ExcAllBtn, dialog.MoveUpBtn, dialog.OKBtn })
+    for (QPushButton *button :
+        { dialog.ExcludeBtn, dialog.ExcAllBtn, dialog.MoveUpBtn, dialog.OKBtn })
         EXPECT_FALSE(button->isEnabled());
 
     click(dialog, "IncludeBtn");

@@ -42,7 +42,8 @@ public:
         if (sortField != 0) {
             SortBytes sort;
             sort.primary = uint8_t(sortField);
-            EXPECT_TRUE(SortFile::write(fixture.state.databaseFolder, fixture.state.currentTableFile, sort));
+            EXPECT_TRUE(SortFile::write(
+                fixture.state.databaseFolder, fixture.state.currentTableFile, sort));
         }
         store = std::make_unique<RecordStore>(fixture.state);
         EXPECT_TRUE(store->openDatabase());

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 namespace zendrova::test {
@@ -22,14 +23,18 @@ void click(QWidget &dialog, const char *name)
     QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
 }
 
-// Source dialog (text or table), then every field, commas and quotes.
-void chooseTextWithAllFields(DialogScript &script, const char *separator = "SepGroup_1")
+// A text file with every field, commas and quotes; with names, the first
+// line holds the captions.
+void chooseTextWithAllFields(
+    DialogScript &script, const char *separator = "SepGroup_1", bool names = false)
 {
     script.then("ImportSourceDlg", [](QWidget &dialog) { click(dialog, "OKBtn"); })
-        .then("ExpImpDlg", [separator](QWidget &dialog) {
+        .then("ExpImpDlg", [separator, names](QWidget &dialog) {
             click(dialog, "IncAllBtn");
             click(dialog, separator);
             click(dialog, "DelimGroup_1");
+            if (names)
+                click(dialog, "NamesBox");
             click(dialog, "OKBtn");
         });
 }
@@ -57,19 +62,36 @@ TEST_F(ExchangeWindow, ExportsTheViewAndImportsItBack)
 
     const QString path = fixture.state.userFolder + QStringLiteral("/cards.txt");
     DialogScript exporting;
-    chooseTextWithAllFields(exporting);
+    chooseTextWithAllFields(exporting, "SepGroup_1", true);
     exporting.start();
     user.expectFileName(path);
     form->runCommand({ MainCommand::Export });
     EXPECT_TRUE(exporting.finished());
     ASSERT_TRUE(QFile::exists(path));
 
+    // The names of the first line choose the fields; the user sees them before the import.
     DialogScript importing;
-    chooseTextWithAllFields(importing);
+    QStringList shown;
+    importing.then("ImportSourceDlg", [](QWidget &dialog) { click(dialog, "OKBtn"); })
+        .then("ExpImpDlg",
+            [](QWidget &dialog) {
+                click(dialog, "SepGroup_1");
+                click(dialog, "DelimGroup_1");
+                click(dialog, "NamesBox");
+                click(dialog, "OKBtn");
+            })
+        .then("ExpImpDlg", [&shown](QWidget &dialog) {
+            auto *included = child<QListWidget>(dialog, "DstList");
+            for (int i = 0; i < included->count(); ++i)
+                shown << included->item(i)->text();
+            click(dialog, "OKBtn");
+        });
     importing.start();
     user.expectFileName(path);
     form->runCommand({ MainCommand::Import });
     EXPECT_TRUE(importing.finished());
+    EXPECT_EQ(shown.size(), 19);
+    EXPECT_EQ(shown.value(0), QStringLiteral("Card Name:"));
     // Every card of the letter-by-letter walk came back once more.
     EXPECT_EQ(allRecords(store), 2 * int(kCards));
     ASSERT_NE(form->recordCycle(), nullptr);

@@ -62,8 +62,9 @@ void addGeneratedCards(OpenDatabase &db, int count)
             for (int position = kPurchase + 3; position <= kCustom4 - 1; ++position)
                 card.setText(position, phrase(random.bounded(3)));
             card.setDate(kCustom4,
-                i % 3 == 0 ? std::nullopt
-                           : std::optional<QDate>(QDate(1900, 1, 1).addDays(random.bounded(47000))));
+                i % 3 == 0
+                    ? std::nullopt
+                    : std::optional<QDate>(QDate(1900, 1, 1).addDays(random.bounded(47000))));
             if (i % 5 == 0)
                 card.clear(kCustom5);
             else
@@ -113,11 +114,13 @@ TEST_F(RoundTrip, TextFileGivesBackEveryValue)
     for (const char delimiter : { '"', '\0' }) {
         OpenDatabase empty(user);
         // Without delimiters no value may hold the separator.
-        const ExchangeSettings settings = settingsFor(delimiter ? ',' : '\x1f', delimiter, textFields());
+        const ExchangeSettings settings
+            = settingsFor(delimiter ? ',' : '\x1f', delimiter, textFields());
         ViewWalk walk(source.records(), std::nullopt);
         ASSERT_TRUE(exportTextFile(path, walk,
             TextExport(settings, source.records().fieldModel(), cardCodec()), nullptr, {}));
-        EXPECT_EQ(TextImport(empty.records(), cardCodec(), captions()).run(readFile(path), settings, {}),
+        EXPECT_EQ(
+            TextImport(empty.records(), cardCodec(), captions()).run(readFile(path), settings, {}),
             kCards);
         EXPECT_EQ(cards(empty, textFields()), cards(source, textFields()));
     }
@@ -140,8 +143,10 @@ TEST_F(RoundTrip, ExchangeTableGivesBackEveryValue)
     const DbfExchange fromTarget(copy.fixture.state.userFolder, copy.fixture.state.installFolder);
     ASSERT_TRUE(QDir().mkpath(fromTarget.folder()));
     for (const char *suffix : { ".DBF", ".DBT", ".MDX" })
-        ASSERT_TRUE(QFile::copy(userFolder + "/EXPIMP/CARDS" + QString::fromLatin1(suffix), fromTarget.folder() + "/CARDS" + QString::fromLatin1(suffix)));
-    user.expectMessage(MessageKind::Information, ExchangeTexts::imported(), MessageButtons::Ok, kNoHelp);
+        ASSERT_TRUE(QFile::copy(userFolder + "/EXPIMP/CARDS" + QString::fromLatin1(suffix),
+            fromTarget.folder() + "/CARDS" + QString::fromLatin1(suffix)));
+    user.expectMessage(
+        MessageKind::Information, ExchangeTexts::imported(), MessageButtons::Ok, kNoHelp);
     EXPECT_EQ(fromTarget.importFrom(QStringLiteral("Cards"), copy.records(), {}), kCards);
     // Imported cards are numbered by the database that takes them, the same here.
     EXPECT_EQ(cards(copy, all), cards(source, all));
@@ -174,7 +179,8 @@ TEST_F(RoundTrip, ExchangeTableGivesBackEveryValue)
             EXPECT_TRUE(row[2].isNull());
         else
             EXPECT_DOUBLE_EQ(row[2].toDouble(), table.number(kPurchase));
-        EXPECT_EQ(row[3].toString(), table.date(kCustom4) ? table.date(kCustom4)->toString("yyyyMMdd") : "");
+        EXPECT_EQ(row[3].toString(),
+            table.date(kCustom4) ? table.date(kCustom4)->toString("yyyyMMdd") : "");
         EXPECT_EQ(row[4].toString(), table.text(kNotes));
     }
 }
@@ -186,7 +192,8 @@ TEST(ExchangeTable, AskBeforeReplacingAndRefuseWhatCannotBeOpened)
     db.addCard([](RecordEditor &card) { card.setText(kName, QStringLiteral("First")); });
     const QString folder = db.fixture.state.userFolder;
     const DbfExchange exchange(folder, db.fixture.state.installFolder);
-    const QString done = ExchangeTexts::exported(QDir::toNativeSeparators(folder + "/EXPIMP/OLD.DBF"));
+    const QString done
+        = ExchangeTexts::exported(QDir::toNativeSeparators(folder + "/EXPIMP/OLD.DBF"));
     auto exportAll = [&] {
         ViewWalk walk(db.records(), std::nullopt);
         return exchange.exportTo(QStringLiteral("old"), walk, {});
@@ -198,7 +205,8 @@ TEST(ExchangeTable, AskBeforeReplacingAndRefuseWhatCannotBeOpened)
     // No keeps the old table as it was.
     user.expectMessage(MessageKind::Warning, ExchangeTexts::overwrite(), MessageButtons::YesNo,
         kNoHelp, Answer::No);
-    user.expectMessage(MessageKind::Error, ExchangeTexts::cannotCreate(), MessageButtons::Ok, kNoHelp);
+    user.expectMessage(
+        MessageKind::Error, ExchangeTexts::cannotCreate(), MessageButtons::Ok, kNoHelp);
     EXPECT_FALSE(exportAll());
     StoreTable old;
     old.setFolder(exchange.folder());
@@ -217,11 +225,14 @@ TEST(ExchangeTable, AskBeforeReplacingAndRefuseWhatCannotBeOpened)
 
     // Fixed: a name that would leave the folder is refused, on both ways.
     ViewWalk walk(db.records(), std::nullopt);
-    user.expectMessage(MessageKind::Error, ExchangeTexts::badTableName(), MessageButtons::Ok, kNoHelp);
+    user.expectMessage(
+        MessageKind::Error, ExchangeTexts::badTableName(), MessageButtons::Ok, kNoHelp);
     EXPECT_FALSE(exchange.exportTo(QStringLiteral("sub/x"), walk, {}));
-    user.expectMessage(MessageKind::Error, ExchangeTexts::badTableName(), MessageButtons::Ok, kNoHelp);
+    user.expectMessage(
+        MessageKind::Error, ExchangeTexts::badTableName(), MessageButtons::Ok, kNoHelp);
     EXPECT_EQ(exchange.importFrom(QStringLiteral("..\\DATA\\data"), db.records(), {}), 0);
-    user.expectMessage(MessageKind::Error, ExchangeTexts::cannotOpen(), MessageButtons::Ok, kNoHelp);
+    user.expectMessage(
+        MessageKind::Error, ExchangeTexts::cannotOpen(), MessageButtons::Ok, kNoHelp);
     EXPECT_EQ(exchange.importFrom(QStringLiteral("missing"), db.records(), {}), 0);
     EXPECT_EQ(db.column(kName), (QStringList { "First", "Second" }));
     EXPECT_TRUE(user.allConsumed());
@@ -234,9 +245,10 @@ TEST(ExchangeTable, NamesStayInTheExchangeFolder)
         QString typed;
         std::optional<QString> name;
     };
-    const Case cases[] = { { "cards.txt", "CARDS" }, { "My Cards", "MY CARDS" }, { "*.*", std::nullopt }, { "card?", std::nullopt },
-        { "../DATA/data", std::nullopt }, { "sub/cards", std::nullopt }, { "sub\\cards", std::nullopt },
-        { "C:cards", std::nullopt }, { "", std::nullopt }, { ".dbf", std::nullopt } };
+    const Case cases[] = { { "cards.txt", "CARDS" }, { "My Cards", "MY CARDS" },
+        { "*.*", std::nullopt }, { "card?", std::nullopt }, { "../DATA/data", std::nullopt },
+        { "sub/cards", std::nullopt }, { "sub\\cards", std::nullopt }, { "C:cards", std::nullopt },
+        { "", std::nullopt }, { ".dbf", std::nullopt } };
     for (const Case &c : cases)
         EXPECT_EQ(DbfExchange::tableName(c.typed), c.name) << c.typed.toStdString();
 }

@@ -55,7 +55,8 @@ TEST_F(TextExchange, ExportWritesOneLinePerRecord)
     const Case cases[] = {
         // A delimiter inside a value is doubled; a blank number and date write nothing.
         { settingsFor(',', '"', fields),
-            "\"Say \"\"Hi\"\", B\xE4r\",\"-12.50\",\"03/07/1999\",\"\x03line one\r\nline, two\x03\"\r\n"
+            "\"Say \"\"Hi\"\", B\xE4r\",\"-12.50\",\"03/07/1999\",\"\x03line one\r\nline, "
+            "two\x03\"\r\n"
             "\"Plain\",\"\",\"\",\"\x03\x03\"\r\n" },
         // Without delimiters the separator inside a value is written as it is.
         { settingsFor('\t', 0, { kNotes, kName }),
@@ -105,12 +106,14 @@ TEST_F(TextExchange, AFailureStopsTheImportAndKeepsTheRecordsBefore)
         { "A\r\n1\r\nB\r\nx\r\n", { kName, kCustom5 }, { "A" },
             "Line 4: \"x\" is not a valid value for Custom 5." + kept },
         { "A\r\nB\xD0\x96\r\nC\r\n", { kName }, { "A" },
-            QString::fromUtf8("Line 2 holds the character \"\xD0\x96\", which a card cannot hold.") + kept },
+            QString::fromUtf8("Line 2 holds the character \"\xD0\x96\", which a card cannot hold.")
+                + kept },
     };
     for (const Case &c : cases) {
         OpenDatabase fresh(user);
         user.expectMessage(MessageKind::Error, c.message, MessageButtons::Ok, kNoHelp);
-        TextImport(fresh.records(), cardCodec(), captions()).run(c.file, settingsFor(',', 0, c.fields), {});
+        TextImport(fresh.records(), cardCodec(), captions())
+            .run(c.file, settingsFor(',', 0, c.fields), {});
         EXPECT_EQ(fresh.column(kName), c.names) << c.file.toStdString();
         EXPECT_TRUE(user.allConsumed());
     }
@@ -134,9 +137,11 @@ TEST_F(TextExchange, FirstLineNamesTheFields)
 TEST_F(TextExchange, SpreadsheetFileWithNamesInItsFirstLine)
 {
     // UTF-8 with a byte-order mark, another column order and case, doubled quotes.
-    const QByteArray file = "\xEF\xBB\xBF\"YEAR\",\"card name\",\"Notes\",\"Sport:\"\r\n"
-                            "\"1999\",\"M\xC3\xBCller \"\"The Wall\"\"\",\"Goalie, 2 caps\",\"Hockey\"\r\n"
-                            "\"2004\",\"\xC3\x98" "degaard\",\"\",\"Soccer\"\r\n";
+    const QByteArray file
+        = "\xEF\xBB\xBF\"YEAR\",\"card name\",\"Notes\",\"Sport:\"\r\n"
+          "\"1999\",\"M\xC3\xBCller \"\"The Wall\"\"\",\"Goalie, 2 caps\",\"Hockey\"\r\n"
+          "\"2004\",\"\xC3\x98"
+          "degaard\",\"\",\"Soccer\"\r\n";
     ExchangeSettings settings = settingsFor(',', '"', {});
     settings.namesInFirstLine = true;
     TextImport import(db.records(), cardCodec(), captions());
@@ -179,8 +184,8 @@ TEST(TextExchangeByLetter, LetterTabsWalkEachLetterInTurn)
     };
     const QString path = db.fixture.state.userFolder + QStringLiteral("/letters.txt");
     const ExchangeSettings settings = settingsFor(',', 0, { kName });
-    ASSERT_TRUE(exportTextFile(path, walk, TextExport(settings, store.fields(), cardCodec()),
-        nullptr, progress));
+    ASSERT_TRUE(exportTextFile(
+        path, walk, TextExport(settings, store.fields(), cardCodec()), nullptr, progress));
     // Names sorting before "A" are under the A tab: no card is left out.
     EXPECT_EQ(readFile(path), "!x\r\n1st\r\nalice\r\nAnna\r\nBob\r\ncarl\r\n");
     EXPECT_EQ(parts,

@@ -56,14 +56,15 @@ const TextLayout kMemoLast = layout(',', 0, { false, true });
 const TextLayout kQuotedMemoFirst = layout(',', '"', { true, false });
 
 INSTANTIATE_TEST_SUITE_P(TextFiles, ParserCases,
-    ::testing::Values(
-        Case { "PlainLines", "a,b,c\r\nd,e,f\r\n", kCommas, { { "a", "b", "c" }, { "d", "e", "f" } } },
+    ::testing::Values(Case { "PlainLines", "a,b,c\r\nd,e,f\r\n", kCommas,
+                          { { "a", "b", "c" }, { "d", "e", "f" } } },
         // Fixed: the last line counts without its line feed.
         Case { "LastLineWithoutLineFeed", "a,b,c\r\nd,e,f", kCommas,
             { { "a", "b", "c" }, { "d", "e", "f" } } },
         Case { "LastLineShortWithoutLineFeed", "a,b,c\r\nd,e", kCommas,
             { { "a", "b", "c" }, { "d", "e" } } },
-        Case { "TrailingEmptyLinesAddNothing", "a,b,c\r\n\r\n\r\n", kCommas, { { "a", "b", "c" } } },
+        Case {
+            "TrailingEmptyLinesAddNothing", "a,b,c\r\n\r\n\r\n", kCommas, { { "a", "b", "c" } } },
         // A short line ends its value at LF and the next line goes on with the record.
         Case { "ShortLineContinues", "a,b\r\nc\r\nd,e,f\r\n", kCommas,
             { { "a", "b", "c" }, { "d", "e", "f" } } },
@@ -83,9 +84,11 @@ INSTANTIATE_TEST_SUITE_P(TextFiles, ParserCases,
         // In a middle column the byte after a lone delimiter is lost.
         Case { "LoneDelimiterInMiddleColumn", "\"a\"x\",\"b\",\"c\"\r\n", kQuoted,
             { { "a\"", "b", "c" } } },
-        Case { "QuotedLastLineWithoutLineFeed", "\"a\",\"b\",\"c\"", kQuoted, { { "a", "b", "c" } } },
+        Case {
+            "QuotedLastLineWithoutLineFeed", "\"a\",\"b\",\"c\"", kQuoted, { { "a", "b", "c" } } },
         Case { "QuotedUnclosedAtEnd", "\"a\",\"b\",\"c", kQuoted, { { "a", "b", "c" } } },
-        Case { "QuotedShortLineContinues", "\"a\",\"b\"\r\n\"c\"\r\n", kQuoted, { { "a", "b", "c" } } },
+        Case { "QuotedShortLineContinues", "\"a\",\"b\"\r\n\"c\"\r\n", kQuoted,
+            { { "a", "b", "c" } } },
         Case { "MemoLinesJoinedByLineFeed", "n,\x03one\r\ntwo\r\n\x03\r\nm,\x03\x03\r\n", kMemoLast,
             { { "n", "one\r\ntwo\r\n" }, { "m", "" } } },
         // A comma in memo text ends the memo value when no delimiters guard it.
@@ -112,12 +115,14 @@ TEST(TextRecordParser, LongValues)
 
 TEST(TextRecordParser, CutOffEndDropsTheRecordInProgress)
 {
-    EXPECT_EQ(parseAll("a,b,c\r\nd,e,f", kCommas, true), (std::vector<Values> { { "a", "b", "c" } }));
+    EXPECT_EQ(
+        parseAll("a,b,c\r\nd,e,f", kCommas, true), (std::vector<Values> { { "a", "b", "c" } }));
 }
 
 TEST(TextRecordParser, ValuesNameTheirLines)
 {
-    TextRecordParser parser("a,b,c\r\nd,\x03m\r\nm\x03,f\r\n", layout(',', 0, { false, true, false }));
+    TextRecordParser parser(
+        "a,b,c\r\nd,\x03m\r\nm\x03,f\r\n", layout(',', 0, { false, true, false }));
     ASSERT_TRUE(parser.next());
     const auto second = parser.next();
     ASSERT_TRUE(second);
@@ -128,7 +133,8 @@ TEST(TextRecordParser, ValuesNameTheirLines)
 TEST(TextRecordParser, SplitsTheFirstLine)
 {
     qsizetype next = 0;
-    EXPECT_EQ(TextRecordParser::splitFirstLine("\"Card Name\",\"a,b\",\"x\"\"y\"\r\n1", kQuoted, &next),
+    EXPECT_EQ(
+        TextRecordParser::splitFirstLine("\"Card Name\",\"a,b\",\"x\"\"y\"\r\n1", kQuoted, &next),
         (QList<QByteArray> { "Card Name", "a,b", "x\"y" }));
     EXPECT_EQ(next, 26);
     EXPECT_EQ(TextRecordParser::splitFirstLine("Year\tSport\r\n", layout('\t', 0, { false })),

@@ -48,6 +48,7 @@ ExchangeProgress exportProgress(std::unique_ptr<TPercentDlg> &window, QWidget *o
             window->SetPosition(done);
         keepPainting();
     };
+    progress.finish = [&window] { window.reset(); };
     return progress;
 }
 
@@ -70,8 +71,7 @@ QString ExchangeCommands::importPrompt()
 
 ExchangeCommands::ExchangeCommands(Window window)
     : m_window(std::move(window))
-{
-}
+{ }
 
 void ExchangeCommands::exportRecords()
 {
@@ -94,8 +94,8 @@ void ExchangeCommands::importRecords()
 std::optional<ExchangeSettings> ExchangeCommands::askOptions(
     bool exporting, const ExchangeSettings *preset)
 {
-    TExpImpDlg dialog(exporting, m_window.state.captions.captions(), m_window.store.fields(),
-        m_window.widget);
+    TExpImpDlg dialog(
+        exporting, m_window.state.captions.captions(), m_window.store.fields(), m_window.widget);
     if (preset)
         dialog.preset(*preset);
     if (dialog.exec() != QDialog::Accepted)
@@ -162,7 +162,9 @@ void ExchangeCommands::importText()
         return;
     const QString fileName = Interaction::current().openFileName(
         importPrompt(), m_window.state.userFolder, textFilter());
-    if (fileName.isEmpty() || !settings->usable())
+    // With names in the first line the fields come from the file.
+    if (fileName.isEmpty() || settings->separator == 0
+        || (settings->positions.empty() && !settings->namesInFirstLine))
         return;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -197,10 +199,10 @@ void ExchangeCommands::importText()
             keepPainting();
             import.run(bytes, *settings, [counter](int stored) {
                 counter->setText(ExchangeTexts::recordCounter(stored));
-                keepPainting();
-            });
+            keepPainting();
         });
     });
+});
 }
 
 void ExchangeCommands::importTable()
@@ -224,6 +226,7 @@ void ExchangeCommands::importTable()
                     window->SetPosition(done);
                 keepPainting();
             };
+            progress.finish = [&] { window.reset(); };
             exchange.importFrom(name, m_window.store.recordTable(), progress);
         });
     });

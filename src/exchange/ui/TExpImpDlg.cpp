@@ -54,7 +54,8 @@ QGroupBox *choiceGroup(const QString &title, const QString &name, const QStringL
     layout->addWidget(other, items.size() - 1, 1);
     group->button(0)->setChecked(true);
     // Typing checks "Other:"; the other choices empty the box.
-    QObject::connect(other, &QLineEdit::textEdited, box, [group] { group->button(2)->setChecked(true); });
+    QObject::connect(
+        other, &QLineEdit::textEdited, box, [group] { group->button(2)->setChecked(true); });
     QObject::connect(group, &QButtonGroup::idClicked, box, [other](int id) {
         if (id != 2)
             other->clear();
@@ -69,14 +70,21 @@ TExpImpDlg::TExpImpDlg(
     : QDialog(parent)
     , SrcList(new QListWidget(this))
     , DstList(new QListWidget(this))
-    , IncludeBtn(arrowButton(QStringLiteral("IncludeBtn"), QStringLiteral(">"), tr("Click to include selected")))
-    , IncAllBtn(arrowButton(QStringLiteral("IncAllBtn"), QStringLiteral(">>"), tr("Click to include all")))
-    , ExcludeBtn(arrowButton(QStringLiteral("ExcludeBtn"), QStringLiteral("<"), tr("Click to exclude selected")))
-    , ExcAllBtn(arrowButton(QStringLiteral("ExcAllBtn"), QStringLiteral("<<"), tr("Click to exclude all")))
-    , MoveUpBtn(arrowButton(QStringLiteral("MoveUpBtn"), tr("Up"), tr("Move the selected field up")))
-    , MoveDownBtn(arrowButton(QStringLiteral("MoveDownBtn"), tr("Down"), tr("Move the selected field down")))
+    , IncludeBtn(arrowButton(
+          QStringLiteral("IncludeBtn"), QStringLiteral(">"), tr("Click to include selected")))
+    , IncAllBtn(arrowButton(
+          QStringLiteral("IncAllBtn"), QStringLiteral(">>"), tr("Click to include all")))
+    , ExcludeBtn(arrowButton(
+          QStringLiteral("ExcludeBtn"), QStringLiteral("<"), tr("Click to exclude selected")))
+    , ExcAllBtn(arrowButton(
+          QStringLiteral("ExcAllBtn"), QStringLiteral("<<"), tr("Click to exclude all")))
+    , MoveUpBtn(
+          arrowButton(QStringLiteral("MoveUpBtn"), tr("Up"), tr("Move the selected field up")))
+    , MoveDownBtn(arrowButton(
+          QStringLiteral("MoveDownBtn"), tr("Down"), tr("Move the selected field down")))
     , NamesBox(new QCheckBox(tr("First line holds field names"), this))
     , m_chooser(captions, fields)
+    , m_exporting(exporting)
 {
     setObjectName(QStringLiteral("ExpImpDlg"));
     setWindowTitle(exporting ? tr("Export Options") : tr("Import Options"));
@@ -107,16 +115,20 @@ QWidget *TExpImpDlg::buildChooser()
     auto *includedLabel = new QLabel(tr("Fields Included:"), chooser);
     includedLabel->setBuddy(DstList);
 
-    connect(SrcList, &QListWidget::currentRowChanged, this, [this](int row) { m_chooser.selectSource(row); });
-    connect(DstList, &QListWidget::currentRowChanged, this, [this](int row) { m_chooser.selectIncluded(row); });
+    connect(SrcList, &QListWidget::currentRowChanged, this,
+        [this](int row) { m_chooser.selectSource(row); });
+    connect(DstList, &QListWidget::currentRowChanged, this,
+        [this](int row) { m_chooser.selectIncluded(row); });
     connect(IncludeBtn, &QPushButton::clicked, this, [this] { change(&FieldChooser::include); });
     connect(IncAllBtn, &QPushButton::clicked, this, [this] { change(&FieldChooser::includeAll); });
     connect(ExcludeBtn, &QPushButton::clicked, this, [this] { change(&FieldChooser::exclude); });
     connect(ExcAllBtn, &QPushButton::clicked, this, [this] { change(&FieldChooser::excludeAll); });
     connect(MoveUpBtn, &QPushButton::clicked, this, [this] { change(&FieldChooser::moveUp); });
     connect(MoveDownBtn, &QPushButton::clicked, this, [this] { change(&FieldChooser::moveDown); });
-    connect(SrcList, &QListWidget::itemDoubleClicked, this, [this] { change(&FieldChooser::include); });
-    connect(DstList, &QListWidget::itemDoubleClicked, this, [this] { change(&FieldChooser::exclude); });
+    connect(
+        SrcList, &QListWidget::itemDoubleClicked, this, [this] { change(&FieldChooser::include); });
+    connect(
+        DstList, &QListWidget::itemDoubleClicked, this, [this] { change(&FieldChooser::exclude); });
 
     auto *arrows = new QVBoxLayout;
     arrows->addStretch();
@@ -151,6 +163,7 @@ QWidget *TExpImpDlg::buildFormat()
     OtherDelimEdit->setObjectName(QStringLiteral("OtherDelimEdit"));
     NamesBox->setObjectName(QStringLiteral("NamesBox"));
     NamesBox->setToolTip(tr("The first line of the file holds the names of the fields"));
+    connect(NamesBox, &QCheckBox::toggled, this, &TExpImpDlg::SetButtons);
     auto *row = new QHBoxLayout(format);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(separators);
@@ -176,18 +189,22 @@ void TExpImpDlg::SetButtons()
 {
     for (QPushButton *button : { IncludeBtn, IncAllBtn })
         button->setEnabled(m_chooser.includeEnabled());
-    for (QPushButton *button : { ExcludeBtn, ExcAllBtn, MoveUpBtn, MoveDownBtn, OKBtn })
+    for (QPushButton *button : { ExcludeBtn, ExcAllBtn, MoveUpBtn, MoveDownBtn })
         button->setEnabled(m_chooser.excludeEnabled());
+    // An import whose file names its fields may start with none chosen.
+    OKBtn->setEnabled(m_chooser.excludeEnabled() || (!m_exporting && NamesBox->isChecked()));
 }
 
 void TExpImpDlg::preset(const ExchangeSettings &settings)
 {
-    const auto check = [](QButtonGroup *group, QLineEdit *other, char byte, char first, char second) {
-        const int id = byte == first ? 0 : byte == second ? 1 : 2;
-        group->button(id)->setChecked(true);
-        other->setText(id == 2 && byte != 0 ? QString(QLatin1Char(byte)) : QString());
-    };
-    check(m_separator, OtherSepEdit, settings.separator, ExchangeSettings::kTab, ExchangeSettings::kComma);
+    const auto check
+        = [](QButtonGroup *group, QLineEdit *other, char byte, char first, char second) {
+              const int id = byte == first ? 0 : byte == second ? 1 : 2;
+              group->button(id)->setChecked(true);
+              other->setText(id == 2 && byte != 0 ? QString(QLatin1Char(byte)) : QString());
+          };
+    check(m_separator, OtherSepEdit, settings.separator, ExchangeSettings::kTab,
+        ExchangeSettings::kComma);
     check(m_delimiter, OtherDelimEdit, settings.delimiter, 0, ExchangeSettings::kQuote);
     NamesBox->setChecked(settings.namesInFirstLine);
     m_chooser.includePositions(settings.positions);
@@ -202,8 +219,8 @@ void TExpImpDlg::done(int result)
 
 void TExpImpDlg::FormClose()
 {
-    m_settings.separator = chosenByte(
-        m_separator->checkedId(), ExchangeSettings::kTab, ExchangeSettings::kComma, OtherSepEdit->text());
+    m_settings.separator = chosenByte(m_separator->checkedId(), ExchangeSettings::kTab,
+        ExchangeSettings::kComma, OtherSepEdit->text());
     m_settings.delimiter
         = chosenByte(m_delimiter->checkedId(), 0, ExchangeSettings::kQuote, OtherDelimEdit->text());
     m_settings.positions = m_chooser.positions();

@@ -60,6 +60,7 @@ private:
     void FormClose();
 
     FieldChooser m_chooser;
+    bool m_exporting;
     ExchangeSettings m_settings;
     QButtonGroup *m_separator = nullptr;
     QButtonGroup *m_delimiter = nullptr;

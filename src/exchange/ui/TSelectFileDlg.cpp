@@ -26,8 +26,9 @@ TSelectFileDlg::TSelectFileDlg(const QString &prompt, const QString &folder, QWi
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     auto *label = new QLabel(tr("File Name:"), this);
     label->setBuddy(Edit1);
-    FileListBox1->addItems(QDir(folder).entryList(
-        { QStringLiteral("*.DBF"), QStringLiteral("*.dbf") }, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    FileListBox1->addItems(
+        QDir(folder).entryList({ QStringLiteral("*.DBF"), QStringLiteral("*.dbf") }, QDir::Files,
+            QDir::Name | QDir::IgnoreCase));
 
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
