@@ -190,9 +190,10 @@ void BM_SqliteInsert(benchmark::State &state)
             insertSql += position ? ",?" : "?";
         }
         check(sqlite3_exec(sql, (create + ")").c_str(), nullptr, nullptr, nullptr), sql);
-        for (const char *index : { "CREATE INDEX i0 ON cards(f0)", "CREATE INDEX i1 ON cards(upper(f2))",
-                 "CREATE INDEX i2 ON cards(f3)", "CREATE INDEX i3 ON cards(f8)",
-                 "CREATE INDEX i4 ON cards(f1, upper(f2))", "CREATE INDEX i5 ON cards(f1, f3)" })
+        for (const char *index :
+            { "CREATE INDEX i0 ON cards(f0)", "CREATE INDEX i1 ON cards(upper(f2))",
+                "CREATE INDEX i2 ON cards(f3)", "CREATE INDEX i3 ON cards(f8)",
+                "CREATE INDEX i4 ON cards(f1, upper(f2))", "CREATE INDEX i5 ON cards(f1, f3)" })
             check(sqlite3_exec(sql, index, nullptr, nullptr, nullptr), sql);
         sqlite3_stmt *insert = nullptr;
         check(sqlite3_prepare_v2(sql, (insertSql + ")").c_str(), -1, &insert, nullptr), sql);

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the import text reader under a layout taken from
 // the first bytes. Whatever it reads must stay within the layout: never more
 // values than columns, values within the length limit (memo lines too), no
-// control bytes kept but Tab and a doubled delimiter, lines counted forward, and the reader must end.
+// control bytes kept but Tab and a doubled delimiter, lines counted forward, and the reader must
+// end.
 #include "exchange/TextEncoding.h"
 #include "exchange/TextRecordParser.h"
 
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int columns = 1 + data[2] % 8;
     for (int i = 0; i < columns; ++i)
         layout.memoColumns.push_back(((data[2] >> (i % 8)) & 1) != 0);
-    const QByteArray file(reinterpret_cast<const char *>(data + 3), static_cast<qsizetype>(size - 3));
+    const QByteArray file(
+        reinterpret_cast<const char *>(data + 3), static_cast<qsizetype>(size - 3));
 
     const ImportText text = ImportText::decode(file);
     check(text.bytes.size() <= file.size());
