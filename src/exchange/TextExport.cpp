@@ -67,7 +67,9 @@ void TextExport::appendValue(QByteArray &out, int column, QByteArray value, bool
         out.append(m_settings.separator);
     const char delimiter = m_settings.delimiter;
     if (delimiter != 0) {
-        value.replace(QByteArray(1, delimiter), QByteArray(2, delimiter));
+        // Most values hold none: a scan is cheaper than a replace.
+        if (value.contains(delimiter))
+            value.replace(QByteArray(1, delimiter), QByteArray(2, delimiter));
         out.append(delimiter);
     }
     if (memo) {
