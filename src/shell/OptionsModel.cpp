@@ -162,14 +162,17 @@ void OptionsModel::selectFontComponent(int component)
         m_fontComponent = component;
 }
 
-FontRecord &OptionsModel::fontRecord(int component)
-{
-    return FontChoice::recordOf(m_fonts, targetOf(component));
-}
-
 const FontRecord &OptionsModel::font() const
 {
-    return FontChoice::recordOf(const_cast<UserOptions &>(m_fonts), targetOf(m_fontComponent));
+    switch (targetOf(m_fontComponent)) {
+    case FontTarget::RecordButtons:
+        return m_fonts.recordButtonsFont;
+    case FontTarget::MultiLineFields:
+        return m_fonts.multiLineFieldsFont;
+    case FontTarget::OneLineFields:
+        break;
+    }
+    return m_fonts.oneLineFieldsFont;
 }
 
 QString OptionsModel::styleText(std::uint8_t style)

@@ -101,7 +101,6 @@ public:
     static QString passwordQuestion();
 
 private:
-    FontRecord &fontRecord(int component);
     void storeDataDirectory();
 
     AppState &m_state;

@@ -49,6 +49,9 @@ TDirBrowseDlg::TDirBrowseDlg(const QString &caption, const QString &start, QWidg
         m_path->setText(QDir::toNativeSeparators(m_model->filePath(index)));
     });
     showInTree(start);
+    // Typing a path is the quick way, and the only one to a new folder.
+    m_path->setFocus();
+    m_path->selectAll();
 }
 
 void TDirBrowseDlg::showInTree(const QString &path)

@@ -26,7 +26,7 @@ THintsDlg::THintsDlg(AppState &state, const QString &tipsPath, QWidget *parent)
     setWindowTitle(tr("Tips"));
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setReadOnly(true);
-    m_memo->setMinimumSize(380, 150);
+    m_memo->setMinimumSize(520, 150);
     m_previous->setToolTip(tr("Display Previous Tip"));
     m_next->setToolTip(tr("Display Next Tip"));
     m_doNotDisplay->setObjectName(QStringLiteral("DoNotDisplay_CB"));
