@@ -26,7 +26,7 @@ QString HelpTopics::pageFor(int helpContext)
 const QList<int> &HelpTopics::knownContexts()
 {
     static const QList<int> contexts { 1, 21, 22, 23, 24, 25, 26, 27, 28, 29, 31, 55, 62, 65, 81, 85, 100,
-        103, 104, 105, 110, 111, 115, 117, 123 };
+        103, 104, 105, 110, 111, 114, 115, 117, 123 };
     return contexts;
 }
 

@@ -23,7 +23,7 @@ const QList<CommandEntry> kEntries {
     { C::Find, M::Search, "Find1", T("&Find"), P::Standard, "B_Search", T("Find"),
       T("Find a Record"), false, false },
     { C::Options, M::Options, "Options1", T("&Options"), P::Standard, "B_Options", T("Options"),
-      T("Change the Program Options"), true, false },
+      T("Change the Program Options"), true, true },
     { C::FirstPage, M::Move, "First1", T("&First"), P::None, nullptr, nullptr,
       T("Show the First Page of Records"), false, false },
     { C::PageUp, M::Move, "PageUp1", T("Page&Up"), P::None, nullptr, nullptr,
@@ -53,7 +53,7 @@ const QList<CommandEntry> kEntries {
     { C::HelpContents, M::Help, "Help2", T("&Help Contents"), P::Standard, "B_Help", T("Help"),
       T("Show the Help Contents"), false, true },
     { C::Tips, M::Help, "DisplayHints1", T("&Tips"), P::None, nullptr, nullptr,
-      T("Display the Tips"), false, false },
+      T("Display the Tips"), false, true },
     { C::About, M::Help, "About1", T("&About"), P::Standard, "B_About", T("About"),
       T("About the Program"), false, true },
 };

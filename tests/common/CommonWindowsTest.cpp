@@ -5,6 +5,7 @@
 #include "common/HelpTopics.h"
 #include "common/LoginForm.h"
 #include "common/ui/HelpViewer.h"
+#include "common/ui/TDirBrowseDlg.h"
 #include "common/ui/TLoginDlg.h"
 #include "common/ui/TPercentDlg.h"
 #include "common/ui/WidgetInteraction.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -170,6 +172,23 @@ TEST(HelpTopicsPages, EveryContextHasItsOwnPageReachableFromTheContents)
     }
     EXPECT_FALSE(HelpTopics::hasPage(0));
     EXPECT_EQ(HelpTopics::pageFor(2), HelpTopics::kContentsPage);
+}
+
+TEST(FolderBrowser, TakesATypedFolderThatDoesNotExistYet)
+{
+    QTemporaryDir dir;
+    TDirBrowseDlg browser(QString(), dir.path());
+    browser.show();
+    auto *path = child<QLineEdit>(browser, "DirEdit");
+    EXPECT_EQ(browser.focusWidget(), path);
+    EXPECT_EQ(path->text(), QDir::toNativeSeparators(dir.path()));
+    path->selectAll();
+    QTest::keyClicks(path, dir.path() + QStringLiteral("/new/cards"));
+    QTest::mouseClick(child<QPushButton>(browser, "OKBtn"), Qt::LeftButton);
+    EXPECT_EQ(browser.result(), QDialog::Accepted);
+    EXPECT_EQ(browser.folder(), dir.path() + QStringLiteral("/new/cards"));
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/new")))
+        << "the browser only names it; its caller asks before making it";
 }
 
 TEST(WidgetInteractionPlacement, MessagesAndProgressSitOverTheProgramWindowWithTheirWholeTitle)

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -192,14 +193,51 @@ TEST_F(DirEditWindow, ExistingFolderIsAcceptedAndTheCurrentFolderKept)
 
 TEST_F(DirEditWindow, ButtonTakesTheChosenFolder)
 {
+    QTemporaryDir dir;
     ScriptedInteraction script;
-    script.expectFileName(QStringLiteral("/srv/cards"));
+    script.expectFileName(dir.path());
     QTest::mouseClick(field->button(), Qt::LeftButton);
-    EXPECT_EQ(QStringLiteral("/srv/cards"), field->text());
+    EXPECT_EQ(dir.path(), field->text());
     script.expectFileName(QString()); // cancelled: unchanged
     QTest::mouseClick(field->button(), Qt::LeftButton);
-    EXPECT_EQ(QStringLiteral("/srv/cards"), field->text());
+    EXPECT_EQ(dir.path(), field->text());
     EXPECT_EQ(QStringLiteral("Click here to select a directory"), field->ButtonHint());
+}
+
+// A folder typed in the browser that does not exist yet is made only when
+// the user agrees, with the folders above it.
+TEST_F(DirEditWindow, ButtonCreatesATypedFolderOnlyWhenTheUserAgrees)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.path() + QStringLiteral("/cards/2026");
+    const QString question = QStringLiteral("The folder %1 does not exist.\rDo you want to create it?")
+                                 .arg(QDir::toNativeSeparators(missing));
+    field->setUpperCase(false);
+    field->setText(dir.path());
+    ScriptedInteraction script;
+    script.expectFileName(missing);
+    script.expectMessage(MessageKind::Confirmation, question, MessageButtons::YesNo, kNoHelp, Answer::No);
+    QTest::mouseClick(field->button(), Qt::LeftButton);
+    EXPECT_EQ(dir.path(), field->text());
+    EXPECT_FALSE(QFileInfo::exists(missing));
+
+    script.expectFileName(missing);
+    script.expectMessage(MessageKind::Confirmation, question, MessageButtons::YesNo, kNoHelp, Answer::Yes);
+    QTest::mouseClick(field->button(), Qt::LeftButton);
+    EXPECT_EQ(QDir::toNativeSeparators(missing), field->text());
+    EXPECT_TRUE(QFileInfo(missing).isDir());
+    // A file standing where the folder should be cannot become one.
+    const QString file = dir.path() + QStringLiteral("/notes.txt");
+    QFile(file).open(QIODevice::WriteOnly);
+    script.expectFileName(file);
+    script.expectMessage(MessageKind::Confirmation,
+        QStringLiteral("The folder %1 does not exist.\rDo you want to create it?").arg(file),
+        MessageButtons::YesNo, kNoHelp, Answer::Yes);
+    script.expectMessage(MessageKind::Error, QStringLiteral("Could not create the folder %1!").arg(file),
+        MessageButtons::Ok, kNoHelp);
+    QTest::mouseClick(field->button(), Qt::LeftButton);
+    EXPECT_EQ(QDir::toNativeSeparators(missing), field->text());
+    EXPECT_TRUE(script.allConsumed());
 }
 
 TEST(FilterEdit, ValidCharsLimitTypingAndTrimTheText)

@@ -94,7 +94,7 @@ TEST(CommandTableTest, OnlyBuiltCommandsAreAvailableUntilTheWindowSaysOtherwise)
 {
     CommandTable table;
     const QList<MainCommand> built { C::Exit, C::Sort, C::HelpContents, C::About, C::Password,
-        C::LoadDatabase, C::Export, C::Import };
+        C::LoadDatabase, C::Export, C::Import, C::Options, C::Tips };
     for (const CommandEntry &entry : CommandTable::entries())
         EXPECT_EQ(table.available(entry.command), built.contains(entry.command))
             << entry.menuItemName;

@@ -467,5 +467,45 @@ TEST_F(MainWindowTest, ACaptionAndAColourOutliveTheRun)
     EXPECT_TRUE(user.allConsumed());
 }
 
+// Ctrl+O: the dialog (here a stand-in changing the settings as it would) and
+// then every change on show, the letter tabs turned off lifting their range.
+TEST_F(MainWindowTest, AfterTheOptionsEveryChangedSettingIsShown)
+{
+    auto form = openWindow();
+    form->show();
+    const int all = int(kCards);
+    QTest::mouseClick(child<TColorButton>(*form, "ColorButton13"), Qt::LeftButton);
+    ASSERT_LT(store.recordTable().recordCount(), all);
+    bool colorsChanged = false;
+    form->showOptions = [&] {
+        AppState &s = fixture.state;
+        s.userOptions.letterTabs = 1;
+        s.userOptions.speedBarLocation = 0;
+        s.userOptions.letterTabsLocation = 1;
+        s.userOptions.menusAndSpeedBars = 2;
+        s.userOptions.recordButtonsFont.size = 14;
+        s.captions.setCaption(2, QStringLiteral("League:"));
+        s.colorScheme.elements[0] = 5;
+        return colorsChanged;
+    };
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(store.recordTable().recordCount(), all);
+    EXPECT_FALSE(child<QWidget>(*form, "ColorButton1")->isEnabled());
+    const auto top = [](QWidget *w) { return w->mapTo(w->window(), QPoint(0, 0)).y(); };
+    const auto left = [](QWidget *w) { return w->mapTo(w->window(), QPoint(0, 0)).x(); };
+    EXPECT_LT(top(child<QWidget>(*form, "Panel3")), top(child<QWidget>(*form, "Panel1")));
+    EXPECT_GT(left(child<QWidget>(*form, "Panel7")), left(child<QWidget>(*form, "PgRight")));
+    EXPECT_FALSE(child<QMenuBar>(*form, "MainMenu1")->isVisible());
+    EXPECT_EQ(child<QWidget>(*form, "Label2")->property("text").toString(), QStringLiteral("League:"));
+    EXPECT_EQ(child<TColorButton>(*form, "RecordButton0")->font().pointSize(), 14);
+    // Colours are applied only when the dialog says they changed.
+    EXPECT_NE(child<TColorButton>(*form, "RecordButton0")->textColor(), QColor(255, 0, 0));
+    colorsChanged = true;
+    form->runCommand({ MainCommand::Options });
+    EXPECT_EQ(child<TColorButton>(*form, "RecordButton0")->textColor(), QColor(255, 0, 0));
+    EXPECT_TRUE(user.allConsumed());
+}
+
 } // namespace
 } // namespace zendrova::test

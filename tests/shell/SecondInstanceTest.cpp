@@ -5,6 +5,7 @@
 #include "support/ScopedEnvironment.h"
 #include "support/ScriptedInteraction.h"
 
+#include "common/UserOptionsFile.h"
 #include "shell/ShutdownMarker.h"
 #include "shell/ui/ProgramEntry.h"
 
@@ -31,6 +32,19 @@ protected:
     {
         QApplication::setQuitOnLastWindowClosed(false);
         InstallationFixture::copyShippedTemplates(install);
+        // The program started beside the tests has no one to close its
+        // start-up tips: a run of its own makes the user's folders and
+        // database, then the tips are turned off.
+        {
+            test::ScriptedInteraction dialogs;
+            ASSERT_EQ(runHere(), 0);
+        }
+        const QString optionsFile = dataFolder + QStringLiteral("/DATA/options.dat");
+        std::optional<UserOptionsFile::Record> options
+            = UserOptionsFile::decode(test::fileBytes(optionsFile), UserOptions());
+        ASSERT_TRUE(options);
+        options->options.displayTips = false;
+        test::writeBytes(optionsFile, UserOptionsFile::encode(*options));
     }
     void TearDown() override
     {

@@ -52,13 +52,14 @@ public:
         ASSERT_TRUE(list.saveAccounts(dataDirectory));
     }
 
-    // Copies the template tables the build writes beside the program into folder.
+    // Copies the template tables and the tips the build writes beside the
+    // program into folder.
     static void copyShippedTemplates(const QString &folder)
     {
         QDir().mkpath(folder);
         const QDir shipped(QStringLiteral(ZENDROVA_BIN_DIR));
         const QStringList tables { QStringLiteral("*.dbf"), QStringLiteral("*.dbt"),
-            QStringLiteral("*.mdx"), QStringLiteral("*.MDX") };
+            QStringLiteral("*.mdx"), QStringLiteral("*.MDX"), QStringLiteral("hints.txt") };
         for (const QString &name : shipped.entryList(tables, QDir::Files))
             ASSERT_TRUE(QFile::copy(shipped.filePath(name), folder + QLatin1Char('/') + name));
     }

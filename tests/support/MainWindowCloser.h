@@ -12,7 +12,8 @@ namespace zendrova::test {
 // it. It keeps looking rather than firing once: start-up processes events
 // (the splash) before the main window exists, and a single early shot would
 // leave the loop running for ever. Without a main window after ten seconds
-// it ends the loop.
+// it ends the loop. The tips window of a start-up is closed first: it stands
+// before the message loop, over the main window.
 class MainWindowCloser
 {
 public:
@@ -30,6 +31,10 @@ private:
 
     void tick()
     {
+        if (QWidget *tips = topLevel(QStringLiteral("THintsDlg"))) {
+            tips->close();
+            return;
+        }
         if (QWidget *main = topLevel(QStringLiteral("Form3"))) {
             m_timer.stop();
             if (m_seen)

@@ -3,6 +3,7 @@
 #include "common/FontConversion.h"
 #include "common/ui/DialogOwner.h"
 #include "common/ui/HelpViewer.h"
+#include "common/ui/TDirBrowseDlg.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -111,7 +112,9 @@ QString WidgetInteraction::saveFileName(
 
 QString WidgetInteraction::folderName(const QString &caption, const QString &folder)
 {
-    return QFileDialog::getExistingDirectory(DialogOwner::find(), caption, folder);
+    // The toolkit's own browser refuses a folder that does not exist yet.
+    TDirBrowseDlg dialog(caption, folder, DialogOwner::find());
+    return dialog.exec() == QDialog::Accepted ? dialog.folder() : QString();
 }
 
 std::optional<FontRecord> WidgetInteraction::chooseFont(const FontRecord &current)

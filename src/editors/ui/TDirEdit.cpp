@@ -1,6 +1,7 @@
 #include "editors/ui/TDirEdit.h"
 
 #include "editors/FolderCheck.h"
+#include "editors/FolderCreation.h"
 #include "common/Interaction.h"
 
 #include <QDir>
@@ -47,10 +48,13 @@ void TDirEdit::focusOutEvent(QFocusEvent *event)
 void TDirEdit::ButtonClick()
 {
     const QString previous = QDir::currentPath();
-    const QString chosen = Interaction::current().folderName(QString(), text());
+    const QString chosen = Interaction::current().folderName(tr("Select Directory"), text());
+    // The browser takes a folder that does not exist yet; it is made here.
+    const std::optional<QString> folder
+        = chosen.isEmpty() ? std::nullopt : FolderCreation::settle(chosen);
     QDir::setCurrent(previous);
-    if (!chosen.isEmpty())
-        setText(QDir::toNativeSeparators(chosen));
+    if (folder)
+        setText(QDir::toNativeSeparators(*folder));
 }
 
 } // namespace zendrova

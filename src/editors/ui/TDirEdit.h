@@ -4,8 +4,10 @@
 
 namespace zendrova {
 
-// A folder path with a folder browser behind its button; it cannot be left
-// while the path is not an existing folder ("Invalid directory!").
+// A folder path with a folder browser behind its button, in which the user
+// may also type a folder that does not exist yet (it is created when the user
+// agrees). The edit cannot be left while the path is not an existing folder
+// ("Invalid directory!").
 class TDirEdit : public TBtnEdit
 {
     Q_OBJECT

@@ -131,6 +131,14 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Maintenance:
         openMaintenance();
         break;
+    case MainCommand::Options:
+        if (showOptions)
+            applyOptions(showOptions());
+        break;
+    case MainCommand::Tips:
+        if (showTips)
+            showTips();
+        break;
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
@@ -153,9 +161,7 @@ void TForm3::runCommand(MainCommandCall call)
     // does not build.
     case MainCommand::None:
     case MainCommand::Print:
-    case MainCommand::Options:
     case MainCommand::Summary:
-    case MainCommand::Tips:
     case MainCommand::CopyRecord:
     case MainCommand::PasteRecord:
     case MainCommand::PrintRecord:

@@ -26,6 +26,8 @@ void TForm3::openMaintenance()
         return typed && DeleteConfirmation::confirms(*typed);
     };
     commands.hooks.editLists = [this] { m_card->menus()->lookupActions()->editList(nullptr); };
+    commands.hooks.backupDone = backupDone;
+    commands.hooks.rebuildDone = rebuildDone;
     {
         TMntnDlg dialog(commands, maintenanceDue && maintenanceDue(), this);
         dialog.exec();

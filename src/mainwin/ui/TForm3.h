@@ -69,6 +69,13 @@ public:
     std::function<void()> beforeClose;
     // The maintenance window shows its marks when maintenance is due.
     std::function<bool()> maintenanceDue;
+    // The reminder dates of a backup and of a rebuild or pack done there.
+    std::function<void()> backupDone;
+    std::function<void()> rebuildDone;
+    // The Options dialog; true when it changed the colours.
+    std::function<bool()> showOptions;
+    // The Tips window.
+    std::function<void()> showTips;
     // The record on the card; nothing while no database is open.
     RecordCycle *recordCycle() const { return m_cycle.get(); }
 
@@ -82,6 +89,8 @@ public:
     void applyFonts();
     void applyCaptions();
     void resetLetterTabs();
+    // After the Options dialog: every setting it may have changed is shown.
+    void applyOptions(bool colorsChanged);
     // Re-marks every record with the filter, with the progress window, and
     // shows the records that pass.
     void applyFilter();

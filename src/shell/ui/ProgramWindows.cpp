@@ -2,8 +2,12 @@
 
 #include "mainwin/ui/TForm3.h"
 #include "common/AppState.h"
+#include "shell/ExitReminder.h"
+#include "shell/ui/THintsDlg.h"
 #include "shell/ui/TAboutBox.h"
 #include "shell/ui/TMainDlg.h"
+#include "shell/ui/TOptionsDlg.h"
+#include "shell/ui/TReminderDlg.h"
 #include "store/RecordStore.h"
 
 #include <QApplication>
@@ -40,7 +44,9 @@ StartupHooks ProgramWindows::hooks()
             QCoreApplication::quit();
         });
     };
+    h.readReminders = [this] { m_reminders.load(m_state.userFolder); };
     h.createMainWindow = [this] { createMainWindow(); };
+    h.showTips = [this] { THintsDlg::run(m_state, nullptr); };
     h.focusMainWindow = [this] {
         if (m_mainWindow) {
             m_mainWindow->raise();
@@ -58,8 +64,9 @@ StartupHooks ProgramWindows::hooks()
         if (m_store)
             m_store->closeAll();
     };
+    h.writeReminders = [this] { m_reminders.save(m_state.userFolder, ReminderDates::nowSerial()); };
     // Still to plug in as their parts arrive: the user's template lists and
-    // report definitions, the reminders and tips.
+    // report definitions.
     return h;
 }
 
@@ -70,10 +77,32 @@ void ProgramWindows::createMainWindow()
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &TForm3::destroying, [this] { mainWindowDestroyed(); });
     window->showAboutBox = [this] { TAboutBox(m_state, TAboutBox::Use::About, m_mainWindow).exec(); };
+    window->showOptions = [this] {
+        TOptionsDlg dialog(m_state, m_mainWindow);
+        dialog.exec();
+        return dialog.closed().colorsChanged;
+    };
+    window->showTips = [this] { THintsDlg::run(m_state, m_mainWindow); };
+    window->beforeClose = [this] { remindAtClose(); };
+    window->maintenanceDue = [this] { return m_maintenanceFromReminder; };
+    window->backupDone = [this] { m_reminders.backupDone(ReminderDates::nowSerial()); };
+    window->rebuildDone = [this] { m_reminders.rebuildDone(ReminderDates::nowSerial()); };
     m_mainWindow = window;
     // A window whose database did not open closes itself without being shown.
     if (window->databaseOpened())
         window->show();
+}
+
+void ProgramWindows::remindAtClose()
+{
+    const bool goToMaintenance = ExitReminder(m_state, m_reminders)
+                                     .run(ReminderDates::nowSerial(),
+                                         [this] { return TReminderDlg::ask(m_mainWindow); });
+    if (!goToMaintenance || !m_mainWindow)
+        return;
+    m_maintenanceFromReminder = true;
+    m_mainWindow->runCommand({ MainCommand::Maintenance });
+    m_maintenanceFromReminder = false;
 }
 
 void ProgramWindows::mainWindowDestroyed()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ReminderDates.h"
 #include "shell/StartupSequence.h"
 
 #include <QPointer>
@@ -30,6 +31,8 @@ private:
     StartupHooks hooks();
     void createMainWindow();
     void mainWindowDestroyed();
+    // The exit reminder, and the maintenance window when it asked for it.
+    void remindAtClose();
 
     AppState &m_state;
     std::unique_ptr<TAboutBox> m_splash;
@@ -37,6 +40,9 @@ private:
     // The shared tables outlive the main window: the owner window closes them.
     std::unique_ptr<RecordStore> m_store;
     QPointer<TForm3> m_mainWindow;
+    ReminderDates m_reminders;
+    // The maintenance window was opened from the reminder: it marks what is due.
+    bool m_maintenanceFromReminder = false;
     StartupSequence m_sequence;
 };
 
