@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "printengine/PagePainter.h"
+#include "printengine/ReportWindows.h"
 #include "printengine/StatusFormat.h"
 #include "printengine/TRPDevice.h"
 
@@ -108,6 +109,16 @@ void TBaseReport::emitOp(PageOp op)
 {
     if (m_current)
         m_current->ops.append(std::move(op));
+}
+
+bool TBaseReport::PrinterMissing()
+{
+    return TRPDevice::instance().PrinterMissing();
+}
+
+bool TBaseReport::ChoosePrinter()
+{
+    return ReportWindows::current().choosePrinter();
 }
 
 void TBaseReport::ChoosePaper(int code, double height, double width)

@@ -87,6 +87,12 @@ public:
     // OnPrint through an internal exception that RunJob catches.
     void StartNextPage();
 
+    // --- the printer ---
+    // True when the platform lists no printer at all.
+    static bool PrinterMissing();
+    // The print-setup dialog for the shared device; on OK its printer serves every engine.
+    static bool ChoosePrinter();
+
     // --- page geometry ---
     // Paper code (1 Letter, 5 Legal, 9 A4, 20 Envelope #10, 256 custom) for
     // the shared device; height and width (units) count only for 256.

@@ -1,6 +1,7 @@
 #include "PageProbe.h"
 #include "printengine/PageStreamFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstring>
@@ -107,6 +108,15 @@ TEST(PageStreamFile, RefusesDamage)
         damage.apply(bytes);
         EXPECT_FALSE(PageStreamFile::decode(bytes)) << damage.what;
     }
+}
+
+TEST(PageStreamFile, ReadsTheFuzzSeeds)
+{
+    const QDir seeds(QStringLiteral(ZENDROVA_TEST_DATA "/../../fuzz/seeds/pagestream"));
+    const QStringList names = seeds.entryList(QDir::Files);
+    ASSERT_GE(names.size(), 4);
+    for (const QString &name : names)
+        EXPECT_TRUE(PageStreamFile::read(seeds.filePath(name))) << name.toStdString();
 }
 
 TEST(PageStreamFile, WritesBesideAndReadsBack)
