@@ -361,9 +361,11 @@ void TBaseReport::EmitMemo(TMemoBuf &buffer, int maxLines, bool boxed)
             drawCell(cell, BOXLINELEFT | BOXLINERIGHT, 0);
         }
         buffer.SetPos(next);
+        // Each memo line ends as EndLine does, so the next row starts at the first stop.
         m_y += OneLineHeight();
+        m_x = LeftEdge();
+        RewindStops();
     }
-    m_x = LeftEdge();
 }
 
 } // namespace zendrova::print

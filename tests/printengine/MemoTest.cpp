@@ -148,6 +148,28 @@ TEST(Memo, SeekClampsAndBoxedLinesGetTheStopsSides)
     EXPECT_NEAR(lines[3].x1, 3.0, kTolerance);
 }
 
+TEST(Memo, EndsItsLinesLikeEndLine)
+{
+    // A row whose last cell is a memo: the next row's first tab goes to the first stop again.
+    MemoryFiler engine;
+    TMemoBuf memo;
+    double afterMemo = 0;
+    const auto pages = engine.produce([&] {
+        engine.AddStop(pjLeft, 0, 0, 0, 2.0, 1.0);
+        engine.AddStop(pjLeft, 0, 0, 0, 2.0, kAfterPreviousStop);
+        engine.EmitText("\tfirst\t");
+        memo.SetText("note");
+        memo.PrintStart = engine.StopTextLeft(2);
+        memo.PrintEnd = engine.StopTextRight(2);
+        engine.EmitMemo(memo, 0, false);
+        afterMemo = engine.CursorY();
+        engine.EmitText("\tsecond");
+    });
+    const PageText second = test::textNamed(pages.first(), "second");
+    EXPECT_NEAR(second.x, 1.0, kTolerance);
+    EXPECT_NEAR(second.y, afterMemo, kTolerance);
+}
+
 TEST(Memo, ABandWithoutWidthStopsTheRun)
 {
     test::ScriptedInteraction user;
