@@ -150,6 +150,34 @@ TEST_F(ReportSystemTest, FileDestinationWritesThePageStream)
     EXPECT_EQ(stream->pages.size(), 3);
 }
 
+TEST_F(ReportSystemTest, APreviewStreamFileLivesOnlyAsLongAsThePreview)
+{
+    QTemporaryDir dir;
+    system.SystemFiler.StreamMode = smFile;
+    system.SystemFiler.FileName = dir.filePath("label.tmp");
+    bool seenDuringPreview = false;
+    struct Watching : RecordedWindows
+    {
+        std::function<void()> onPreview;
+        void showPreview(const QString &title, const PageStream &stream) override
+        {
+            onPreview();
+            RecordedWindows::showPreview(title, stream);
+        }
+    } watching;
+    watching.onPreview = [&] { seenDuringPreview = QFile::exists(system.SystemFiler.FileName); };
+    ReportWindows::install(&watching);
+    ASSERT_TRUE(system.RunJob());
+    EXPECT_TRUE(seenDuringPreview);
+    EXPECT_EQ(watching.previews.size(), 1);
+    EXPECT_FALSE(QFile::exists(system.SystemFiler.FileName));
+
+    watching.cancelOnPage = 2;
+    EXPECT_FALSE(system.RunJob());
+    EXPECT_FALSE(QFile::exists(system.SystemFiler.FileName)) << "also after a cancelled run";
+    ReportWindows::install(&windows);
+}
+
 TEST_F(ReportSystemTest, CustomPaperIsRememberedWithoutPrinter)
 {
     TReportFiler filer;
