@@ -72,8 +72,8 @@ bool PreviewModel::zoomToPage(const QSizeF &viewport, double dpi)
 {
     const double frame = 1.0 + 2.0 * MarginPercent / 100.0;
     const QSizeF page = pageInches() * dpi;
-    const double zoom = std::min(viewport.width() / frame / page.width(),
-                                 viewport.height() / frame / page.height());
+    const double zoom = std::min(
+        viewport.width() / frame / page.width(), viewport.height() / frame / page.height());
     return setZoom(100.0 * zoom);
 }
 

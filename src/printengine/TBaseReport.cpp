@@ -67,7 +67,7 @@ void TBaseReport::StartNextPage()
         OnPrintFooter();
     finishPage();
     if (m_cancelled)
-        throw CancelUnwind{};
+        throw CancelUnwind {};
     ++m_page;
     startPage();
 }
@@ -75,7 +75,7 @@ void TBaseReport::StartNextPage()
 void TBaseReport::startPage()
 {
     const QSizeF paper = paperInches();
-    m_current = Page{m_page, paper.width(), paper.height(), {}};
+    m_current = Page { m_page, paper.width(), paper.height(), {} };
     m_origin = QPointF();
     m_section.reset();
     m_bandTop = MarginTop;
@@ -283,10 +283,22 @@ int withBit(int style, int bit, bool on)
 }
 } // namespace
 
-void TBaseReport::SwitchBold(bool on) { SetFontStyle(withBit(m_font.style, fsBold, on)); }
-void TBaseReport::SwitchItalic(bool on) { SetFontStyle(withBit(m_font.style, fsItalic, on)); }
-void TBaseReport::SwitchUnderline(bool on) { SetFontStyle(withBit(m_font.style, fsUnderline, on)); }
-void TBaseReport::SwitchStrikeout(bool on) { SetFontStyle(withBit(m_font.style, fsStrikeOut, on)); }
+void TBaseReport::SwitchBold(bool on)
+{
+    SetFontStyle(withBit(m_font.style, fsBold, on));
+}
+void TBaseReport::SwitchItalic(bool on)
+{
+    SetFontStyle(withBit(m_font.style, fsItalic, on));
+}
+void TBaseReport::SwitchUnderline(bool on)
+{
+    SetFontStyle(withBit(m_font.style, fsUnderline, on));
+}
+void TBaseReport::SwitchStrikeout(bool on)
+{
+    SetFontStyle(withBit(m_font.style, fsStrikeOut, on));
+}
 
 void TBaseReport::ChooseTextColor(const QColor &color)
 {

@@ -153,7 +153,8 @@ public:
     // --- tab stops ---
     void DropStops();
     // margin in hundredths of a unit; position kAfterPreviousStop = right after the previous stop.
-    void AddStop(int justify, int boxLines, int shade, double margin, double width, double position);
+    void AddStop(
+        int justify, int boxLines, int shade, double margin, double width, double position);
     void RewindStops();
     int StopCount() const { return int(m_stops.size()); }
     const TTabStop &Stop(int n) const; // 1-based
@@ -162,7 +163,8 @@ public:
     double StopTextWidth(int n) const;
     // The stop the last tab (or NextCell) moved to, 1-based; 0 before the first.
     int CurrentStop() const { return m_stopIndex; }
-    void NextCell(TCellPart left, TCellPart right, TCellPart shade, TCellPart bottom, TCellPart top);
+    void NextCell(
+        TCellPart left, TCellPart right, TCellPart shade, TCellPart bottom, TCellPart top);
 
     // --- memos, pictures, lines ---
     void LoadMemoField(TMemoBuf &buffer, const QString &content);
@@ -177,7 +179,7 @@ public:
 
     // A shape outline/fill (label extents); screenOnly shapes only show in the preview.
     void DrawShape(PageShapeKind kind, const QRectF &rect, double radius, const QColor &pen,
-                   const QColor &brush, bool screenOnly);
+        const QColor &brush, bool screenOnly);
 
     // --- status ---
     void RefreshStatus();

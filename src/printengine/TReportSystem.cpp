@@ -41,11 +41,12 @@ bool TReportSystem::RunJob()
         if (OnAfterPrint)
             OnAfterPrint(engine);
     };
-    std::unique_ptr<StatusWindow> status =
-        ReportWindows::current().openStatus(TitleStatus, [&engine] { engine.CancelJob(); });
+    std::unique_ptr<StatusWindow> status
+        = ReportWindows::current().openStatus(TitleStatus, [&engine] { engine.CancelJob(); });
     const auto callerLabel = engine.StatusLabel;
     if (status)
-        engine.StatusLabel = [window = status.get()](const QString &text) { window->setText(text); };
+        engine.StatusLabel
+            = [window = status.get()](const QString &text) { window->setText(text); };
     const bool ran = engine.RunJob();
     engine.StatusLabel = callerLabel;
     SystemFiler.StreamMode = callerMode;

@@ -32,7 +32,10 @@ struct Sheet
         shell.setNumAcross(2);
         shell.setNumDown(3);
         shell.OnLabelPrint = [this](TBaseReport &e) {
-            e.EmitLine(QStringLiteral("L%1 r%2c%3").arg(++printed).arg(shell.CurrentRow()).arg(shell.CurrentColumn()));
+            e.EmitLine(QStringLiteral("L%1 r%2c%3")
+                           .arg(++printed)
+                           .arg(shell.CurrentRow())
+                           .arg(shell.CurrentColumn()));
         };
         shell.OnLabelAfter = [this](TBaseReport &) { return printed < wanted; };
     }
@@ -58,8 +61,9 @@ TEST(LabelShell, VisitsRowByRowThenStartsANewSheet)
     Sheet sheet;
     const QList<Page> pages = sheet.run();
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_EQ(positions(pages), QStringList({"p1 r1c1", "p1 r1c2", "p1 r2c1", "p1 r2c2", "p1 r3c1",
-                                             "p1 r3c2", "p2 r1c1", "p2 r1c2"}));
+    EXPECT_EQ(positions(pages),
+        QStringList({ "p1 r1c1", "p1 r1c2", "p1 r2c1", "p1 r2c2", "p1 r3c1", "p1 r3c2", "p2 r1c1",
+            "p2 r1c2" }));
     // Label coordinates: the first line of label (3, 2) starts at its own corner.
     const PageText label = textNamed(pages[0], "L6 r3c2");
     EXPECT_NEAR(label.x, 0.75 + 3.5, kTolerance);
@@ -71,7 +75,7 @@ TEST(LabelShell, VisitsColumnByColumn)
     Sheet sheet;
     sheet.shell.PrintByRow = false;
     sheet.wanted = 4;
-    EXPECT_EQ(positions(sheet.run()), QStringList({"p1 r1c1", "p1 r2c1", "p1 r3c1", "p1 r1c2"}));
+    EXPECT_EQ(positions(sheet.run()), QStringList({ "p1 r1c1", "p1 r2c1", "p1 r3c1", "p1 r1c2" }));
 }
 
 TEST(LabelShell, LabelEdgesBecomeMarginsAndBand)
@@ -129,7 +133,7 @@ TEST(LabelShell, ADeclinedPositionIsOfferedAgain)
     sheet.wanted = 2;
     int offers = 0;
     sheet.shell.OnLabelBefore = [&](TBaseReport &) { return ++offers > 2; };
-    EXPECT_EQ(positions(sheet.run()), QStringList({"p1 r1c1", "p1 r1c2"}));
+    EXPECT_EQ(positions(sheet.run()), QStringList({ "p1 r1c1", "p1 r1c2" }));
     EXPECT_EQ(offers, 4);
 }
 

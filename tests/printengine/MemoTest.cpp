@@ -51,7 +51,8 @@ TEST(Memo, WrapsIntoItsBandLineByLine)
     for (int i = 0; i < lines.size(); ++i) {
         EXPECT_NEAR(lines[i].x, 1.0, kTolerance);
         EXPECT_NEAR(lines[i].y, firstBaseline + i * height, kTolerance);
-        EXPECT_LE(engine.MeasureText(lines[i].text), 1.5 + kTolerance) << lines[i].text.toStdString();
+        EXPECT_LE(engine.MeasureText(lines[i].text), 1.5 + kTolerance)
+            << lines[i].text.toStdString();
     }
     EXPECT_EQ(wordsOf(pages).join(' '), numberedWords(40)) << "every word once, in order";
 }
@@ -174,8 +175,8 @@ TEST(Memo, ABandWithoutWidthStopsTheRun)
 {
     test::ScriptedInteraction user;
     user.expectMessage(MessageKind::Error,
-                       "TMemoBuf.PrintEnd must be greater than TMemoBuf.PrintStart",
-                       MessageButtons::Ok, test::kNoHelp);
+        "TMemoBuf.PrintEnd must be greater than TMemoBuf.PrintStart", MessageButtons::Ok,
+        test::kNoHelp);
     MemoryFiler engine;
     TMemoBuf memo;
     bool after = false;

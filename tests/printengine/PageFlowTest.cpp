@@ -35,7 +35,8 @@ struct NumberedReport
         };
         engine.OnPrintFooter = [this] {
             hooks << "footer";
-            engine.MoveBandBottom(engine.PaperHeightUnits() - engine.MarginBottom + engine.OneLineHeight());
+            engine.MoveBandBottom(
+                engine.PaperHeightUnits() - engine.MarginBottom + engine.OneLineHeight());
             engine.EmitBottomLine(QStringLiteral("Foot %1").arg(engine.CurrentPage()), pjLeft);
         };
         engine.OnPrintPage = [this](int page) {
@@ -55,8 +56,9 @@ TEST(PageFlow, BreaksPagesWithHeaderAndFooterHooks)
     ASSERT_TRUE(report.engine.RunJob());
     const QList<Page> pages = report.engine.Stream().pages;
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_EQ(report.hooks, QStringList({"before", "new", "header", "page 1", "footer", "new",
-                                         "header", "page 2", "footer", "after"}));
+    EXPECT_EQ(report.hooks,
+        QStringList({ "before", "new", "header", "page 1", "footer", "new", "header", "page 2",
+            "footer", "after" }));
     const double height = report.engine.OneLineHeight();
     const double ascent = report.engine.LineAscent();
     // Every line of the band is used, and none lies below it.
@@ -93,8 +95,8 @@ TEST(PageFlow, KeepsOnlyTheChosenPageRange)
     };
     ASSERT_TRUE(engine.RunJob());
     ASSERT_EQ(engine.Stream().pages.size(), 2);
-    EXPECT_EQ(textsOf(engine.Stream().pages[0]), QStringList{"p2"});
-    EXPECT_EQ(textsOf(engine.Stream().pages[1]), QStringList{"p3"});
+    EXPECT_EQ(textsOf(engine.Stream().pages[0]), QStringList { "p2" });
+    EXPECT_EQ(textsOf(engine.Stream().pages[1]), QStringList { "p3" });
 }
 
 TEST(PageFlow, BandEdgesAndRoomInLines)
@@ -147,14 +149,14 @@ TEST(StatusFormat, ExpandsPlaceholders)
     values.page = 7;
     values.firstPage = 2;
     values.lastPage = 9;
-    values.lines = QStringList{"zero", "one"};
+    values.lines = QStringList { "zero", "one" };
     const std::vector<std::pair<QString, QString>> cases = {
-        {"Printing Page %p\r%0\r%1", "Printing Page 7\nzero\none"},
-        {"%P of %f-%L", "7 of 2-9"},
-        {"100%%", "100%"},
-        {"[%5]", "[]"},
-        {"%x and %Q", "<ERROR-%x> and <ERROR-%Q>"},
-        {"end %", "end %"},
+        { "Printing Page %p\r%0\r%1", "Printing Page 7\nzero\none" },
+        { "%P of %f-%L", "7 of 2-9" },
+        { "100%%", "100%" },
+        { "[%5]", "[]" },
+        { "%x and %Q", "<ERROR-%x> and <ERROR-%Q>" },
+        { "end %", "end %" },
     };
     for (const auto &[format, expected] : cases)
         EXPECT_EQ(expandStatusFormat(format, values), expected) << format.toStdString();
@@ -166,12 +168,12 @@ TEST(StatusFormat, ShownAtEveryPage)
     QStringList shown;
     engine.StatusLabel = [&](const QString &text) { shown << text; };
     engine.StatusFormat = "Printing Page %p\r%0";
-    engine.StatusText = QStringList{"Printing Report Page"};
+    engine.StatusText = QStringList { "Printing Report Page" };
     engine.OnPrintPage = [&](int page) { return page < 3; };
     ASSERT_TRUE(engine.RunJob());
-    EXPECT_EQ(shown, QStringList({"Printing Page 1\nPrinting Report Page",
-                                  "Printing Page 2\nPrinting Report Page",
-                                  "Printing Page 3\nPrinting Report Page"}));
+    EXPECT_EQ(shown,
+        QStringList({ "Printing Page 1\nPrinting Report Page",
+            "Printing Page 2\nPrinting Report Page", "Printing Page 3\nPrinting Report Page" }));
 }
 
 TEST(Cancel, StopsAfterThePageInProgress)
@@ -191,7 +193,7 @@ TEST(Cancel, StopsAfterThePageInProgress)
     EXPECT_TRUE(engine.JobCancelled());
     EXPECT_TRUE(after);
     ASSERT_EQ(engine.Stream().pages.size(), 2);
-    EXPECT_EQ(textsOf(engine.Stream().pages[1]), QStringList{"body 2"});
+    EXPECT_EQ(textsOf(engine.Stream().pages[1]), QStringList { "body 2" });
 
     // A driver that produces all pages itself is stopped at its next page break.
     int started = 0;

@@ -9,8 +9,7 @@
 
 namespace zendrova::test {
 
-template <typename Op>
-QList<Op> opsOf(const print::Page &page)
+template <typename Op> QList<Op> opsOf(const print::Page &page)
 {
     QList<Op> found;
     for (const print::PageOp &op : page.ops)

@@ -1,5 +1,5 @@
-#include "PageProbe.h"
 #include "printengine/PageStreamFile.h"
+#include "PageProbe.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,10 +17,10 @@ PageStream sample()
     picture.fill(QColor(10, 200, 30));
     PageStream stream;
     stream.title = QStringLiteral("Report ü");
-    Page first{1, 8.5, 11.0, {}};
-    first.ops.append(PageText{1.25, 2.5, QStringLiteral("Card Name\tÉté"),
-                              TFontSpec{"Arial", 24, fsUnderline | fsBold, QColor(1, 2, 3)}});
-    first.ops.append(PageLine{0.5, 1.0, 8.0, 1.0, Qt::black, 0.01});
+    Page first { 1, 8.5, 11.0, {} };
+    first.ops.append(PageText { 1.25, 2.5, QStringLiteral("Card Name\tÉté"),
+        TFontSpec { "Arial", 24, fsUnderline | fsBold, QColor(1, 2, 3) } });
+    first.ops.append(PageLine { 0.5, 1.0, 8.0, 1.0, Qt::black, 0.01 });
     PageShape shape;
     shape.kind = PageShapeKind::RoundRect;
     shape.left = 1, shape.top = 2, shape.right = 3, shape.bottom = 4;
@@ -28,8 +28,8 @@ PageStream sample()
     shape.brush = Qt::white;
     shape.screenOnly = true;
     first.ops.append(shape);
-    first.ops.append(PagePicture{1, 1, 3, 2.5, picture});
-    stream.pages = {first, Page{2, 11.0, 8.5, {}}};
+    first.ops.append(PagePicture { 1, 1, 3, 2.5, picture });
+    stream.pages = { first, Page { 2, 11.0, 8.5, {} } };
     return stream;
 }
 
@@ -47,7 +47,7 @@ TEST(PageStreamFile, RoundTripsEveryOperation)
     const auto &text = std::get<PageText>(page.ops[0]);
     EXPECT_EQ(text.text, QStringLiteral("Card Name\tÉté"));
     EXPECT_DOUBLE_EQ(text.x, 1.25);
-    EXPECT_EQ(text.font, (TFontSpec{"Arial", 24, fsUnderline | fsBold, QColor(1, 2, 3)}));
+    EXPECT_EQ(text.font, (TFontSpec { "Arial", 24, fsUnderline | fsBold, QColor(1, 2, 3) }));
     EXPECT_DOUBLE_EQ(std::get<PageLine>(page.ops[1]).width, 0.01);
     const auto &shape = std::get<PageShape>(page.ops[2]);
     EXPECT_EQ(shape.kind, PageShapeKind::RoundRect);
@@ -87,20 +87,21 @@ TEST(PageStreamFile, RefusesDamage)
         std::function<void(QByteArray &)> apply;
     };
     const std::vector<Damage> damages = {
-        {"magic", [](QByteArray &b) { b[0] = 'X'; }},
-        {"version", [](QByteArray &b) { b[4] = 9; }},
-        {"page count too large", [&](QByteArray &b) { putU32(b, pageCountAt, 0x7fffffff); }},
-        {"one page more than stored", [&](QByteArray &b) { putU32(b, pageCountAt, 3); }},
-        {"one page less than stored", [&](QByteArray &b) { putU32(b, pageCountAt, 1); }},
-        {"page number 0", [&](QByteArray &b) { putU32(b, pageAt, 0); }},
-        {"op count too large", [&](QByteArray &b) { putU32(b, opCountAt, 1000000); }},
-        {"op count one short", [&](QByteArray &b) { putU32(b, opCountAt, 3); }},
-        {"unknown op", [&](QByteArray &b) { b[firstOpAt] = 9; }},
-        {"NaN position", [&](QByteArray &b) { std::memcpy(b.data() + firstOpAt + 1, &nan, 8); }},
-        {"negative page width", [&](QByteArray &b) { b[pageAt + 4 + 7] = char(0xc0); }},
-        {"text length past the end", [&](QByteArray &b) { putU32(b, firstOpAt + 17, 0xfffffff0); }},
-        {"trailing byte", [](QByteArray &b) { b.append('\0'); }},
-        {"trailer", [](QByteArray &b) { b[b.size() - 1] = '!'; }},
+        { "magic", [](QByteArray &b) { b[0] = 'X'; } },
+        { "version", [](QByteArray &b) { b[4] = 9; } },
+        { "page count too large", [&](QByteArray &b) { putU32(b, pageCountAt, 0x7fffffff); } },
+        { "one page more than stored", [&](QByteArray &b) { putU32(b, pageCountAt, 3); } },
+        { "one page less than stored", [&](QByteArray &b) { putU32(b, pageCountAt, 1); } },
+        { "page number 0", [&](QByteArray &b) { putU32(b, pageAt, 0); } },
+        { "op count too large", [&](QByteArray &b) { putU32(b, opCountAt, 1000000); } },
+        { "op count one short", [&](QByteArray &b) { putU32(b, opCountAt, 3); } },
+        { "unknown op", [&](QByteArray &b) { b[firstOpAt] = 9; } },
+        { "NaN position", [&](QByteArray &b) { std::memcpy(b.data() + firstOpAt + 1, &nan, 8); } },
+        { "negative page width", [&](QByteArray &b) { b[pageAt + 4 + 7] = char(0xc0); } },
+        { "text length past the end",
+            [&](QByteArray &b) { putU32(b, firstOpAt + 17, 0xfffffff0); } },
+        { "trailing byte", [](QByteArray &b) { b.append('\0'); } },
+        { "trailer", [](QByteArray &b) { b[b.size() - 1] = '!'; } },
     };
     ASSERT_TRUE(PageStreamFile::decode(good));
     for (const Damage &damage : damages) {

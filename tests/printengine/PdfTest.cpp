@@ -39,13 +39,15 @@ TEST(Pdf, HoldsEveryValueOnItsPage)
     const QString pdf = dir.filePath("cards.pdf");
     ASSERT_TRUE(writePdf(engine.Stream(), pdf));
     QProcess reader;
-    reader.start(pdftotext, {"-layout", pdf, "-"});
+    reader.start(pdftotext, { "-layout", pdf, "-" });
     ASSERT_TRUE(reader.waitForFinished(30000));
-    const QStringList pdfPages = QString::fromUtf8(reader.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+    const QStringList pdfPages
+        = QString::fromUtf8(reader.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
     ASSERT_EQ(pdfPages.size(), pages.size());
     for (int p = 0; p < pages.size(); ++p)
         for (const QString &text : test::textsOf(pages[p]))
-            EXPECT_TRUE(pdfPages[p].contains(QRegularExpression("\\b" + QRegularExpression::escape(text) + "\\b")))
+            EXPECT_TRUE(pdfPages[p].contains(
+                QRegularExpression("\\b" + QRegularExpression::escape(text) + "\\b")))
                 << text.toStdString() << " on page " << p + 1;
 }
 
@@ -55,9 +57,9 @@ TEST(Pdf, AFailedWriteIsReportedAndKeepsTheOldFile)
     test::ScriptedInteraction user;
     const QString target = dir.filePath("missing/cards.pdf");
     user.expectMessage(MessageKind::Error, "The PDF file " + target + " could not be written.",
-                       MessageButtons::Ok, test::kNoHelp);
+        MessageButtons::Ok, test::kNoHelp);
     PageStream stream;
-    stream.pages.append(Page{});
+    stream.pages.append(Page {});
     EXPECT_FALSE(writePdf(stream, target));
     EXPECT_TRUE(user.allConsumed());
 }

@@ -23,8 +23,8 @@ PageStream pagesNumbered(int first, int count)
     PageStream stream;
     stream.title = "Cards";
     for (int n = first; n < first + count; ++n) {
-        Page page{n, 8.5, 11.0, {}};
-        page.ops.append(PageText{1, 1, QStringLiteral("page %1").arg(n), TFontSpec{}});
+        Page page { n, 8.5, 11.0, {} };
+        page.ops.append(PageText { 1, 1, QStringLiteral("page %1").arg(n), TFontSpec {} });
         stream.pages.append(page);
     }
     return stream;
@@ -60,8 +60,7 @@ TEST(PreviewModel, ZoomAndPageRules)
     EXPECT_NEAR(model.ZoomFactor, 100.0 * 600 / 1.05 / (11 * 96), 1e-9);
 }
 
-template <typename W>
-W *child(QWidget &parent, const char *name)
+template <typename W> W *child(QWidget &parent, const char *name)
 {
     W *widget = parent.findChild<W *>(QString::fromLatin1(name));
     EXPECT_NE(widget, nullptr) << name;

@@ -30,7 +30,10 @@ public:
     {
         RecordedWindows &owner;
         std::function<void()> cancel;
-        Status(RecordedWindows &o, std::function<void()> c) : owner(o), cancel(std::move(c)) { }
+        Status(RecordedWindows &o, std::function<void()> c)
+            : owner(o)
+            , cancel(std::move(c))
+        { }
         void setText(const QString &text) override
         {
             owner.statusTexts << text;
@@ -42,7 +45,8 @@ public:
             owner.events << (cancelled ? "status cancelled" : "status completed");
         }
     };
-    std::unique_ptr<StatusWindow> openStatus(const QString &title, std::function<void()> cancel) override
+    std::unique_ptr<StatusWindow> openStatus(
+        const QString &title, std::function<void()> cancel) override
     {
         events << "status " + title;
         return std::make_unique<Status>(*this, std::move(cancel));
@@ -65,7 +69,7 @@ protected:
 
     void SetUp() override
     {
-        TRPDevice::setPrinterNamesForTesting(QStringList{});
+        TRPDevice::setPrinterNamesForTesting(QStringList {});
         previous = ReportWindows::install(&windows);
         system.OnPrint = [this](TBaseReport &engine) {
             for (int page = 1; page <= pagesWanted; ++page) {
@@ -85,11 +89,13 @@ protected:
 TEST_F(ReportSystemTest, PreviewNeedsNoPrinter)
 {
     ASSERT_TRUE(system.RunJob());
-    EXPECT_EQ(windows.events, QStringList({"status Report Status", "status completed", "preview Report Preview"}));
-    EXPECT_EQ(windows.statusTexts, QStringList({"Generating page 1", "Generating page 2", "Generating page 3"}));
+    EXPECT_EQ(windows.events,
+        QStringList({ "status Report Status", "status completed", "preview Report Preview" }));
+    EXPECT_EQ(windows.statusTexts,
+        QStringList({ "Generating page 1", "Generating page 2", "Generating page 3" }));
     ASSERT_EQ(windows.previews.size(), 1);
     ASSERT_EQ(windows.previews.first().pages.size(), 3);
-    EXPECT_EQ(test::textsOf(windows.previews.first().pages[2]), QStringList{"value 3"});
+    EXPECT_EQ(test::textsOf(windows.previews.first().pages[2]), QStringList { "value 3" });
 }
 
 TEST_F(ReportSystemTest, PdfNeedsNoPrinter)
@@ -117,14 +123,14 @@ TEST_F(ReportSystemTest, PrinterDestinationWithoutPrinterIsRefused)
     EXPECT_TRUE(user.allConsumed());
 
     user.expectMessage(MessageKind::Warning, kNoPrinter, MessageButtons::Ok, test::kNoHelp);
-    EXPECT_FALSE(TFilePrinter::Print(PageStream{}));
+    EXPECT_FALSE(TFilePrinter::Print(PageStream {}));
     EXPECT_TRUE(user.allConsumed());
 }
 
 TEST_F(ReportSystemTest, PrinterMissingFollowsThePrinterList)
 {
     EXPECT_TRUE(TRPDevice::instance().PrinterMissing());
-    TRPDevice::setPrinterNamesForTesting(QStringList{"Office"});
+    TRPDevice::setPrinterNamesForTesting(QStringList { "Office" });
     EXPECT_FALSE(TRPDevice::instance().PrinterMissing());
     EXPECT_TRUE(requirePrinter()) << "no message with a printer";
 }
@@ -135,7 +141,7 @@ TEST_F(ReportSystemTest, CancelShowsNoPreview)
     windows.cancelOnPage = 2;
     EXPECT_FALSE(system.RunJob());
     EXPECT_TRUE(system.Cancelled());
-    EXPECT_EQ(windows.events, QStringList({"status Report Status", "status cancelled"}));
+    EXPECT_EQ(windows.events, QStringList({ "status Report Status", "status cancelled" }));
     EXPECT_EQ(system.SystemFiler.Stream().pages.size(), 2);
 }
 

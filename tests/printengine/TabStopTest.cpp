@@ -29,16 +29,19 @@ TEST(TabStops, PlaceTextByJustificationAndMargin)
     ASSERT_EQ(pages.size(), 1);
     const Page &page = pages.first();
     const double baseline = 0.5 + ascent;
-    EXPECT_NEAR(textNamed(page, "lead").x, 0.5, kTolerance) << "text before the first tab stays at X";
+    EXPECT_NEAR(textNamed(page, "lead").x, 0.5, kTolerance)
+        << "text before the first tab stays at X";
     EXPECT_NEAR(textNamed(page, "L").x, 1.1, kTolerance);
     EXPECT_NEAR(textNamed(page, "R").x, 3.0 + 2.0 - 0.1 - wR, kTolerance);
     EXPECT_NEAR(textNamed(page, "C").x, 5.0 + (2.0 - wC) / 2.0, kTolerance);
     EXPECT_NEAR(textNamed(page, "aa").x, 7.0, kTolerance);
-    EXPECT_NEAR(textNamed(page, "cc").x + wCC, 9.0, kTolerance) << "block text reaches the right edge";
+    EXPECT_NEAR(textNamed(page, "cc").x + wCC, 9.0, kTolerance)
+        << "block text reaches the right edge";
     EXPECT_GT(textNamed(page, "bb").x, textNamed(page, "aa").x + engine.MeasureText("aa "));
-    for (const char *text : {"lead", "L", "R", "C", "aa", "bb", "cc"})
+    for (const char *text : { "lead", "L", "R", "C", "aa", "bb", "cc" })
         EXPECT_NEAR(textNamed(page, text).y, baseline, kTolerance) << text;
-    EXPECT_NEAR(textNamed(page, "right").x, 2.9 - wRight, kTolerance) << "CellJustifyAll overrides the stop";
+    EXPECT_NEAR(textNamed(page, "right").x, 2.9 - wRight, kTolerance)
+        << "CellJustifyAll overrides the stop";
     EXPECT_GT(textNamed(page, "right").y, baseline) << "EndLine went one line down";
     Q_UNUSED(wL);
 }
@@ -54,17 +57,18 @@ struct BoxCase
     int shade;
     int tabShade;
     std::vector<Segment> lines; // in cell coordinates: 0/1 for left/right, top/bottom
-    int fillGrey;               // -1 = no fill
+    int fillGrey; // -1 = no fill
 };
 
 TEST(TabStops, DrawBoxLinesAndShade)
 {
     const std::vector<BoxCase> cases = {
-        {BOXLINEALL, 0, 0, {{0, 0, 0, 1}, {1, 0, 1, 1}, {0, 0, 1, 0}, {0, 1, 1, 1}}, -1},
-        {BOXLINELEFT | BOXLINEBOTTOM, 0, 0, {{0, 0, 0, 1}, {0, 1, 1, 1}}, -1},
-        {0, 0, 0, {}, -1},
-        {0, 20, 0, {}, 204},
-        {BOXLINETOP, 0, 50, {{0, 0, 1, 0}}, 128},
+        { BOXLINEALL, 0, 0, { { 0, 0, 0, 1 }, { 1, 0, 1, 1 }, { 0, 0, 1, 0 }, { 0, 1, 1, 1 } },
+            -1 },
+        { BOXLINELEFT | BOXLINEBOTTOM, 0, 0, { { 0, 0, 0, 1 }, { 0, 1, 1, 1 } }, -1 },
+        { 0, 0, 0, {}, -1 },
+        { 0, 20, 0, {}, 204 },
+        { BOXLINETOP, 0, 50, { { 0, 0, 1, 0 } }, 128 },
     };
     for (const BoxCase &c : cases) {
         MemoryFiler engine;
@@ -112,7 +116,8 @@ TEST(TabStops, NextCellDrawsTheCellAndTakesTheNextText)
         engine.EndLine();
         secondTop = engine.CursorY() - engine.LineAscent();
         for (int stop = 1; stop <= engine.StopCount(); ++stop)
-            engine.NextCell(TCellPart::Off, TCellPart::Off, TCellPart::Off, TCellPart::Off, TCellPart::On);
+            engine.NextCell(
+                TCellPart::Off, TCellPart::Off, TCellPart::Off, TCellPart::Off, TCellPart::On);
     });
     const Page &page = pages.first();
     EXPECT_NEAR(textNamed(page, "Head").x, 2.5 - 0.05 - wHead, kTolerance);
@@ -128,6 +133,25 @@ TEST(TabStops, NextCellDrawsTheCellAndTakesTheNextText)
     EXPECT_NEAR(lines[5].x2, 3.5, kTolerance);
     EXPECT_NEAR(lines[2].y1, firstTop, kTolerance) << "the heading cell's top line";
     EXPECT_EQ(opsOf<PageShape>(page).size(), 0) << "shade forced off";
+}
+
+TEST(TabStops, OpaqueTextGetsAWhiteBackground)
+{
+    MemoryFiler engine;
+    engine.TextBKMode = bkOpaque;
+    double width = 0, top = 0;
+    const auto pages = engine.produce([&] {
+        width = engine.MeasureText("over");
+        top = engine.CursorY() - engine.LineAscent();
+        engine.EmitLine("over");
+    });
+    const QList<PageShape> shapes = opsOf<PageShape>(pages.first());
+    ASSERT_EQ(shapes.size(), 1);
+    EXPECT_EQ(shapes.first().brush, QColor(Qt::white));
+    EXPECT_FALSE(shapes.first().pen.isValid());
+    EXPECT_NEAR(shapes.first().left, 0.5, kTolerance);
+    EXPECT_NEAR(shapes.first().right, 0.5 + width, kTolerance);
+    EXPECT_NEAR(shapes.first().top, top, kTolerance);
 }
 
 TEST(TabStops, StopEdgesAndRewind)

@@ -11,7 +11,10 @@ namespace zendrova::print {
 class PreviewPage : public QWidget
 {
 public:
-    PreviewPage(TFilePreview &owner) : QWidget(&owner), m_owner(owner) { }
+    PreviewPage(TFilePreview &owner)
+        : QWidget(&owner)
+        , m_owner(owner)
+    { }
 
     double pixelsPerInch() const { return logicalDpiX() * m_owner.model().ZoomFactor / 100.0; }
     QSizeF paperPixels() const
@@ -29,7 +32,7 @@ public:
         const QSizeF paper = paperPixels();
         const double margin = marginPixels();
         resize(int(paper.width() + 2 * margin + m_owner.ShadowDepth),
-               int(paper.height() + 2 * margin + m_owner.ShadowDepth));
+            int(paper.height() + 2 * margin + m_owner.ShadowDepth));
         update();
     }
 
@@ -78,8 +81,10 @@ private:
         if (type == rtNone)
             return;
         const bool cm = type == rtHorizCm || type == rtVertCm || type == rtBothCm;
-        const bool horiz = type == rtHorizCm || type == rtHorizIn || type == rtBothCm || type == rtBothIn;
-        const bool vert = type == rtVertCm || type == rtVertIn || type == rtBothCm || type == rtBothIn;
+        const bool horiz
+            = type == rtHorizCm || type == rtHorizIn || type == rtBothCm || type == rtBothIn;
+        const bool vert
+            = type == rtVertCm || type == rtVertIn || type == rtBothCm || type == rtBothIn;
         const double step = pixelsPerInch() / (cm ? 2.54 : 1.0);
         painter.setPen(Qt::black);
         QFont font = painter.font();
@@ -143,19 +148,43 @@ void TFilePreview::paged(bool changed)
     emit pageChanged();
 }
 
-void TFilePreview::ZoomIn() { zoomed(m_model.zoomIn()); }
-void TFilePreview::ZoomOut() { zoomed(m_model.zoomOut()); }
-void TFilePreview::SetZoom(double percent) { zoomed(m_model.setZoom(percent)); }
-void TFilePreview::SetZoomText(const QString &text) { zoomed(m_model.acceptZoomText(text)); }
-void TFilePreview::NextPage() { paged(m_model.nextPage()); }
-void TFilePreview::PrevPage() { paged(m_model.previousPage()); }
-void TFilePreview::PrintPage(int pageNumber) { paged(m_model.showPageNumber(pageNumber)); }
-void TFilePreview::SetPageText(const QString &text) { paged(m_model.acceptPageText(text)); }
+void TFilePreview::ZoomIn()
+{
+    zoomed(m_model.zoomIn());
+}
+void TFilePreview::ZoomOut()
+{
+    zoomed(m_model.zoomOut());
+}
+void TFilePreview::SetZoom(double percent)
+{
+    zoomed(m_model.setZoom(percent));
+}
+void TFilePreview::SetZoomText(const QString &text)
+{
+    zoomed(m_model.acceptZoomText(text));
+}
+void TFilePreview::NextPage()
+{
+    paged(m_model.nextPage());
+}
+void TFilePreview::PrevPage()
+{
+    paged(m_model.previousPage());
+}
+void TFilePreview::PrintPage(int pageNumber)
+{
+    paged(m_model.showPageNumber(pageNumber));
+}
+void TFilePreview::SetPageText(const QString &text)
+{
+    paged(m_model.acceptPageText(text));
+}
 
 void TFilePreview::ZoomPageWidth()
 {
-    zoomed(m_model.zoomToWidth(viewport()->width() - verticalScrollBar()->sizeHint().width(),
-                               logicalDpiX()));
+    zoomed(m_model.zoomToWidth(
+        viewport()->width() - verticalScrollBar()->sizeHint().width(), logicalDpiX()));
 }
 
 void TFilePreview::ZoomPage()

@@ -25,15 +25,24 @@ TRPPreviewForm::TRPPreviewForm(const QString &title, PageStream stream, QWidget 
     setWindowTitle(title);
     auto *bar = new QHBoxLayout(m_toolBar);
     bar->setContentsMargins(4, 4, 4, 4);
-    connect(addButton("SBZoomIn", tr("Zoom In"), tr("Zoom In")), &QToolButton::clicked, m_preview, &TFilePreview::ZoomIn);
-    connect(addButton("SBZoomOut", tr("Zoom Out"), tr("Zoom Out")), &QToolButton::clicked, m_preview, &TFilePreview::ZoomOut);
-    connect(addButton("SBZoomPageWidth", tr("Page Width"), tr("Zoom Page Width")), &QToolButton::clicked, m_preview, &TFilePreview::ZoomPageWidth);
-    connect(addButton("SBZoomPage", tr("Whole Page"), tr("Zoom Whole Page")), &QToolButton::clicked, m_preview, &TFilePreview::ZoomPage);
-    connect(addButton("SBPrevPage", tr("<"), tr("Previous Page")), &QToolButton::clicked, m_preview, &TFilePreview::PrevPage);
-    connect(addButton("SBNextPage", tr(">"), tr("Next Page")), &QToolButton::clicked, m_preview, &TFilePreview::NextPage);
-    connect(addButton("SBPrint", tr("Print"), tr("Print")), &QToolButton::clicked, this, &TRPPreviewForm::SBPrintClick);
-    connect(addButton("SBPdf", tr("PDF"), tr("Save As PDF File")), &QToolButton::clicked, this, &TRPPreviewForm::SBPdfClick);
-    connect(addButton("SBDone", tr("Close"), tr("Close This Window")), &QToolButton::clicked, this, &QDialog::accept);
+    connect(addButton("SBZoomIn", tr("Zoom In"), tr("Zoom In")), &QToolButton::clicked, m_preview,
+        &TFilePreview::ZoomIn);
+    connect(addButton("SBZoomOut", tr("Zoom Out"), tr("Zoom Out")), &QToolButton::clicked,
+        m_preview, &TFilePreview::ZoomOut);
+    connect(addButton("SBZoomPageWidth", tr("Page Width"), tr("Zoom Page Width")),
+        &QToolButton::clicked, m_preview, &TFilePreview::ZoomPageWidth);
+    connect(addButton("SBZoomPage", tr("Whole Page"), tr("Zoom Whole Page")), &QToolButton::clicked,
+        m_preview, &TFilePreview::ZoomPage);
+    connect(addButton("SBPrevPage", tr("<"), tr("Previous Page")), &QToolButton::clicked, m_preview,
+        &TFilePreview::PrevPage);
+    connect(addButton("SBNextPage", tr(">"), tr("Next Page")), &QToolButton::clicked, m_preview,
+        &TFilePreview::NextPage);
+    connect(addButton("SBPrint", tr("Print"), tr("Print")), &QToolButton::clicked, this,
+        &TRPPreviewForm::SBPrintClick);
+    connect(addButton("SBPdf", tr("PDF"), tr("Save As PDF File")), &QToolButton::clicked, this,
+        &TRPPreviewForm::SBPdfClick);
+    connect(addButton("SBDone", tr("Close"), tr("Close This Window")), &QToolButton::clicked, this,
+        &QDialog::accept);
     bar->addSpacing(12);
     bar->addWidget(new QLabel(tr("Zoom %"), this));
     m_zoomEdit->setObjectName(QStringLiteral("ZoomEdit"));
@@ -69,7 +78,8 @@ TRPPreviewForm::TRPPreviewForm(const QString &title, PageStream stream, QWidget 
     resize(900, 700);
 }
 
-QToolButton *TRPPreviewForm::addButton(const QString &name, const QString &text, const QString &hint)
+QToolButton *TRPPreviewForm::addButton(
+    const QString &name, const QString &text, const QString &hint)
 {
     auto *button = new QToolButton(m_toolBar);
     button->setObjectName(name);
@@ -98,8 +108,8 @@ void TRPPreviewForm::SBPrintClick()
 
 void TRPPreviewForm::SBPdfClick()
 {
-    const QString name = Interaction::current().saveFileName(tr("Save As PDF File"), QDir::currentPath(),
-                                                             tr("PDF files (*.pdf)"));
+    const QString name = Interaction::current().saveFileName(
+        tr("Save As PDF File"), QDir::currentPath(), tr("PDF files (*.pdf)"));
     if (!name.isEmpty())
         writePdf(m_preview->model().stream(), name);
 }

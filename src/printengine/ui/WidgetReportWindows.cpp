@@ -42,8 +42,8 @@ private:
 };
 } // namespace
 
-std::unique_ptr<StatusWindow> WidgetReportWindows::openStatus(const QString &title,
-                                                              std::function<void()> cancel)
+std::unique_ptr<StatusWindow> WidgetReportWindows::openStatus(
+    const QString &title, std::function<void()> cancel)
 {
     return std::make_unique<StatusFormWindow>(title, std::move(cancel));
 }

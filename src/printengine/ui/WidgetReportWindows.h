@@ -7,7 +7,8 @@ namespace zendrova::print {
 class WidgetReportWindows : public ReportWindows
 {
 public:
-    std::unique_ptr<StatusWindow> openStatus(const QString &title, std::function<void()> cancel) override;
+    std::unique_ptr<StatusWindow> openStatus(
+        const QString &title, std::function<void()> cancel) override;
     void showPreview(const QString &title, const PageStream &stream) override;
     bool choosePrinter() override;
 };
