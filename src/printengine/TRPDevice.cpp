@@ -17,13 +17,24 @@ std::optional<QStringList> &testPrinters()
     return names;
 }
 
+// Exact inches from the size's own definition (A4 is 210 x 297 mm, Letter 8.5 x 11 in):
+// Qt's inch sizes are rounded to hundredths.
+QSizeF exactInches(const QPageSize &size)
+{
+    if (size.definitionUnits() == QPageSize::Inch)
+        return size.definitionSize();
+    if (size.definitionUnits() == QPageSize::Millimeter)
+        return size.definitionSize() / 25.4;
+    return size.size(QPageSize::Millimeter) / 25.4;
+}
+
 QSizeF stockInches(int code)
 {
     switch (code) {
     case kPaperLegal:
         return { 8.5, 14.0 };
     case kPaperA4:
-        return QPageSize(QPageSize::A4).size(QPageSize::Inch);
+        return exactInches(QPageSize(QPageSize::A4));
     case kPaperEnvelope10:
         return { 4.125, 9.5 };
     default:
@@ -126,7 +137,7 @@ QSizeF TRPDevice::PaperInches(TOrientation orientation) const
 {
     QSizeF portrait;
     if (m_printer)
-        portrait = m_printer->pageLayout().pageSize().size(QPageSize::Inch);
+        portrait = exactInches(m_printer->pageLayout().pageSize());
     else
         portrait = m_paperCode == kPaperCustom ? m_customInches : stockInches(m_paperCode);
     return orientation == poLandScape ? portrait.transposed() : portrait;

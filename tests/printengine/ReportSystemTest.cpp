@@ -190,6 +190,9 @@ TEST_F(ReportSystemTest, CustomPaperIsRememberedWithoutPrinter)
     filer.ChoosePaper(kPaperCustom, 7.0, 5.0);
     EXPECT_DOUBLE_EQ(filer.PaperWidthUnits(), 5.0);
     EXPECT_DOUBLE_EQ(filer.PaperHeightUnits(), 7.0);
+    filer.ChoosePaper(kPaperA4, 0, 0);
+    EXPECT_DOUBLE_EQ(filer.PaperWidthUnits(), 210 / 25.4);
+    EXPECT_DOUBLE_EQ(filer.PaperHeightUnits(), 297 / 25.4);
     filer.ChoosePaper(kPaperLegal, 0, 0);
     EXPECT_DOUBLE_EQ(filer.PaperHeightUnits(), 14.0);
     filer.Orientation = poLandScape;
