@@ -1,0 +1,18 @@
+# Label stock, label definitions and their templates, the label dialog's rules
+# and the label run.
+target_sources(zendrova_output PRIVATE
+  LabelDialogModel.cpp LabelDialogModel.h
+  LabelFieldList.cpp LabelFieldList.h
+  LabelFile.cpp LabelFile.h
+  LabelLines.cpp LabelLines.h
+  LabelNumbers.cpp LabelNumbers.h
+  LabelStockFile.cpp LabelStockFile.h
+  LabelTemplates.cpp LabelTemplates.h
+  TLabelList.cpp TLabelList.h
+  TLabelRec.h)
+
+# The stock files ship beside the program.
+foreach(stock av_na.ini av_eu.ini)
+  configure_file(${CMAKE_CURRENT_SOURCE_DIR}/stock/${stock}
+    ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${stock} COPYONLY)
+endforeach()

@@ -1,0 +1,2 @@
+target_sources(zendrova_output_ui PRIVATE
+  Placeholder.cpp)

@@ -1,0 +1,1 @@
+// Keeps the widget library non-empty until its first dialog lands.

@@ -1,0 +1,7 @@
+zendrova_add_test(output_label_files_test
+  SOURCES LabelFileTest.cpp LabelStockFileTest.cpp
+  LIBS zendrova_output)
+
+zendrova_add_test(output_label_dialog_logic_test QT
+  SOURCES LabelFieldListTest.cpp LabelDialogModelTest.cpp LabelTemplatesTest.cpp
+  LIBS zendrova_output)
