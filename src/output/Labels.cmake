@@ -1,11 +1,14 @@
 # Label stock, label definitions and their templates, the label dialog's rules
 # and the label run.
+target_link_libraries(zendrova_output PUBLIC zendrova_printengine)
 target_sources(zendrova_output PRIVATE
   LabelDialogModel.cpp LabelDialogModel.h
   LabelFieldList.cpp LabelFieldList.h
   LabelFile.cpp LabelFile.h
   LabelLines.cpp LabelLines.h
   LabelNumbers.cpp LabelNumbers.h
+  LabelPrinting.cpp LabelPrinting.h
+  LabelRun.cpp LabelRun.h
   LabelStockFile.cpp LabelStockFile.h
   LabelTemplates.cpp LabelTemplates.h
   TLabelList.cpp TLabelList.h

@@ -5,3 +5,7 @@ zendrova_add_test(output_label_files_test
 zendrova_add_test(output_label_dialog_logic_test QT
   SOURCES LabelFieldListTest.cpp LabelDialogModelTest.cpp LabelTemplatesTest.cpp
   LIBS zendrova_output)
+
+zendrova_add_test(output_label_run_test QT
+  SOURCES LabelRunFixture.h LabelRunTest.cpp
+  LIBS zendrova_output zendrova_cardgen)
