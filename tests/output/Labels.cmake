@@ -9,3 +9,7 @@ zendrova_add_test(output_label_dialog_logic_test QT
 zendrova_add_test(output_label_run_test QT
   SOURCES LabelRunFixture.h LabelRunTest.cpp
   LIBS zendrova_output zendrova_cardgen)
+
+zendrova_add_test(output_label_dialog_widget_test QT
+  SOURCES LabelRunFixture.h LabelDialogWidgetTest.cpp
+  LIBS zendrova_output_ui zendrova_cardgen)

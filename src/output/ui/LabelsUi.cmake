@@ -1,2 +1,5 @@
 target_sources(zendrova_output_ui PRIVATE
-  Placeholder.cpp)
+  LabelDlgPages.cpp
+  NumberKeyFilter.cpp NumberKeyFilter.h
+  TLabelDlg.cpp TLabelDlg.h
+  TLabelLoadDlg.cpp TLabelLoadDlg.h)
