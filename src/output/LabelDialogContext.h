@@ -10,6 +10,7 @@
 namespace zendrova {
 
 class DateFormatList;
+class FieldModel;
 class StoreTable;
 
 // What the label dialog works on: the current definition it edits, where the
@@ -32,5 +33,8 @@ struct LabelDialogContext
     // Puts the letter-tab state of the opening back when the dialog closes.
     std::function<void()> restoreLetterRange;
 };
+
+// The caption-list indexes whose fields are memos or pictures in these fields.
+QSet<int> memoOrPictureIndexes(const FieldModel &fields, int captionCount);
 
 } // namespace zendrova

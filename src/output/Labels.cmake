@@ -2,7 +2,7 @@
 # and the label run.
 target_link_libraries(zendrova_output PUBLIC zendrova_printengine)
 target_sources(zendrova_output PRIVATE
-  LabelDialogContext.h
+  LabelDialogContext.cpp LabelDialogContext.h
   LabelDialogModel.cpp LabelDialogModel.h
   LabelFieldList.cpp LabelFieldList.h
   LabelFile.cpp LabelFile.h

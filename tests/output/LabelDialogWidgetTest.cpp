@@ -61,7 +61,7 @@ protected:
         c.userFolder = folder.path();
         c.stockFolder = QStringLiteral(ZENDROVA_BIN_DIR);
         c.captions = CaptionList::builtInCaptions();
-        c.memoOrPicture = { 8, 19, 20 };
+        c.memoOrPicture = memoOrPictureIndexes(table.fieldModel(), int(c.captions.size()));
         c.table = &table;
         c.dateFormats = &dateFormats;
         c.restoreLetterRange = [this] { ++restored; };
@@ -75,6 +75,7 @@ protected:
 TEST_F(LabelDialogWidget, FieldsOnOneLineAndTheDefaultStock)
 {
     generate(3);
+    EXPECT_EQ(memoOrPictureIndexes(table.fieldModel(), 21), QSet<int>({ 8, 19, 20 }));
     {
         TLabelDlg dialog(context());
         dialog.show();

@@ -1,4 +1,5 @@
 target_sources(zendrova_output_ui PRIVATE
+  LabelDialogRun.cpp LabelDialogRun.h
   LabelDlgPages.cpp
   NumberKeyFilter.cpp NumberKeyFilter.h
   TLabelDlg.cpp TLabelDlg.h
