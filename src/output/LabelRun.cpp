@@ -119,6 +119,8 @@ void LabelRun::sheetStart()
     m_logoTop = inches(m_label.LogoTop);
     m_firstLabel = std::max(1, LabelNumbers::count(m_label.FirstLabel));
     m_printedCount = 0;
+    m_bodyWidths.clear();
+    m_headerWidths.clear();
     m_logo = QImage();
     if (!m_label.LogoFile.isEmpty() && QFileInfo::exists(m_label.LogoFile)
         && !m_logo.load(m_label.LogoFile, "BMP"))
@@ -153,8 +155,18 @@ bool LabelRun::lineFits(const TBaseReport &engine, double top) const
     return top + engine.OneLineHeight() <= m_height + 1e-9;
 }
 
-QString LabelRun::fitted(const TBaseReport &engine, QString text, double width)
+QString LabelRun::fitted(
+    const TBaseReport &engine, QString text, double width, QHash<QString, double> &widths)
 {
+    // Teams, brands and years repeat from card to card: each text is measured once a run.
+    auto measure = [&](const QString &part) {
+        auto known = widths.constFind(part);
+        if (known == widths.constEnd())
+            known = widths.insert(part, engine.MeasureText(part));
+        return *known;
+    };
+    if (measure(text) <= width)
+        return text;
     while (!text.isEmpty() && engine.MeasureText(text) > width)
         text.chop(1);
     return text;
@@ -162,6 +174,9 @@ QString LabelRun::fitted(const TBaseReport &engine, QString text, double width)
 
 void LabelRun::printHeader(TBaseReport &engine)
 {
+    // Switching fonts costs a measuring set-up per label; skip it when there is nothing to print.
+    if (m_label.HeaderText.isEmpty())
+        return;
     chooseFont(engine, m_label.HeaderFontName, m_label.HeaderFontSize, m_label.HeaderFontStyle,
         m_label.HeaderFontColor);
     double top = m_headerTop;
@@ -170,7 +185,7 @@ void LabelRun::printHeader(TBaseReport &engine)
             break;
         engine.PlaceX(m_headerLeft);
         engine.PlaceY(top + engine.LineAscent());
-        engine.EmitText(fitted(engine, line, m_width - m_headerLeft));
+        engine.EmitText(fitted(engine, line, m_width - m_headerLeft, m_headerWidths));
         top += engine.OneLineHeight();
     }
 }
@@ -258,7 +273,7 @@ void LabelRun::printBody(TBaseReport &engine)
             break;
         engine.PlaceX(m_bodyLeft);
         engine.PlaceY(top + engine.LineAscent());
-        engine.EmitText(fitted(engine, text, m_width - m_bodyLeft));
+        engine.EmitText(fitted(engine, text, m_width - m_bodyLeft, m_bodyWidths));
         top += engine.OneLineHeight();
     }
 }

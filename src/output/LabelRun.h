@@ -5,6 +5,7 @@
 #include "printengine/TLabelShell.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QImage>
 #include <QStringList>
 #include <functional>
@@ -55,8 +56,10 @@ private:
     void printLogo(print::TBaseReport &engine);
     // Whether a line whose top is at top fits above the label's bottom.
     bool lineFits(const print::TBaseReport &engine, double top) const;
-    // Cut from the end until it is at most width wide.
-    static QString fitted(const print::TBaseReport &engine, QString text, double width);
+    // Cut from the end until it is at most width wide; widths keeps the widths
+    // of whole texts measured in the current font.
+    static QString fitted(const print::TBaseReport &engine, QString text, double width,
+        QHash<QString, double> &widths);
     QString fieldText(int captionIndex) const;
     int positionOf(int captionIndex) const;
 
@@ -72,6 +75,8 @@ private:
     double m_bodyLeft = 0, m_bodyTop = 0, m_headerLeft = 0, m_headerTop = 0;
     double m_logoLeft = 0, m_logoTop = 0;
     QImage m_logo;
+    QHash<QString, double> m_bodyWidths;
+    QHash<QString, double> m_headerWidths;
     bool m_printed = false;
     int m_printedCount = 0;
 };
