@@ -137,6 +137,12 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::LoadDatabase:
         loadDatabase();
         break;
+    case MainCommand::CopyRecord:
+        copyRecord();
+        break;
+    case MainCommand::PasteRecord:
+        pasteRecord();
+        break;
     case MainCommand::Password:
         PasswordChange(m_state, [this](const QString &label) {
             return TPasswordDlg::ask(label, this);
@@ -152,8 +158,6 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Import:
     case MainCommand::Summary:
     case MainCommand::Tips:
-    case MainCommand::CopyRecord:
-    case MainCommand::PasteRecord:
     case MainCommand::PrintRecord:
         break;
     }
