@@ -8,6 +8,7 @@ namespace zendrova {
 
 class AppState;
 class RecordCycle;
+class RecordEditor;
 class RecordStore;
 class StoreTable;
 
@@ -52,7 +53,7 @@ public:
 private:
     StoreTable &buffer();
     // The buffer row, with a new one started when the table has none.
-    bool lockBufferRow(class RecordEditor &editor);
+    bool lockBufferRow(RecordEditor &editor);
 
     AppState &m_state;
     RecordStore &m_store;
