@@ -187,6 +187,50 @@ void RecordCycle::loadCard(StoreTable &source, bool asTemplate)
     m_card.templateLoad = false;
 }
 
+bool RecordCycle::cardEmpty() const
+{
+    return m_values.isEmpty();
+}
+
+void RecordCycle::clearCard()
+{
+    m_values.clearAll();
+}
+
+bool RecordCycle::writeCardTo(
+    StoreTable &table, bool asNew, const std::function<void(RecordEditor &)> &more)
+{
+    if (!cardFits())
+        return false;
+    m_values.keepTyping();
+    RecordEditor record(table);
+    const bool stored = record.store(asNew, [this, &more](RecordEditor &editing) {
+        for (int i = 0; i < CardFields::kCount; ++i)
+            m_values.write(i, editing);
+        if (more)
+            more(editing);
+        return RecordEditor::Fill::Filled;
+    });
+    if (!stored)
+        record.cancel();
+    return stored;
+}
+
+void RecordCycle::followCardRecord()
+{
+    if (m_card.position == 0)
+        return;
+    if (m_card.newRecord) {
+        m_card.position = list().recordCount() + 1;
+        return;
+    }
+    // The card's record lies in another letter's range: its place there is unchanged.
+    if (lettersInUse() && m_card.cardLetter != m_letters->currentLetter())
+        return;
+    if (const std::optional<int> found = list().positionOfRecordNumber(m_card.recordNumber))
+        m_card.position = *found + 1;
+}
+
 bool RecordCycle::leaveRecord()
 {
     // Left once already (saved or discarded): leaving again must not store

@@ -89,6 +89,20 @@ public:
     std::optional<int> synchronise(int rowsPerPage);
     // Loads another cursor's record (a template) into the card.
     void loadCard(StoreTable &source, bool asTemplate);
+    // Every control empty, as a new record starts.
+    bool cardEmpty() const;
+    void clearCard();
+    // Stores the card into the current record of another table of the card
+    // table's layout (asNew: into a new record there); then more may add to
+    // that record before it is posted. A value its field cannot take is
+    // reported first. False when nothing was stored (the change is dropped).
+    bool writeCardTo(StoreTable &table, bool asNew,
+        const std::function<void(RecordEditor &)> &more = {});
+    // A record of the list was stored around the card's record: the card's
+    // position follows its record through the list's order.
+    void followCardRecord();
+    // nullptr: no letter tabs.
+    CycleLetterTabs *letterTabs() const { return m_letters; }
 
     const CardState &card() const { return m_card; }
     StoreTable &cardCursor() { return m_cursor; }

@@ -2,6 +2,7 @@
 
 #include "store/EngineTable.h"
 #include "store/FieldModel.h"
+#include "store/RecordEditor.h"
 
 #include <memory>
 #include <vector>
@@ -104,6 +105,23 @@ RecordCopy::Result RecordCopy::run(
         to.close();
     });
     return result;
+}
+
+void RecordCopy::copyUserFields(const StoreTable &source, RecordEditor &destination)
+{
+    translated([&] {
+        const dbase::Table &from = engineOf(source);
+        dbase::Table &to = engineOf(destination.table());
+        const int count = std::min(from.fieldCount(), to.fieldCount());
+        for (int pos = FieldModel::kFirstUserPosition; pos < count; ++pos) {
+            if (!dbase::isMemoKind(from.fieldKind(pos)))
+                copyField(to, from, pos, FieldCopy::Converted);
+            else if (from.isNull(pos)) // else the destination's old text stays
+                to.setNull(pos);
+            else
+                copyField(to, from, pos, FieldCopy::Contents);
+        }
+    });
 }
 
 } // namespace zendrova

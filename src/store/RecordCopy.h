@@ -4,6 +4,7 @@
 
 namespace zendrova {
 
+class RecordEditor;
 class StoreTable;
 
 // Copies every record of one open table into another, the way repair, backup
@@ -28,6 +29,12 @@ public:
     // record faulty; a record that cannot be stored is dropped and counted.
     // Other engine errors (a full disk) end the copy with their StoreError.
     static Result run(StoreTable &source, StoreTable &destination, const Progress &progress = {});
+
+    // Gives the record being changed on destination every user field of
+    // source's current record: empty fields stay empty, memos and pictures
+    // are taken whole. Both tables have the card table's layout. Raises
+    // StoreError when a field cannot be read or taken.
+    static void copyUserFields(const StoreTable &source, RecordEditor &destination);
 };
 
 } // namespace zendrova

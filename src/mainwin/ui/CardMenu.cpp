@@ -7,13 +7,15 @@ CardMenu::CardMenu(const CommandTable &commands, QWidget *parent)
     , m_commands(commands)
 {
     setObjectName(QStringLiteral("PopupMenu3"));
-    // Record templates and the copy buffer bring these to life.
-    for (QAction *later : { item("LoadRecordFromTemplate1", tr("R&eplace Record With Template"),
-                                MainCommand::None),
-             item("SaveRecordToTemplate1", tr("&Save Record To Template"), MainCommand::None) })
-        later->setEnabled(false);
+    // Filled each time the menu opens by whoever keeps the templates and the buffer.
+    m_replaceMenu = addMenu(tr("R&eplace Record With Template"));
+    m_replaceMenu->menuAction()->setObjectName(QStringLiteral("LoadRecordFromTemplate1"));
+    QAction *save = addAction(tr("&Save Record To Template"));
+    save->setObjectName(QStringLiteral("SaveRecordToTemplate1"));
+    connect(save, &QAction::triggered, this, &CardMenu::saveTemplateRequested);
     addSeparator()->setObjectName(QStringLiteral("N9"));
-    item("ViewBuffer3", tr("&View Copy Buffer"), MainCommand::None)->setEnabled(false);
+    m_viewBuffer = addMenu(tr("&View Copy Buffer"));
+    m_viewBuffer->menuAction()->setObjectName(QStringLiteral("ViewBuffer3"));
     addSeparator()->setObjectName(QStringLiteral("N4"));
     item("Paste3", tr("&Paste Record"), MainCommand::PasteRecord);
     item("Copy3", tr("&Copy Record"), MainCommand::CopyRecord);

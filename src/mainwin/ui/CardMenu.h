@@ -7,7 +7,8 @@
 namespace zendrova {
 
 // The card's popup menu PopupMenu3. Its record items take the state of the
-// same commands on the record bar each time it opens.
+// same commands on the record bar each time it opens; its template and copy
+// buffer submenus are filled then by the window (aboutToShow).
 class CardMenu : public QMenu
 {
     Q_OBJECT
@@ -17,9 +18,13 @@ public:
 
     CardMenu(const CommandTable &commands, QWidget *parent = nullptr);
 
+    QMenu *replaceMenu() const { return m_replaceMenu; }
+    QMenu *viewBufferMenu() const { return m_viewBuffer; }
+
 signals:
     void commandChosen(zendrova::MainCommand command);
     void helpRequested();
+    void saveTemplateRequested();
 
 private:
     QAction *item(const char *name, const QString &caption, MainCommand command);
@@ -27,6 +32,8 @@ private:
 
     const CommandTable &m_commands;
     QList<QAction *> m_commandItems;
+    QMenu *m_replaceMenu = nullptr;
+    QMenu *m_viewBuffer = nullptr;
 };
 
 } // namespace zendrova

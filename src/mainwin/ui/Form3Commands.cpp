@@ -151,6 +151,12 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Import:
         importRecords();
         break;
+    case MainCommand::CopyRecord:
+        copyRecord();
+        break;
+    case MainCommand::PasteRecord:
+        pasteRecord();
+        break;
     case MainCommand::Password:
         PasswordChange(m_state, [this](const QString &label) {
             return TPasswordDlg::ask(label, this);
@@ -162,8 +168,6 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::None:
     case MainCommand::Print:
     case MainCommand::Summary:
-    case MainCommand::CopyRecord:
-    case MainCommand::PasteRecord:
     case MainCommand::PrintRecord:
         break;
     }

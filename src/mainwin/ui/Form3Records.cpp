@@ -3,8 +3,10 @@
 
 #include "common/AppState.h"
 #include "common/ui/TDeleteDlg1.h"
+#include "mainwin/CopyBuffer.h"
 #include "mainwin/DeleteConfirmation.h"
 #include "mainwin/RecordCycle.h"
+#include "mainwin/RecordTemplates.h"
 #include "mainwin/ui/CardMenu.h"
 #include "mainwin/ui/CardWidgetValues.h"
 #include "mainwin/ui/RecordCard.h"
@@ -12,6 +14,7 @@
 #include "store/RecordStore.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace zendrova {
 
@@ -60,8 +63,8 @@ void TForm3::showCardState()
     m_card->clearHighlight();
     m_card->setStatusText(m_cycle->statusText());
     m_card->recordBar()->setPositionText(m_cycle->positionText(), m_cycle->percentText());
-    // The copy buffer arrives with record templates; until then it is empty.
-    const CycleCommandStates states = m_cycle->commandStates(false);
+    const CycleCommandStates states
+        = m_cycle->commandStates(m_copyBuffer && m_copyBuffer->pasteAllowed());
     m_commands.setAvailable(MainCommand::NewRecord, states.newRecord);
     m_commands.setAvailable(MainCommand::Maintenance, states.maintenance);
     m_commands.setAvailable(MainCommand::Export, states.copyImportExport);
@@ -74,6 +77,7 @@ void TForm3::showCardState()
     m_commands.setAvailable(MainCommand::Synchronise, !card.newRecord && card.position > 0);
     for (QWidget *control : m_card->controls())
         control->setEnabled(states.controls);
+    showTemplateStates(states);
     showLetters();
 }
 
@@ -83,6 +87,8 @@ void TForm3::newRecord()
         return;
     m_card->selectPart(1);
     m_card->controls().constFirst()->setFocus();
+    if (m_recordTemplates)
+        m_recordTemplates->fillNewRecord(m_card->templateButton()->text());
 }
 
 CardRelease::Steps TForm3::cardReleaseSteps()

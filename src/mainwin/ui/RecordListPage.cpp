@@ -90,12 +90,14 @@ void RecordListPage::buildRowMenu()
     // Filled each time the menu opens with the fields of the row's record.
     m_quickView = m_rowMenu->addMenu(tr("&Quick View"));
     m_quickView->menuAction()->setObjectName(QStringLiteral("QuickView1"));
-    // The copy buffer and printing bring these to life.
-    add("ViewBuffer1", tr("&View Copy Buffer"))->setEnabled(false);
+    // Filled like the quick view, from the copy buffer.
+    m_viewBuffer = m_rowMenu->addMenu(tr("&View Copy Buffer"));
+    m_viewBuffer->menuAction()->setObjectName(QStringLiteral("ViewBuffer1"));
     separator("Help3");
-    for (QAction *later : { add("CopyRecord1", tr("&Copy Record")),
-             add("PasteRecord1", tr("&Paste Record")) })
-        later->setEnabled(false);
+    connect(add("CopyRecord1", tr("&Copy Record")), &QAction::triggered, this,
+        [this] { emit rowCopyRequested(m_menuRow); });
+    connect(add("PasteRecord1", tr("&Paste Record")), &QAction::triggered, this,
+        [this] { emit rowPasteRequested(m_menuRow); });
     connect(add("Deleterecord1", tr("&Delete Record")), &QAction::triggered, this,
         [this] { emit rowDeleteRequested(m_menuRow); });
     add("PrintRecord1", tr("P&rint Record"))->setEnabled(false);

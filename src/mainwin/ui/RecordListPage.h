@@ -45,6 +45,7 @@ public:
     int menuRow() const { return m_menuRow; }
 
     QMenu *quickViewMenu() const { return m_quickView; }
+    QMenu *viewBufferMenu() const { return m_viewBuffer; }
 
 signals:
     void command(int mainCommand);
@@ -53,6 +54,8 @@ signals:
     void rowsLaidOut();
     void rowMenuOpening(int row);
     void rowDeleteRequested(int row);
+    void rowCopyRequested(int row);
+    void rowPasteRequested(int row);
     void rowFontRequested();
     void rowColorRequested();
     void rowHelpRequested();
@@ -73,6 +76,7 @@ private:
     QList<TFormatedButton *> m_rows;
     QMenu *m_rowMenu = nullptr;
     QMenu *m_quickView = nullptr;
+    QMenu *m_viewBuffer = nullptr;
     QFont m_rowFont;
     Colors m_colors;
     int m_menuRow = 0;

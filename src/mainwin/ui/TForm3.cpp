@@ -4,7 +4,9 @@
 #include "common/ColorSchemeFile.h"
 #include "common/FontConversion.h"
 #include "mainwin/MainLayout.h"
+#include "mainwin/CopyBuffer.h"
 #include "mainwin/RecordCycle.h"
+#include "mainwin/RecordTemplates.h"
 #include "query/FilterStorage.h"
 #include "mainwin/ui/CardWidgetValues.h"
 #include "common/Interaction.h"
@@ -84,6 +86,7 @@ TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     if (m_opened) {
         startRecordCycle();
         startRecordList();
+        startRecordTemplates();
     }
     // The window sees every key before its controls do.
     qApp->installEventFilter(this);

@@ -26,6 +26,10 @@ class AppState;
 struct MaintenanceResults;
 class CaptionMenu;
 class CardMenu;
+class CopyBuffer;
+struct CycleCommandStates;
+class RecordTemplateMenus;
+class RecordTemplates;
 class CardWidgetValues;
 class RecordCycle;
 class RecordListModel;
@@ -146,6 +150,19 @@ private:
     void setWorking(bool working);
     void showFound(int position, int field, std::optional<MemoMatch> memo);
 
+    // Record templates and the copy buffer.
+    void startRecordTemplates();
+    void showTemplateStates(const CycleCommandStates &states);
+    void copyRecord();
+    void pasteRecord();
+    void copyRow(int row);
+    void pasteRow(int row);
+    void saveRecordTemplate();
+    void replaceWithTemplate(const QString &name);
+    void fillBufferView(QMenu *menu);
+    void prepareCardMenu();
+    void prepareRowMenuBuffer();
+
     // The record list.
     void startRecordList();
     QList<ListColumn> listColumns() const;
@@ -221,6 +238,9 @@ private:
     std::unique_ptr<CardWidgetValues> m_values;
     std::unique_ptr<RecordCycle> m_cycle;
     std::unique_ptr<RecordListModel> m_list;
+    std::unique_ptr<CopyBuffer> m_copyBuffer;
+    std::unique_ptr<RecordTemplates> m_recordTemplates;
+    RecordTemplateMenus *m_templateMenus = nullptr;
     // Off while a non-stop search walks the table.
     bool m_listRedrawAllowed = true;
 
