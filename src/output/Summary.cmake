@@ -1,0 +1,4 @@
+# The summary by field, its graph and its print.
+target_sources(zendrova_output PRIVATE
+  SummaryList.cpp SummaryList.h
+  SummaryCount.cpp SummaryCount.h)

@@ -1,0 +1,3 @@
+zendrova_add_test(output_summary_test QT
+  SOURCES ../support/DatabaseFixture.h SummaryListTest.cpp SummaryCountTest.cpp
+  LIBS zendrova_output)
