@@ -1,3 +1,4 @@
 zendrova_add_test(output_summary_test QT
   SOURCES ../support/DatabaseFixture.h SummaryListTest.cpp SummaryCountTest.cpp
+    GraphPointsTest.cpp
   LIBS zendrova_output)

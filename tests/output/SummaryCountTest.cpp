@@ -1,7 +1,9 @@
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedInteraction.h"
 
+#include "common/CaptionList.h"
 #include "output/SummaryCount.h"
+#include "output/SummaryDialogModel.h"
 #include "store/RecordEditor.h"
 #include "store/RecordStore.h"
 #include "store/StoreError.h"
@@ -121,11 +123,63 @@ TEST_F(SummaryCountTest, NumbersGroupByTheirShortestTextAndBlanksByTheEmptyKey)
         QStringList({ "12", "12.5", "0", "" }));
 }
 
-TEST_F(SummaryCountTest, AMissingTableRaisesStoreError)
+TEST_F(SummaryCountTest, TheDialogOffersNoMemoOrPictureAndShowsTheChosenFieldsRows)
 {
-    EXPECT_THROW(SummaryCount::run(fixture.state.databaseFolder, QStringLiteral("gone.dbf"),
-                     FilterScope::AllRecords, kTeam),
-        StoreError);
+    append({ "Cubs", "2", {}, 2.0, 3.5 });
+    append({ "Reds", "0", {}, 1.0, 0.5 });
+    append({ "Cubs", "2", {}, 1.25, 1.0 });
+    QStringList captions = CaptionList::builtInCaptions();
+    captions[9] = QStringLiteral("Paid:");
+    SummaryDialogModel model(captions, store.fields());
+    EXPECT_EQ(model.fieldItems().size(), 18);
+    EXPECT_FALSE(model.fieldItems().contains(QStringLiteral("Notes:")));
+    EXPECT_FALSE(model.fieldItems().contains(QStringLiteral("Small Picture:")));
+    EXPECT_EQ(model.fieldItems().at(8), QStringLiteral("Paid:"));
+    EXPECT_EQ(model.positionOf(8), kPurchase);
+
+    // Nothing chosen yet: nothing to graph or print.
+    user.expectMessage(MessageKind::Information,
+        QStringLiteral("List Empty!\rYou have to select the field from Summary By list first."),
+        MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(model.checkNotEmpty());
+    EXPECT_EQ(model.headers(), QStringList({ "", "Count", "   %" }));
+
+    const int team = int(model.fieldItems().indexOf(QStringLiteral("Team:")));
+    ASSERT_TRUE(model.count(team, store.recordTable().folder(), store.recordTable().fileName(),
+        FilterScope::NormalFilter));
+    EXPECT_TRUE(model.checkNotEmpty());
+    EXPECT_EQ(model.headers(), QStringList({ "Team:", "Count", "   %" }));
+    EXPECT_EQ(model.row(0), QStringList({ "Cubs", "2", "100.0" }));
+    EXPECT_EQ(model.totalText(), QStringLiteral("2"));
+    EXPECT_TRUE(model.valueTotals().isEmpty());
+    EXPECT_EQ(SummaryDialogModel::titleFor(model.chosenCaption()), QStringLiteral("Summary By Team:"));
+
+    model.setValuesShown(true);
+    EXPECT_EQ(model.headers(),
+        QStringList({ "Team:", "Count", "   %", "Paid", "Current Value", "Gain/Loss" }));
+    EXPECT_EQ(model.row(0), QStringList({ "Cubs", "2", "100.0", "3.25", "4.50", "1.25" }));
+    EXPECT_EQ(model.valueTotals(), QStringList({ "3.25", "4.50", "1.25" }));
+
+    // The grid grows with the groups and never shrinks.
+    EXPECT_EQ(model.gridRowCount(1), 2);
+    EXPECT_EQ(model.gridRowCount(20), 20);
+}
+
+TEST_F(SummaryCountTest, ATableThatCannotBeReadIsToldAndLeavesTheListEmpty)
+{
+    const QString folder = fixture.state.databaseFolder;
+    const QString missing = QStringLiteral("gone.dbf");
+    std::string why;
+    try {
+        SummaryCount::run(folder, missing, FilterScope::AllRecords, kTeam);
+    } catch (const StoreError &error) {
+        why = error.what();
+    }
+    ASSERT_NE(why.find("gone"), std::string::npos);
+    SummaryDialogModel model(CaptionList::builtInCaptions(), store.fields());
+    user.expectMessage(MessageKind::Error, QString::fromStdString(why), MessageButtons::Ok, kNoHelp);
+    EXPECT_FALSE(model.count(0, folder, missing, FilterScope::AllRecords));
+    EXPECT_TRUE(model.list().isEmpty());
 }
 
 } // namespace
