@@ -131,6 +131,9 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Maintenance:
         openMaintenance();
         break;
+    case MainCommand::Summary:
+        openSummary();
+        break;
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
@@ -150,7 +153,6 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Options:
     case MainCommand::Export:
     case MainCommand::Import:
-    case MainCommand::Summary:
     case MainCommand::Tips:
     case MainCommand::CopyRecord:
     case MainCommand::PasteRecord:

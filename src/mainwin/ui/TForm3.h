@@ -24,6 +24,7 @@ namespace zendrova {
 
 class AppState;
 struct MaintenanceResults;
+class SummaryDialogModel;
 class CaptionMenu;
 class CardMenu;
 class CardWidgetValues;
@@ -69,6 +70,9 @@ public:
     std::function<void()> beforeClose;
     // The maintenance window shows its marks when maintenance is due.
     std::function<bool()> maintenanceDue;
+    // Prints a summary through the page engine; the Summary window's Print
+    // does nothing while it is empty.
+    std::function<void(const SummaryDialogModel &)> printSummary;
     // The record on the card; nothing while no database is open.
     RecordCycle *recordCycle() const { return m_cycle.get(); }
 
@@ -180,6 +184,9 @@ private:
     // what it reports.
     void openMaintenance();
     void afterMaintenance(const MaintenanceResults &results);
+
+    // The summary of the current database by a chosen field.
+    void openSummary();
 
     AppState &m_state;
     RecordStore &m_store;
