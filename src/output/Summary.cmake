@@ -5,7 +5,9 @@ target_sources(zendrova_output PRIVATE
   SummaryDialogModel.cpp SummaryDialogModel.h
   GraphPoints.cpp GraphPoints.h
   GraphPaging.cpp GraphPaging.h
-  GraphModel.cpp GraphModel.h)
+  GraphModel.cpp GraphModel.h
+  SummaryPrint.cpp SummaryPrint.h)
+target_link_libraries(zendrova_output PUBLIC zendrova_printengine)
 
 # The Summary and Summary Graph dialogs; the graph draws with Qt Charts.
 if(NOT TARGET zendrova_output_ui)

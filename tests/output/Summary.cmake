@@ -1,6 +1,6 @@
 zendrova_add_test(output_summary_test QT
   SOURCES ../support/DatabaseFixture.h SummaryListTest.cpp SummaryCountTest.cpp
-    GraphPointsTest.cpp
+    GraphPointsTest.cpp SummaryPrintTest.cpp
   LIBS zendrova_output)
 
 zendrova_add_test(output_summary_dialogs_test QT

@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "common/WaitCursor.h"
+#include "output/SummaryPrint.h"
 #include "output/ui/TPieGraphDlg.h"
 #include "store/StoreTable.h"
 
@@ -46,6 +47,10 @@ TSummaryDlg::TSummaryDlg(
     setObjectName(QStringLiteral("TSummaryDlg"));
     setWindowTitle(tr("Summary"));
     setToolTip(tr("Select 'Summary By' data field"));
+    // The report driver's own destination, the preview, from which the user prints.
+    printSummary = [](const SummaryDialogModel &model) {
+        SummaryPrint(model).run(print::rdPreview);
+    };
 
     m_field = new QComboBox;
     m_field->setObjectName(QStringLiteral("ComboBox1"));

@@ -35,7 +35,7 @@ public:
     TSummaryDlg(const QStringList &captions, const StoreTable &table, FilterScope scope,
         QWidget *parent = nullptr);
 
-    // Prints the summary; the main window installs the page engine's run.
+    // Prints the summary: at first through the report driver to its preview.
     std::function<void(const SummaryDialogModel &)> printSummary;
 
     const SummaryDialogModel &model() const { return m_model; }
