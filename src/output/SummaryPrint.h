@@ -24,7 +24,7 @@ public:
     static constexpr double kKeyWidth = 5.0;
     static constexpr double kKeyWidthWithValues = 2.5;
     static constexpr double kNumberWidth = 0.5;
-    static constexpr double kValueWidth = 1.0;
+    static constexpr double kValueWidth = 1.1;
     // The cells' inner margin, in hundredths of an inch.
     static constexpr double kCellMargin = 5.0;
     static constexpr double kVerticalMargin = 1.0;

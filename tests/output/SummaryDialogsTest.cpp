@@ -108,6 +108,8 @@ TEST_F(SummaryDialogTest, ChoosingAFieldCountsItAndSortByValueReordersTheGrid)
     ASSERT_EQ(grid->columnCount(), 6);
     EXPECT_EQ(grid->horizontalHeaderItem(5)->text(), QStringLiteral("Gain/Loss"));
     EXPECT_EQ(grid->item(0, 4)->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(child<QLabel>(dialog, "ValueTotal3")->text(), QStringLiteral("0.00"));
+    EXPECT_FALSE(child<QLabel>(dialog, "ValueTotal3")->isHidden());
     EXPECT_EQ(grid->columnWidth(0), 328);
 
     // Print hands the counted summary to the page run the window installs.

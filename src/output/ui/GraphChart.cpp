@@ -21,6 +21,8 @@ namespace {
 constexpr int kFlatLineWidth = 2;
 constexpr int kDeepLineWidth = 4;
 constexpr double kHeadroom = 1.1;
+// Each category holds one bar (the other sets are 0 there): let it fill most of it.
+constexpr double kBarWidth = 0.8;
 } // namespace
 
 QColor GraphChart::pointColor(int index)
@@ -58,6 +60,7 @@ GraphChart::GraphChart(QWidget *parent)
         series->attachAxis(m_bottom);
         series->attachAxis(m_left);
     }
+    m_bars->setBarWidth(kBarWidth);
     m_left->setLabelFormat(QStringLiteral("%.0f"));
     m_chart->legend()->setAlignment(Qt::AlignLeft);
     m_line->setPointsVisible(true);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -85,14 +86,20 @@ TSummaryDlg::TSummaryDlg(
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setFixedHeight(kRowHeight * kVisibleRows + kRowHeight + 8);
 
-    auto *totalLabel = new QLabel(tr("Total:"));
+    // The totals sit under their columns: the count under column 1.
+    m_totalLabel = new QLabel(tr("Total:"));
+    m_totalLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_total = new QLabel;
     m_total->setObjectName(QStringLiteral("Label3"));
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_total->setFixedWidth(kCountWidth);
-    m_valueTotals = new QLabel;
-    m_valueTotals->setObjectName(QStringLiteral("ValueTotals"));
-    m_valueTotals->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int i = 0; i < SummaryDialogModel::kValueColumns; ++i) {
+        auto *label = new QLabel;
+        label->setObjectName(QStringLiteral("ValueTotal%1").arg(i + 1));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFixedWidth(kValueWidth);
+        m_valueTotals << label;
+    }
 
     QPushButton *graph = button(QStringLiteral("BitBtn1"), tr("&Graph"), tr("Display Graph"));
     QPushButton *print = button(QStringLiteral("BitBtn2"), tr("&Print"), tr("Print Summary"));
@@ -105,10 +112,13 @@ TSummaryDlg::TSummaryDlg(
     top->addWidget(sortBox);
     top->addWidget(m_values);
     auto *totals = new QHBoxLayout;
-    totals->addStretch();
-    totals->addWidget(totalLabel);
+    totals->setSpacing(0);
+    totals->addWidget(m_totalLabel);
     totals->addWidget(m_total);
-    totals->addWidget(m_valueTotals);
+    totals->addSpacing(kPercentWidth);
+    for (QLabel *label : m_valueTotals)
+        totals->addWidget(label);
+    totals->addStretch();
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton *b : { graph, print, close, help })
@@ -127,6 +137,7 @@ TSummaryDlg::TSummaryDlg(
     connect(m_values, &QCheckBox::toggled, this, [this](bool on) {
         m_model.setValuesShown(on);
         showSummary();
+        keepOnScreen();
     });
     connect(graph, &QPushButton::clicked, this, &TSummaryDlg::BitBtn1Click);
     connect(print, &QPushButton::clicked, this, &TSummaryDlg::BitBtn2Click);
@@ -135,6 +146,18 @@ TSummaryDlg::TSummaryDlg(
         [] { Interaction::current().showHelp(SummaryDialogModel::kHelpContext); });
 
     showSummary();
+}
+
+void TSummaryDlg::keepOnScreen()
+{
+    adjustSize();
+    const QScreen *screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (frame.right() > room.right())
+        move(std::max(room.left(), frame.left() - (frame.right() - room.right())), frame.top());
 }
 
 void TSummaryDlg::layOutColumns()
@@ -153,6 +176,7 @@ void TSummaryDlg::layOutColumns()
         others += kValueWidth;
     }
     m_grid->setColumnWidth(0, width - others - kGridSpare);
+    m_totalLabel->setFixedWidth(m_grid->columnWidth(0));
 }
 
 void TSummaryDlg::showSummary()
@@ -172,8 +196,11 @@ void TSummaryDlg::showSummary()
         }
     }
     m_total->setText(m_model.totalText());
-    m_valueTotals->setText(m_model.valueTotals().join(QStringLiteral("   ")));
-    m_valueTotals->setVisible(m_model.valuesShown());
+    const QStringList valueTotals = m_model.valueTotals();
+    for (int i = 0; i < m_valueTotals.size(); ++i) {
+        m_valueTotals[i]->setText(valueTotals.value(i));
+        m_valueTotals[i]->setVisible(m_model.valuesShown());
+    }
 }
 
 void TSummaryDlg::ComboBox1Change(int index)

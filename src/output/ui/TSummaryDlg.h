@@ -49,6 +49,8 @@ private:
     // Fills the grid, the total and the headers from the model.
     void showSummary();
     void layOutColumns();
+    // A dialog grown by the value columns moves left to stay on its screen.
+    void keepOnScreen();
 
     SummaryDialogModel m_model;
     QString m_folder;
@@ -58,8 +60,9 @@ private:
     QTableWidget *m_grid;
     QButtonGroup *m_sortBy = nullptr;
     QCheckBox *m_values;
+    QLabel *m_totalLabel;
     QLabel *m_total;
-    QLabel *m_valueTotals;
+    QList<QLabel *> m_valueTotals;
 };
 
 } // namespace zendrova
