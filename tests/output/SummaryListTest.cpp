@@ -22,6 +22,11 @@ struct OrderCase
     QStringList expected;
 };
 
+void PrintTo(const OrderCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class SummaryOrderTest : public ::testing::TestWithParam<OrderCase>
 {
 };
