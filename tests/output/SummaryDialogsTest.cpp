@@ -117,6 +117,9 @@ TEST_F(SummaryDialogTest, ChoosingAFieldCountsItAndSortByValueReordersTheGrid)
     dialog.printSummary = [&](const SummaryDialogModel &model) { printed = model.list().keys(); };
     QTest::mouseClick(child<QPushButton>(dialog, "BitBtn2"), Qt::LeftButton);
     EXPECT_EQ(printed, QStringList({ "Mets", "Cubs", "Reds" }));
+
+    QTest::mouseClick(child<QPushButton>(dialog, "HelpBtn"), Qt::LeftButton);
+    EXPECT_EQ(user.helpRequests(), QList<int>({ 115 }));
 }
 
 TEST_F(SummaryDialogTest, TheGraphOpensWithTheCountsAndTheSummaryTitle)
