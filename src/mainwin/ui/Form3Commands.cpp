@@ -139,6 +139,9 @@ void TForm3::runCommand(MainCommandCall call)
         if (showTips)
             showTips();
         break;
+    case MainCommand::Summary:
+        openSummary();
+        break;
     case MainCommand::JumpToLetter:
         letterClicked(char(call.argument));
         break;
@@ -167,7 +170,6 @@ void TForm3::runCommand(MainCommandCall call)
     // does not build.
     case MainCommand::None:
     case MainCommand::Print:
-    case MainCommand::Summary:
     case MainCommand::PrintRecord:
         break;
     }

@@ -49,6 +49,7 @@ void TForm3::startRecordCycle()
         m_cycle->showRecord(0);
     m_commands.setAvailable(MainCommand::Filter, true);
     m_commands.setAvailable(MainCommand::Find, true);
+    m_commands.setAvailable(MainCommand::Summary, true);
 }
 
 void TForm3::popupCardMenu()

@@ -24,6 +24,7 @@ namespace zendrova {
 
 class AppState;
 struct MaintenanceResults;
+class SummaryDialogModel;
 class CaptionMenu;
 class CardMenu;
 class CopyBuffer;
@@ -80,6 +81,9 @@ public:
     std::function<bool()> showOptions;
     // The Tips window.
     std::function<void()> showTips;
+    // Prints a summary through the page engine; the Summary window's Print
+    // does nothing while it is empty.
+    std::function<void(const SummaryDialogModel &)> printSummary;
     // The record on the card; nothing while no database is open.
     RecordCycle *recordCycle() const { return m_cycle.get(); }
 
@@ -210,6 +214,9 @@ private:
     void exportRecords();
     void importRecords();
     void afterMaintenance(const MaintenanceResults &results);
+
+    // The summary of the current database by a chosen field.
+    void openSummary();
 
     AppState &m_state;
     RecordStore &m_store;
