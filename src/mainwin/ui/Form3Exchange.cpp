@@ -42,8 +42,13 @@ void TForm3::exportRecords()
 
 void TForm3::importRecords()
 {
+    // An import runs while the card has let go of the table; what was copied
+    // before it may no longer be what the buffer table holds.
     ExchangeCommands commands({ m_state, m_store, this, CardTextCodec::make(), std::nullopt,
-        [this](const std::function<void()> &work) { m_cardRelease.run(work); } });
+        [this](const std::function<void()> &work) {
+            m_copyBuffer->forget();
+            m_cardRelease.run(work);
+        } });
     commands.importRecords();
 }
 
