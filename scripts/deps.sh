@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev libssl-dev
   python3-dbfread python3-dbf ruby-dbf mscompress
-  fonts-dejavu-core xvfb xauth xdotool x11-apps
+  fonts-dejavu-core xvfb xauth xdotool x11-apps poppler-utils
 )
 if [ "${1:-}" = "--extra" ]; then
   # Sanitizer, fuzzing and screenshot tooling for developers.
