@@ -137,6 +137,12 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::LoadDatabase:
         loadDatabase();
         break;
+    case MainCommand::Print:
+        openPrint(false);
+        break;
+    case MainCommand::PrintRecord:
+        printCardRecord();
+        break;
     case MainCommand::Password:
         PasswordChange(m_state, [this](const QString &label) {
             return TPasswordDlg::ask(label, this);
@@ -146,7 +152,6 @@ void TForm3::runCommand(MainCommandCall call)
     // disabled. Every command is named here, so one added without a case
     // does not build.
     case MainCommand::None:
-    case MainCommand::Print:
     case MainCommand::Options:
     case MainCommand::Export:
     case MainCommand::Import:
@@ -154,7 +159,6 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::Tips:
     case MainCommand::CopyRecord:
     case MainCommand::PasteRecord:
-    case MainCommand::PrintRecord:
         break;
     }
 }

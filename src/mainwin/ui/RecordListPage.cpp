@@ -90,7 +90,7 @@ void RecordListPage::buildRowMenu()
     // Filled each time the menu opens with the fields of the row's record.
     m_quickView = m_rowMenu->addMenu(tr("&Quick View"));
     m_quickView->menuAction()->setObjectName(QStringLiteral("QuickView1"));
-    // The copy buffer and printing bring these to life.
+    // The copy buffer brings these to life.
     add("ViewBuffer1", tr("&View Copy Buffer"))->setEnabled(false);
     separator("Help3");
     for (QAction *later : { add("CopyRecord1", tr("&Copy Record")),
@@ -98,7 +98,8 @@ void RecordListPage::buildRowMenu()
         later->setEnabled(false);
     connect(add("Deleterecord1", tr("&Delete Record")), &QAction::triggered, this,
         [this] { emit rowDeleteRequested(m_menuRow); });
-    add("PrintRecord1", tr("P&rint Record"))->setEnabled(false);
+    connect(add("PrintRecord1", tr("P&rint Record")), &QAction::triggered, this,
+        [this] { emit rowPrintRequested(m_menuRow); });
     separator("N5");
     connect(add("Font1", tr("&Font...")), &QAction::triggered, this,
         &RecordListPage::rowFontRequested);

@@ -53,6 +53,7 @@ signals:
     void rowsLaidOut();
     void rowMenuOpening(int row);
     void rowDeleteRequested(int row);
+    void rowPrintRequested(int row);
     void rowFontRequested();
     void rowColorRequested();
     void rowHelpRequested();

@@ -38,6 +38,7 @@ class RecordCard;
 class RecordListPage;
 class RecordStore;
 class SpeedBars;
+class TReportRec;
 struct MainLayoutInput;
 
 // The main window: record list on the left, letter column, record card on
@@ -96,6 +97,9 @@ public:
     void openFindDialog();
     TFindDlg *findDialog() const;
 
+    // The current report definition: read from "rep.dat" when the window is
+    // made, written back at exit.
+    void writeReportDefinition();
     // Lifts the letter restriction for a report run and puts it back after.
     void beforePrint();
     void afterPrint();
@@ -127,6 +131,11 @@ private:
     MainLayoutInput layoutInput() const;
     void applyMode(int mode);
     void splitterReleased(int centreX);
+
+    // Printing.
+    void openPrint(bool oneRecord);
+    void printCardRecord();
+    void printListRecord(int row);
 
     // The record cycle.
     void startRecordCycle();
@@ -207,6 +216,7 @@ private:
     QList<QAbstractButton *> m_commandButtons;
     std::unique_ptr<CardWidgetValues> m_values;
     std::unique_ptr<RecordCycle> m_cycle;
+    std::unique_ptr<TReportRec> m_report;
     std::unique_ptr<RecordListModel> m_list;
     // Off while a non-stop search walks the table.
     bool m_listRedrawAllowed = true;

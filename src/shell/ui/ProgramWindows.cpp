@@ -54,12 +54,16 @@ StartupHooks ProgramWindows::hooks()
         if (m_mainWindow)
             m_mainWindow->writeFiles();
     };
+    h.writeReportDefinitions = [this] {
+        if (m_mainWindow)
+            m_mainWindow->writeReportDefinition();
+    };
     h.closeSharedTables = [this] {
         if (m_store)
             m_store->closeAll();
     };
-    // Still to plug in as their parts arrive: the user's template lists and
-    // report definitions, the reminders and tips.
+    // Still to plug in as their parts arrive: the user's template lists, the
+    // reminders and tips.
     return h;
 }
 
