@@ -83,9 +83,14 @@ void ReportRun::beforePrint()
 {
     m_engine.StatusFormat = statusFormat();
     m_engine.StatusText = QStringList{ QString(), QString() };
+    // Lifting the letter range repositions the table; one record prints
+    // where it stood.
+    m_startRecord = m_table.bookmark();
     if (m_hooks.beforePrint)
         m_hooks.beforePrint();
-    if (!m_setup.oneRecord)
+    if (m_setup.oneRecord)
+        m_table.gotoBookmark(m_startRecord);
+    else
         m_table.first();
 
     m_columns.clear();
@@ -118,6 +123,8 @@ void ReportRun::afterPrint()
 {
     if (m_hooks.afterPrint)
         m_hooks.afterPrint();
+    if (m_setup.oneRecord)
+        m_table.gotoBookmark(m_startRecord);
 }
 
 QString ReportRun::dateAndPage(bool date) const

@@ -112,6 +112,7 @@ private:
     std::unique_ptr<print::TMemoBuf> m_memo;
 
     std::vector<Column> m_columns;
+    std::uint32_t m_startRecord = 0;
     bool m_totals = false;
     bool m_totalsPhase = false;
     bool m_totalsDone = false;

@@ -167,6 +167,13 @@ TEST_F(ReportColumnsTest, OneRecordModePrintsTheCurrentRecordAndLeavesTheTable)
     // Its total is its own value.
     EXPECT_GT(find("Totals:").y, find("Mays").y);
     EXPECT_EQ(textsOnPage(1).count("3.00"), 2);
+
+    // The main window's hooks move the table (lifting and restoring the
+    // letter range); the one record is still the one the table stood on.
+    run({ [&] { records().first(); }, [&] { records().last(); } });
+    EXPECT_EQ(records().bookmark(), before);
+    EXPECT_TRUE(printed("Mays"));
+    EXPECT_FALSE(printed("Aaron"));
 }
 
 TEST_F(ReportColumnsTest, TitleCutTo31AndPageNumbersWithTheDate)
