@@ -62,24 +62,27 @@ struct Painting
         QPen pen = op.pen.isValid() ? QPen(shown(op.pen, options.monochrome)) : QPen(Qt::NoPen);
         pen.setCosmetic(true);
         painter.setPen(pen);
-        painter.setBrush(op.brush.isValid() ? QBrush(shown(op.brush, options.monochrome))
-                                            : QBrush(Qt::NoBrush));
+        painter.setBrush(
+            op.brush.isValid() ? QBrush(shown(op.brush, options.monochrome)) : QBrush(Qt::NoBrush));
         const QRectF rect(QPointF(dp(op.left), dp(op.top)), QPointF(dp(op.right), dp(op.bottom)));
         switch (op.kind) {
-        case PageShapeKind::Rect: painter.drawRect(rect); break;
+        case PageShapeKind::Rect:
+            painter.drawRect(rect);
+            break;
         case PageShapeKind::RoundRect:
             painter.drawRoundedRect(rect, dp(op.radius), dp(op.radius));
             break;
-        case PageShapeKind::Ellipse: painter.drawEllipse(rect); break;
+        case PageShapeKind::Ellipse:
+            painter.drawEllipse(rect);
+            break;
         }
         painter.setBrush(Qt::NoBrush);
     }
     void operator()(const PagePicture &op) const
     {
         const QRectF rect(QPointF(dp(op.left), dp(op.top)), QPointF(dp(op.right), dp(op.bottom)));
-        painter.drawImage(rect, options.monochrome
-                                    ? op.image.convertToFormat(QImage::Format_Grayscale8)
-                                    : op.image);
+        painter.drawImage(rect,
+            options.monochrome ? op.image.convertToFormat(QImage::Format_Grayscale8) : op.image);
     }
 };
 } // namespace
@@ -92,7 +95,7 @@ void paintPage(QPainter &painter, const Page &page, const PaintOptions &options)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.translate(options.offsetX * options.dpiX, options.offsetY * options.dpiY);
     painter.scale(options.dpiX / kDecipointsPerInch, options.dpiY / kDecipointsPerInch);
-    const Painting paint{painter, options};
+    const Painting paint { painter, options };
     for (const PageOp &op : page.ops)
         std::visit(paint, op);
     painter.restore();
@@ -102,11 +105,10 @@ namespace {
 QPageLayout layoutFor(const Page &page)
 {
     const bool landscape = page.width > page.height;
-    const QSizeF portrait = landscape ? QSizeF(page.height, page.width)
-                                      : QSizeF(page.width, page.height);
+    const QSizeF portrait
+        = landscape ? QSizeF(page.height, page.width) : QSizeF(page.width, page.height);
     return QPageLayout(QPageSize(portrait, QPageSize::Inch, QString(), QPageSize::ExactMatch),
-                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
+        landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
 bool wanted(const Page &page, int first, int last)

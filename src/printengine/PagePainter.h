@@ -19,7 +19,7 @@ struct PaintOptions
     // Where the paper's top-left edge lies on the device, inches (negative
     // printable offsets of a printer).
     double offsetX = 0, offsetY = 0;
-    bool screen = false;     // screen-only shapes are painted
+    bool screen = false; // screen-only shapes are painted
     bool monochrome = false;
 };
 

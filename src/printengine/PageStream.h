@@ -28,10 +28,10 @@ struct PageShape
 {
     PageShapeKind kind = PageShapeKind::Rect;
     double left = 0, top = 0, right = 0, bottom = 0;
-    double radius = 0;           // corner radius for RoundRect, inches
-    QColor pen = Qt::black;      // invalid colour = no outline
-    QColor brush;                // invalid colour = no fill
-    bool screenOnly = false;     // shown by the preview, never printed
+    double radius = 0; // corner radius for RoundRect, inches
+    QColor pen = Qt::black; // invalid colour = no outline
+    QColor brush; // invalid colour = no fill
+    bool screenOnly = false; // shown by the preview, never printed
 };
 struct PagePicture
 {
@@ -42,8 +42,8 @@ using PageOp = std::variant<PageText, PageLine, PageShape, PagePicture>;
 
 struct Page
 {
-    int number = 1;          // the engine's page number
-    double width = 8.5;      // inches
+    int number = 1; // the engine's page number
+    double width = 8.5; // inches
     double height = 11.0;
     QList<PageOp> ops;
 };

@@ -55,7 +55,10 @@ public:
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &bytes) : m_in(bytes), m_size(bytes.size()) { }
+    explicit Reader(const QByteArray &bytes)
+        : m_in(bytes)
+        , m_size(bytes.size())
+    { }
     bool ok() const { return m_in.ok() && m_good; }
     void fail() { m_good = false; }
     qsizetype left() const { return m_size - m_in.position(); }
@@ -232,7 +235,7 @@ QByteArray encode(const PageStream &stream)
         out.f64(page.width);
         out.f64(page.height);
         out.u32(quint32(page.ops.size()));
-        const OpWriter write{out};
+        const OpWriter write { out };
         for (const PageOp &op : page.ops)
             std::visit(write, op);
     }

@@ -15,7 +15,13 @@ enum TJustify { pjCenter = 0, pjLeft = 1, pjRight = 2, pjBlock = 3 };
 constexpr int kJustifyByStop = 4;
 
 // Box line bits of a tab stop.
-enum TBoxLine { BOXLINELEFT = 1, BOXLINERIGHT = 2, BOXLINETOP = 4, BOXLINEBOTTOM = 8, BOXLINEALL = 15 };
+enum TBoxLine {
+    BOXLINELEFT = 1,
+    BOXLINERIGHT = 2,
+    BOXLINETOP = 4,
+    BOXLINEBOTTOM = 8,
+    BOXLINEALL = 15
+};
 
 // The position that AddStop takes as "right after the previous stop".
 constexpr double kAfterPreviousStop = -32768.0;
@@ -30,7 +36,7 @@ struct TFontSpec
 {
     QString name = QStringLiteral("Arial");
     double size = 10.0; // points
-    int style = 0;      // TFontStyleBit set
+    int style = 0; // TFontStyleBit set
     QColor color = Qt::black;
     bool operator==(const TFontSpec &) const = default;
 };
@@ -42,11 +48,17 @@ struct TTabStop
     double width = 0.0;
     int justify = pjLeft;
     int boxLines = 0;
-    int shade = 0;        // percent grey, 0 = none (then TabShade applies)
-    double margin = 0.0;  // units (AddStop takes hundredths of a unit)
+    int shade = 0; // percent grey, 0 = none (then TabShade applies)
+    double margin = 0.0; // units (AddStop takes hundredths of a unit)
 };
 
 // Platform paper codes that ChoosePaper takes.
-enum TPaperCode { kPaperLetter = 1, kPaperLegal = 5, kPaperA4 = 9, kPaperEnvelope10 = 20, kPaperCustom = 256 };
+enum TPaperCode {
+    kPaperLetter = 1,
+    kPaperLegal = 5,
+    kPaperA4 = 9,
+    kPaperEnvelope10 = 20,
+    kPaperCustom = 256
+};
 
 } // namespace zendrova::print

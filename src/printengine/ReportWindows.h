@@ -24,8 +24,9 @@ class ReportWindows
 public:
     virtual ~ReportWindows();
     // cancel is called when the user presses Cancel.
-    virtual std::unique_ptr<StatusWindow> openStatus(const QString &title,
-                                                     std::function<void()> cancel) = 0;
+    virtual std::unique_ptr<StatusWindow> openStatus(
+        const QString &title, std::function<void()> cancel)
+        = 0;
     // Shows the pages until the user closes the window.
     virtual void showPreview(const QString &title, const PageStream &stream) = 0;
     // The platform's print-setup dialog for the shared device; true on OK.

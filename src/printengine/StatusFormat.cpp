@@ -25,14 +25,30 @@ QString expandStatusFormat(const QString &format, const StatusValues &values)
             continue;
         }
         switch (code.toUpper().unicode()) {
-        case '%': out += QLatin1Char('%'); break;
-        case 'P': out += QString::number(values.page); break;
-        case 'F': out += QString::number(values.firstPage); break;
-        case 'L': out += QString::number(values.lastPage); break;
-        case 'D': out += values.destination; break;
-        case 'R': out += values.title; break;
-        case 'T': out += QTime::currentTime().toString(QStringLiteral("hh:mm:ss")); break;
-        default: out += QStringLiteral("<ERROR-%") + code + QLatin1Char('>'); break;
+        case '%':
+            out += QLatin1Char('%');
+            break;
+        case 'P':
+            out += QString::number(values.page);
+            break;
+        case 'F':
+            out += QString::number(values.firstPage);
+            break;
+        case 'L':
+            out += QString::number(values.lastPage);
+            break;
+        case 'D':
+            out += values.destination;
+            break;
+        case 'R':
+            out += values.title;
+            break;
+        case 'T':
+            out += QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
+            break;
+        default:
+            out += QStringLiteral("<ERROR-%") + code + QLatin1Char('>');
+            break;
         }
     }
     return out;

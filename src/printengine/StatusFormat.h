@@ -10,9 +10,9 @@ struct StatusValues
     int page = 1;
     int firstPage = 1;
     int lastPage = 9999;
-    QStringList lines;   // StatusText; %0..%9
+    QStringList lines; // StatusText; %0..%9
     QString destination; // %D
-    QString title;       // %R
+    QString title; // %R
 };
 
 // Expands a status format: %p %F %L, %0..%9, %%, %D %R %T; letters in any

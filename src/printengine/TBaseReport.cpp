@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "printengine/PagePainter.h"
+#include "printengine/ReportWindows.h"
 #include "printengine/StatusFormat.h"
 #include "printengine/TRPDevice.h"
 
@@ -66,7 +67,7 @@ void TBaseReport::StartNextPage()
         OnPrintFooter();
     finishPage();
     if (m_cancelled)
-        throw CancelUnwind{};
+        throw CancelUnwind {};
     ++m_page;
     startPage();
 }
@@ -74,7 +75,7 @@ void TBaseReport::StartNextPage()
 void TBaseReport::startPage()
 {
     const QSizeF paper = paperInches();
-    m_current = Page{m_page, paper.width(), paper.height(), {}};
+    m_current = Page { m_page, paper.width(), paper.height(), {} };
     m_origin = QPointF();
     m_section.reset();
     m_bandTop = MarginTop;
@@ -108,6 +109,16 @@ void TBaseReport::emitOp(PageOp op)
 {
     if (m_current)
         m_current->ops.append(std::move(op));
+}
+
+bool TBaseReport::PrinterMissing()
+{
+    return TRPDevice::instance().PrinterMissing();
+}
+
+bool TBaseReport::ChoosePrinter()
+{
+    return ReportWindows::current().choosePrinter();
 }
 
 void TBaseReport::ChoosePaper(int code, double height, double width)
@@ -272,10 +283,22 @@ int withBit(int style, int bit, bool on)
 }
 } // namespace
 
-void TBaseReport::SwitchBold(bool on) { SetFontStyle(withBit(m_font.style, fsBold, on)); }
-void TBaseReport::SwitchItalic(bool on) { SetFontStyle(withBit(m_font.style, fsItalic, on)); }
-void TBaseReport::SwitchUnderline(bool on) { SetFontStyle(withBit(m_font.style, fsUnderline, on)); }
-void TBaseReport::SwitchStrikeout(bool on) { SetFontStyle(withBit(m_font.style, fsStrikeOut, on)); }
+void TBaseReport::SwitchBold(bool on)
+{
+    SetFontStyle(withBit(m_font.style, fsBold, on));
+}
+void TBaseReport::SwitchItalic(bool on)
+{
+    SetFontStyle(withBit(m_font.style, fsItalic, on));
+}
+void TBaseReport::SwitchUnderline(bool on)
+{
+    SetFontStyle(withBit(m_font.style, fsUnderline, on));
+}
+void TBaseReport::SwitchStrikeout(bool on)
+{
+    SetFontStyle(withBit(m_font.style, fsStrikeOut, on));
+}
 
 void TBaseReport::ChooseTextColor(const QColor &color)
 {

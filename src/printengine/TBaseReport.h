@@ -87,6 +87,12 @@ public:
     // OnPrint through an internal exception that RunJob catches.
     void StartNextPage();
 
+    // --- the printer ---
+    // True when the platform lists no printer at all.
+    static bool PrinterMissing();
+    // The print-setup dialog for the shared device; on OK its printer serves every engine.
+    static bool ChoosePrinter();
+
     // --- page geometry ---
     // Paper code (1 Letter, 5 Legal, 9 A4, 20 Envelope #10, 256 custom) for
     // the shared device; height and width (units) count only for 256.
@@ -147,7 +153,8 @@ public:
     // --- tab stops ---
     void DropStops();
     // margin in hundredths of a unit; position kAfterPreviousStop = right after the previous stop.
-    void AddStop(int justify, int boxLines, int shade, double margin, double width, double position);
+    void AddStop(
+        int justify, int boxLines, int shade, double margin, double width, double position);
     void RewindStops();
     int StopCount() const { return int(m_stops.size()); }
     const TTabStop &Stop(int n) const; // 1-based
@@ -156,7 +163,8 @@ public:
     double StopTextWidth(int n) const;
     // The stop the last tab (or NextCell) moved to, 1-based; 0 before the first.
     int CurrentStop() const { return m_stopIndex; }
-    void NextCell(TCellPart left, TCellPart right, TCellPart shade, TCellPart bottom, TCellPart top);
+    void NextCell(
+        TCellPart left, TCellPart right, TCellPart shade, TCellPart bottom, TCellPart top);
 
     // --- memos, pictures, lines ---
     void LoadMemoField(TMemoBuf &buffer, const QString &content);
@@ -171,7 +179,7 @@ public:
 
     // A shape outline/fill (label extents); screenOnly shapes only show in the preview.
     void DrawShape(PageShapeKind kind, const QRectF &rect, double radius, const QColor &pen,
-                   const QColor &brush, bool screenOnly);
+        const QColor &brush, bool screenOnly);
 
     // --- status ---
     void RefreshStatus();

@@ -29,9 +29,16 @@ double TBaseReport::MeasureText(const QString &text) const
 
 void TBaseReport::textAt(const QString &text, double x)
 {
-    if (!text.isEmpty())
-        emitOp(PageText{absX(x), absY(m_y), text, m_font});
-    m_x = x + (text.isEmpty() ? 0.0 : MeasureText(text));
+    if (text.isEmpty()) {
+        m_x = x;
+        return;
+    }
+    const double width = MeasureText(text);
+    if (TextBKMode == bkOpaque)
+        DrawShape(PageShapeKind::Rect, QRectF(x, lineTop(), width, OneLineHeight()), 0, QColor(),
+                  Qt::white, false);
+    emitOp(PageText { absX(x), absY(m_y), text, m_font });
+    m_x = x + width;
 }
 
 void TBaseReport::EmitText(const QString &text)
@@ -72,9 +79,10 @@ void TBaseReport::EmitTopLine(const QString &text, int justify)
     const double saved = m_y, savedX = m_x;
     m_y = m_bandTop + LineAscent();
     const double width = MeasureText(text);
-    textAt(text, justify == pjRight ? RightEdge() - width
-                 : justify == pjCenter ? (LeftEdge() + RightEdge() - width) / 2.0
-                                       : LeftEdge());
+    textAt(text,
+        justify == pjRight        ? RightEdge() - width
+            : justify == pjCenter ? (LeftEdge() + RightEdge() - width) / 2.0
+                                  : LeftEdge());
     m_y = saved;
     m_x = savedX;
 }
@@ -84,9 +92,10 @@ void TBaseReport::EmitBottomLine(const QString &text, int justify)
     const double saved = m_y, savedX = m_x;
     m_y = m_bandBottom - OneLineHeight() + LineAscent();
     const double width = MeasureText(text);
-    textAt(text, justify == pjRight ? RightEdge() - width
-                 : justify == pjCenter ? (LeftEdge() + RightEdge() - width) / 2.0
-                                       : LeftEdge());
+    textAt(text,
+        justify == pjRight        ? RightEdge() - width
+            : justify == pjCenter ? (LeftEdge() + RightEdge() - width) / 2.0
+                                  : LeftEdge());
     m_y = saved;
     m_x = savedX;
 }
@@ -99,8 +108,8 @@ void TBaseReport::DropStops()
     RewindStops();
 }
 
-void TBaseReport::AddStop(int justify, int boxLines, int shade, double margin, double width,
-                          double position)
+void TBaseReport::AddStop(
+    int justify, int boxLines, int shade, double margin, double width, double position)
 {
     TTabStop stop;
     if (position == kAfterPreviousStop)
@@ -149,8 +158,8 @@ void TBaseReport::tabToNextStop()
         m_x = m_stops.at(m_stopIndex - 1).position;
 }
 
-void TBaseReport::NextCell(TCellPart left, TCellPart right, TCellPart shade, TCellPart bottom,
-                           TCellPart top)
+void TBaseReport::NextCell(
+    TCellPart left, TCellPart right, TCellPart shade, TCellPart bottom, TCellPart top)
 {
     tabToNextStop();
     if (m_stopIndex > StopCount())
@@ -201,8 +210,8 @@ void TBaseReport::drawCell(const TTabStop &stop, int boxLines, int shade)
 
 void TBaseReport::placeInCell(const TTabStop &stop, const QString &text)
 {
-    const int justify = CellJustifyAll >= pjCenter && CellJustifyAll <= pjBlock ? CellJustifyAll
-                                                                                   : stop.justify;
+    const int justify
+        = CellJustifyAll >= pjCenter && CellJustifyAll <= pjBlock ? CellJustifyAll : stop.justify;
     const double left = stop.position + stop.margin;
     const double right = stop.position + stop.width - stop.margin;
     if (justify == pjBlock) {
@@ -230,8 +239,8 @@ void TBaseReport::emitBlock(const QString &text, double left, double right)
     double used = 0.0;
     for (const QString &word : words)
         used += MeasureText(word);
-    const double gap = std::max(MeasureText(QStringLiteral(" ")),
-                                (right - left - used) / double(words.size() - 1));
+    const double gap = std::max(
+        MeasureText(QStringLiteral(" ")), (right - left - used) / double(words.size() - 1));
     double x = left;
     for (const QString &word : words) {
         textAt(word, x);
@@ -243,7 +252,7 @@ void TBaseReport::emitBlock(const QString &text, double left, double right)
 
 void TBaseReport::lineUnits(double x1, double y1, double x2, double y2)
 {
-    emitOp(PageLine{absX(x1), absY(y1), absX(x2), absY(y2), PenColor, toInches(PenWidth)});
+    emitOp(PageLine { absX(x1), absY(y1), absX(x2), absY(y2), PenColor, toInches(PenWidth) });
 }
 
 void TBaseReport::PenMove(double x, double y)
@@ -257,16 +266,16 @@ void TBaseReport::PenLine(double x, double y)
     m_pen = QPointF(x, y);
 }
 
-void TBaseReport::DrawPicture(const QImage &bitmap, double left, double top, double right,
-                              double bottom)
+void TBaseReport::DrawPicture(
+    const QImage &bitmap, double left, double top, double right, double bottom)
 {
     if (bitmap.isNull())
         return;
-    emitOp(PagePicture{absX(left), absY(top), absX(right), absY(bottom), bitmap});
+    emitOp(PagePicture { absX(left), absY(top), absX(right), absY(bottom), bitmap });
 }
 
 void TBaseReport::DrawShape(PageShapeKind kind, const QRectF &rect, double radius,
-                            const QColor &pen, const QColor &brush, bool screenOnly)
+    const QColor &pen, const QColor &brush, bool screenOnly)
 {
     PageShape shape;
     shape.kind = kind;
@@ -310,32 +319,34 @@ std::pair<QString, int> TBaseReport::memoLine(const TMemoBuf &buffer, int pos, d
     int after = end;
     if (after < size && text.at(after) == QLatin1Char('\r'))
         ++after;
-    if (after < size && text.at(after) == QLatin1Char('\n') && (after == end || text.at(end) == QLatin1Char('\r')))
+    if (after < size && text.at(after) == QLatin1Char('\n')
+        && (after == end || text.at(end) == QLatin1Char('\r')))
         ++after;
     const QString paragraph = text.mid(pos, end - pos);
     if (metrics().horizontalAdvance(paragraph) / kDecipointsPerInch / UnitsFactor <= width)
-        return {paragraph, after};
+        return { paragraph, after };
     // The longest run of whole words that fits; a single word too long is cut by characters.
     int fit = 0;
     for (int i = 1; i <= paragraph.size(); ++i) {
         if (i < paragraph.size() && paragraph.at(i) != QLatin1Char(' '))
             continue;
-        if (metrics().horizontalAdvance(paragraph.left(i)) / kDecipointsPerInch / UnitsFactor > width)
+        if (metrics().horizontalAdvance(paragraph.left(i)) / kDecipointsPerInch / UnitsFactor
+            > width)
             break;
         fit = i;
     }
     if (fit == 0) {
         fit = 1;
         while (fit < paragraph.size()
-               && metrics().horizontalAdvance(paragraph.left(fit + 1)) / kDecipointsPerInch
-                          / UnitsFactor
-                      <= width)
+            && metrics().horizontalAdvance(paragraph.left(fit + 1)) / kDecipointsPerInch
+                    / UnitsFactor
+                <= width)
             ++fit;
     }
     int next = pos + fit;
     while (next < end && text.at(next) == QLatin1Char(' '))
         ++next;
-    return {paragraph.left(fit), next == end ? after : next};
+    return { paragraph.left(fit), next == end ? after : next };
 }
 
 int TBaseReport::CountMemoLines(const TMemoBuf &buffer) const
@@ -361,9 +372,11 @@ void TBaseReport::EmitMemo(TMemoBuf &buffer, int maxLines, bool boxed)
             drawCell(cell, BOXLINELEFT | BOXLINERIGHT, 0);
         }
         buffer.SetPos(next);
+        // Each memo line ends as EndLine does, so the next row starts at the first stop.
         m_y += OneLineHeight();
+        m_x = LeftEdge();
+        RewindStops();
     }
-    m_x = LeftEdge();
 }
 
 } // namespace zendrova::print

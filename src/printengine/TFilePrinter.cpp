@@ -47,8 +47,8 @@ bool writePdf(const PageStream &stream, const QString &fileName)
     ok = ok && file.commit();
     if (!ok)
         showMessage(MessageKind::Error,
-                    QCoreApplication::translate("TFilePrinter", "The PDF file %1 could not be written.")
-                        .arg(fileName));
+            QCoreApplication::translate("TFilePrinter", "The PDF file %1 could not be written.")
+                .arg(fileName));
     return ok;
 }
 

@@ -16,11 +16,13 @@ struct StockSheet
 StockSheet stockSheet(TLabelBrand brand)
 {
     switch (brand) {
-    case lbAvery5163: return {4.0, 2.0, 4.1875, 2.0, 0.15625, 0.5, 2, 5};
+    case lbAvery5163:
+        return { 4.0, 2.0, 4.1875, 2.0, 0.15625, 0.5, 2, 5 };
     case lbAvery5160:
-    case lbCustom: break;
+    case lbCustom:
+        break;
     }
-    return {2.625, 1.0, 2.75, 1.0, 0.1875, 0.5, 3, 10};
+    return { 2.625, 1.0, 2.75, 1.0, 0.1875, 0.5, 3, 10 };
 }
 } // namespace
 
@@ -99,18 +101,19 @@ void TLabelShell::setLabelBrand(TLabelBrand brand)
 QRectF TLabelShell::LabelRect(int row, int column) const
 {
     return QRectF(m_spacingLeft + (column - 1) * m_spacingWidth,
-                  m_spacingTop + (row - 1) * m_spacingHeight, m_labelWidth, m_labelHeight);
+        m_spacingTop + (row - 1) * m_spacingHeight, m_labelWidth, m_labelHeight);
 }
 
 void TLabelShell::drawExtents(TBaseReport &engine) const
 {
-    const PageShapeKind kind = LabelShape == lsRect    ? PageShapeKind::Rect
-                               : LabelShape == lsRound ? PageShapeKind::Ellipse
-                                                       : PageShapeKind::RoundRect;
+    const PageShapeKind kind = LabelShape == lsRect ? PageShapeKind::Rect
+        : LabelShape == lsRound                     ? PageShapeKind::Ellipse
+                                                    : PageShapeKind::RoundRect;
     for (int row = 1; row <= m_numDown; ++row)
         for (int column = 1; column <= m_numAcross; ++column)
-            engine.DrawShape(kind, LabelRect(row, column), kind == PageShapeKind::RoundRect ? kCornerRadius : 0,
-                             DrawPen, Qt::white, DrawPreviewOnly);
+            engine.DrawShape(kind, LabelRect(row, column),
+                kind == PageShapeKind::RoundRect ? kCornerRadius : 0, DrawPen, Qt::white,
+                DrawPreviewOnly);
 }
 
 void TLabelShell::RunJob(TBaseReport &engine)

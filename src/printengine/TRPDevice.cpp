@@ -20,20 +20,28 @@ std::optional<QStringList> &testPrinters()
 QSizeF stockInches(int code)
 {
     switch (code) {
-    case kPaperLegal: return {8.5, 14.0};
-    case kPaperA4: return QPageSize(QPageSize::A4).size(QPageSize::Inch);
-    case kPaperEnvelope10: return {4.125, 9.5};
-    default: return {8.5, 11.0};
+    case kPaperLegal:
+        return { 8.5, 14.0 };
+    case kPaperA4:
+        return QPageSize(QPageSize::A4).size(QPageSize::Inch);
+    case kPaperEnvelope10:
+        return { 4.125, 9.5 };
+    default:
+        return { 8.5, 11.0 };
     }
 }
 
 QPageSize::PageSizeId pageSizeId(int code)
 {
     switch (code) {
-    case kPaperLegal: return QPageSize::Legal;
-    case kPaperA4: return QPageSize::A4;
-    case kPaperEnvelope10: return QPageSize::Comm10E;
-    default: return QPageSize::Letter;
+    case kPaperLegal:
+        return QPageSize::Legal;
+    case kPaperA4:
+        return QPageSize::A4;
+    case kPaperEnvelope10:
+        return QPageSize::Comm10E;
+    default:
+        return QPageSize::Letter;
     }
 }
 } // namespace
@@ -108,8 +116,8 @@ void TRPDevice::applyPaper()
     if (!m_printer)
         return;
     if (m_paperCode == kPaperCustom)
-        m_printer->setPageSize(QPageSize(m_customInches, QPageSize::Inch, QString(),
-                                         QPageSize::ExactMatch));
+        m_printer->setPageSize(
+            QPageSize(m_customInches, QPageSize::Inch, QString(), QPageSize::ExactMatch));
     else
         m_printer->setPageSize(QPageSize(pageSizeId(m_paperCode)));
 }
@@ -129,9 +137,8 @@ bool requirePrinter()
     if (!TRPDevice::instance().PrinterMissing())
         return true;
     showMessage(MessageKind::Warning,
-                QCoreApplication::translate(
-                    "TRPDevice",
-                    "No printers installed on your system! Cannot perform this function."));
+        QCoreApplication::translate(
+            "TRPDevice", "No printers installed on your system! Cannot perform this function."));
     return false;
 }
 

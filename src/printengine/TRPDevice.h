@@ -42,7 +42,7 @@ private:
     void applyPaper();
     std::unique_ptr<QPrinter> m_printer;
     int m_paperCode = kPaperLetter;
-    QSizeF m_customInches{8.5, 11.0};
+    QSizeF m_customInches { 8.5, 11.0 };
 };
 
 // "No printers installed on your system! Cannot perform this function." when

@@ -35,12 +35,12 @@ QSizeF TReportFiler::paperInches() const
 
 PageStream TReportFiler::TakeStream()
 {
-    return std::exchange(m_stream, PageStream{});
+    return std::exchange(m_stream, PageStream {});
 }
 
 bool TReportFiler::beginJob()
 {
-    m_stream = PageStream{Title, {}};
+    m_stream = PageStream { Title, {} };
     m_written.clear();
     return true;
 }
@@ -72,7 +72,8 @@ bool TReportFiler::endJob(bool failed)
             m_written = target;
     }
     if (!ok)
-        showMessage(MessageKind::Error, tr("The report pages could not be written to %1.").arg(target));
+        showMessage(
+            MessageKind::Error, tr("The report pages could not be written to %1.").arg(target));
     return ok;
 }
 

@@ -27,8 +27,8 @@ bool TReportPrinter::beginJob()
         return false;
     printer->setDocName(Title);
     printer->setCopyCount(Copies);
-    printer->setPageOrientation(Orientation == poLandScape ? QPageLayout::Landscape
-                                                           : QPageLayout::Portrait);
+    printer->setPageOrientation(
+        Orientation == poLandScape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer->setPageMargins(QMarginsF(0, 0, 0, 0));
     m_painter = std::make_unique<QPainter>();
     m_anyPage = false;

@@ -33,7 +33,7 @@ public:
     QString TitleStatus = QStringLiteral("Report Status");
     QString TitlePreview = QStringLiteral("Report Preview");
     int SystemSetups = ssAllowCopies | ssAllowCollate | ssAllowDuplex | ssAllowDestPreview
-                       | ssAllowDestPrinter | ssAllowDestFile | ssAllowPrinterSetup;
+        | ssAllowDestPrinter | ssAllowDestFile | ssAllowPrinterSetup;
     // Engines for the printer and for page streams; set margins, status formats here.
     TReportPrinter SystemPrinter;
     TReportFiler SystemFiler;

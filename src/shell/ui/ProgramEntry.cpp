@@ -5,6 +5,7 @@
 #include "shell/ui/ProgramWindows.h"
 #include "common/ui/WidgetInteraction.h"
 #include "common/ui/WidgetLoginPrompt.h"
+#include "printengine/ui/WidgetReportWindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +31,9 @@ int runProgram()
 {
     WidgetInteraction dialogs;
     WidgetLoginPrompt loginDialog;
+    print::WidgetReportWindows reportWindows;
     Interaction::install(&dialogs);
+    print::ReportWindows::install(&reportWindows);
     LoginPrompt::install(&loginDialog);
     QCoreApplication::setApplicationName(AppState::kProductName);
     // The run ends when the owner window closes, after the main window has
@@ -39,6 +42,7 @@ int runProgram()
 
     const int code = runInstalledProgram(QCoreApplication::applicationDirPath());
     LoginPrompt::install(nullptr);
+    print::ReportWindows::install(nullptr);
     Interaction::install(nullptr);
     return code;
 }
