@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace zendrova::test {
@@ -111,7 +112,10 @@ class PrintWindowTest : public GeneratedCardsWindow
 {
 protected:
     PrintWindowTest()
+        : m_previousDirectory(QDir::currentPath())
     {
+        // The preview's page stream file lies in the current directory.
+        QDir::setCurrent(m_directory.path());
         print::TRPDevice::setPrinterNamesForTesting(QStringList());
         m_previous = print::ReportWindows::install(&windows);
     }
@@ -119,8 +123,11 @@ protected:
     {
         print::ReportWindows::install(m_previous);
         print::TRPDevice::setPrinterNamesForTesting(std::nullopt);
+        QDir::setCurrent(m_previousDirectory);
     }
 
+    QTemporaryDir m_directory;
+    QString m_previousDirectory;
     RecordingWindows windows;
     print::ReportWindows *m_previous = nullptr;
 };

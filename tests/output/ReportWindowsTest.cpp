@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QLabel>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -37,8 +38,19 @@ std::vector<FieldKind> kindsOf(const StoreTable &table)
 class ReportWindowsTest : public ReportFixture
 {
 protected:
-    ReportWindowsTest() { print::TRPDevice::setPrinterNamesForTesting(QStringList()); }
-    ~ReportWindowsTest() override { print::TRPDevice::setPrinterNamesForTesting(std::nullopt); }
+    // The preview's page stream file lies in the current directory: each
+    // test has its own, so parallel runs do not share the file.
+    ReportWindowsTest()
+        : m_previousDirectory(QDir::currentPath())
+    {
+        print::TRPDevice::setPrinterNamesForTesting(QStringList());
+        QDir::setCurrent(m_directory.path());
+    }
+    ~ReportWindowsTest() override
+    {
+        QDir::setCurrent(m_previousDirectory);
+        print::TRPDevice::setPrinterNamesForTesting(std::nullopt);
+    }
 
     ReportSources sources()
     {
@@ -66,6 +78,8 @@ protected:
     }
 
     TReportRec current;
+    QTemporaryDir m_directory;
+    QString m_previousDirectory;
 };
 
 TEST_F(ReportWindowsTest, DialogBuildsTheRunFromItsControls)
