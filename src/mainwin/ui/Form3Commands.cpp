@@ -160,6 +160,12 @@ void TForm3::runCommand(MainCommandCall call)
     case MainCommand::PasteRecord:
         pasteRecord();
         break;
+    case MainCommand::Print:
+        openPrint(false);
+        break;
+    case MainCommand::PrintRecord:
+        printCardRecord();
+        break;
     case MainCommand::Password:
         PasswordChange(m_state, [this](const QString &label) {
             return TPasswordDlg::ask(label, this);
@@ -169,8 +175,6 @@ void TForm3::runCommand(MainCommandCall call)
     // disabled. Every command is named here, so one added without a case
     // does not build.
     case MainCommand::None:
-    case MainCommand::Print:
-    case MainCommand::PrintRecord:
         break;
     }
 }

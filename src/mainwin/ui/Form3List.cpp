@@ -48,6 +48,7 @@ void TForm3::startRecordList()
     connect(m_listPage, &RecordListPage::rowMenuOpening, this, &TForm3::prepareRowMenu);
     // The list's date columns read the date format list the card just changed.
     connect(m_card, &RecordCard::dateFormatChanged, this, &TForm3::redrawList);
+    connect(m_listPage, &RecordListPage::rowPrintRequested, this, &TForm3::printListRecord);
     connect(m_listPage, &RecordListPage::rowDeleteRequested, this, [this](int row) {
         if (m_cycle->deleteListRecord(m_list->listPosition(row))) {
             showCardState();

@@ -50,6 +50,7 @@ void TForm3::startRecordCycle()
     m_commands.setAvailable(MainCommand::Filter, true);
     m_commands.setAvailable(MainCommand::Find, true);
     m_commands.setAvailable(MainCommand::Summary, true);
+    m_commands.setAvailable(MainCommand::Print, true);
 }
 
 void TForm3::popupCardMenu()
@@ -76,6 +77,7 @@ void TForm3::showCardState()
     m_commands.setAvailable(MainCommand::NextRecord, states.next);
     const CardState &card = m_cycle->card();
     m_commands.setAvailable(MainCommand::Synchronise, !card.newRecord && card.position > 0);
+    m_commands.setAvailable(MainCommand::PrintRecord, !card.newRecord && card.position > 0);
     for (QWidget *control : m_card->controls())
         control->setEnabled(states.controls);
     showTemplateStates(states);

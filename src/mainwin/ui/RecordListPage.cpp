@@ -100,7 +100,8 @@ void RecordListPage::buildRowMenu()
         [this] { emit rowPasteRequested(m_menuRow); });
     connect(add("Deleterecord1", tr("&Delete Record")), &QAction::triggered, this,
         [this] { emit rowDeleteRequested(m_menuRow); });
-    add("PrintRecord1", tr("P&rint Record"))->setEnabled(false);
+    connect(add("PrintRecord1", tr("P&rint Record")), &QAction::triggered, this,
+        [this] { emit rowPrintRequested(m_menuRow); });
     separator("N5");
     connect(add("Font1", tr("&Font...")), &QAction::triggered, this,
         &RecordListPage::rowFontRequested);

@@ -56,6 +56,7 @@ signals:
     void rowDeleteRequested(int row);
     void rowCopyRequested(int row);
     void rowPasteRequested(int row);
+    void rowPrintRequested(int row);
     void rowFontRequested();
     void rowColorRequested();
     void rowHelpRequested();

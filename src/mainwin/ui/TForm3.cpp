@@ -1,4 +1,6 @@
 #include "mainwin/ui/TForm3.h"
+#include "output/ReportFiles.h"
+#include "output/TReportRec.h"
 
 #include "common/AppState.h"
 #include "common/ColorSchemeFile.h"
@@ -71,6 +73,8 @@ TForm3::TForm3(AppState &state, RecordStore &store, QWidget *parent)
     m_filter.attach(store.recordTable());
     m_filterTemplates = std::make_unique<TFilterTemplateList>(m_filter);
     m_filterTemplates->loadList(m_state.userFolder);
+    m_report = std::make_unique<TReportRec>();
+    ReportFiles::loadCurrentQuietly(m_state.userFolder, *m_report);
     m_listPage->sortButton()->filterTemplates = m_filterTemplates.get();
     FilterStorage::connect(store, m_filter, m_state);
     placeAtStart();

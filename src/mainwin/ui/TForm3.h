@@ -43,6 +43,7 @@ class RecordCard;
 class RecordListPage;
 class RecordStore;
 class SpeedBars;
+class TReportRec;
 struct MainLayoutInput;
 
 // The main window: record list on the left, letter column, record card on
@@ -113,6 +114,9 @@ public:
     void openFindDialog();
     TFindDlg *findDialog() const;
 
+    // The current report definition: read from "rep.dat" when the window is
+    // made, written back at exit.
+    void writeReportDefinition();
     // Lifts the letter restriction for a report run and puts it back after.
     void beforePrint();
     void afterPrint();
@@ -144,6 +148,11 @@ private:
     MainLayoutInput layoutInput() const;
     void applyMode(int mode);
     void splitterReleased(int centreX);
+
+    // Printing.
+    void openPrint(bool oneRecord);
+    void printCardRecord();
+    void printListRecord(int row);
 
     // The record cycle.
     void startRecordCycle();
@@ -244,6 +253,7 @@ private:
     QList<QAbstractButton *> m_commandButtons;
     std::unique_ptr<CardWidgetValues> m_values;
     std::unique_ptr<RecordCycle> m_cycle;
+    std::unique_ptr<TReportRec> m_report;
     std::unique_ptr<RecordListModel> m_list;
     std::unique_ptr<CopyBuffer> m_copyBuffer;
     std::unique_ptr<RecordTemplates> m_recordTemplates;

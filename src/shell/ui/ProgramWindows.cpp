@@ -60,13 +60,16 @@ StartupHooks ProgramWindows::hooks()
         if (m_mainWindow)
             m_mainWindow->writeFiles();
     };
+    h.writeReportDefinitions = [this] {
+        if (m_mainWindow)
+            m_mainWindow->writeReportDefinition();
+    };
     h.closeSharedTables = [this] {
         if (m_store)
             m_store->closeAll();
     };
     h.writeReminders = [this] { m_reminders.save(m_state.userFolder, ReminderDates::nowSerial()); };
-    // Still to plug in as their parts arrive: the user's template lists and
-    // report definitions.
+    // Still to plug in as its part arrives: the user's template lists.
     return h;
 }
 
