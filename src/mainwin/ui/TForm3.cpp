@@ -1,5 +1,6 @@
 #include "mainwin/ui/TForm3.h"
 #include "output/ReportFiles.h"
+#include "output/TLabelRec.h"
 #include "output/TReportRec.h"
 
 #include "common/AppState.h"

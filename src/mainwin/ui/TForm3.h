@@ -43,6 +43,7 @@ class RecordCard;
 class RecordListPage;
 class RecordStore;
 class SpeedBars;
+class TLabelRec;
 class TReportRec;
 struct MainLayoutInput;
 
@@ -149,8 +150,10 @@ private:
     void applyMode(int mode);
     void splitterReleased(int centreX);
 
-    // Printing.
+    // Printing: the chooser, then the report or the label dialog.
     void openPrint(bool oneRecord);
+    void openReport(bool oneRecord);
+    void openLabels(bool oneRecord);
     void printCardRecord();
     void printListRecord(int row);
 
@@ -254,6 +257,7 @@ private:
     std::unique_ptr<CardWidgetValues> m_values;
     std::unique_ptr<RecordCycle> m_cycle;
     std::unique_ptr<TReportRec> m_report;
+    std::unique_ptr<TLabelRec> m_labels; // made when first printed
     std::unique_ptr<RecordListModel> m_list;
     std::unique_ptr<CopyBuffer> m_copyBuffer;
     std::unique_ptr<RecordTemplates> m_recordTemplates;
