@@ -60,7 +60,7 @@ char RecordCycle::nextLetter(char from, int step) const
 {
     for (char letter = char(from + step); letter >= 'A' && letter <= 'Z';
          letter = char(letter + step))
-        if (m_letters->count(letter) > 0)
+        if (m_letters->holdsRecords(letter))
             return letter;
     return 0;
 }

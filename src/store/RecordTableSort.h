@@ -34,6 +34,8 @@ public:
 
     void applyRange(const LetterRange &range) override;
     int32_t recordCount() override;
+    int32_t countOf(const LetterRange &range) override;
+    bool holdsRecords(const LetterRange &range) override;
 
 private:
     IndexDefinitions readDefinitions();
