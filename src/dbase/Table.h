@@ -216,8 +216,9 @@ public:
     // Live records of the selected tag between two range ends (as setRange takes
     // them), counted beside the table's own order: its range and record stay.
     uint64_t countInRange(const KeyBuffer &start, const KeyBuffer &end);
-    // Whether that range holds a live record: one descent, not a count.
-    bool rangeHoldsRecords(const KeyBuffer &start, const KeyBuffer &end);
+    // Whether that range holds more than n live records: a descent and n steps,
+    // not a count.
+    bool rangeHoldsMoreThan(const KeyBuffer &start, const KeyBuffer &end, uint64_t n);
     // Exact: the first record whose key starts with the buffer's key (trailing blanks
     // ignored); nearest: the first key at or after it. False (record unchanged) when
     // there is none.

@@ -217,9 +217,9 @@ uint64_t Table::countInRange(const KeyBuffer &start, const KeyBuffer &end)
     return rangedTagOrder(start, end)->count();
 }
 
-bool Table::rangeHoldsRecords(const KeyBuffer &start, const KeyBuffer &end)
+bool Table::rangeHoldsMoreThan(const KeyBuffer &start, const KeyBuffer &end, uint64_t n)
 {
-    return rangedTagOrder(start, end)->first() != 0;
+    return rangedTagOrder(start, end)->recordAt(n) != 0;
 }
 
 void Table::selectIndex(const std::string &name)

@@ -177,7 +177,7 @@ bool RecordCycle::atLast()
 {
     if (!lettersInUse())
         return m_card.position >= list().recordCount();
-    if (m_card.position != m_letters->count(m_card.cardLetter))
+    if (!m_letters->endsAt(m_card.cardLetter, m_card.position))
         return false;
     return m_card.cardLetter >= 'Z' || nextLetter(m_card.cardLetter, 1) == 0;
 }

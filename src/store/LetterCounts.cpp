@@ -34,8 +34,29 @@ bool LetterCounts::holdsRecords(char letter) const
     if (known.count)
         return *known.count > 0;
     if (!known.holdsRecords)
-        known.holdsRecords = m_source.holdsRecords && m_source.holdsRecords(letter);
+        known.holdsRecords = holdsMoreThan(letter, 0);
     return *known.holdsRecords;
+}
+
+bool LetterCounts::endsAt(char letter, int32_t position) const
+{
+    if (!isLetter(letter))
+        return position == 0;
+    if (entry(letter).count)
+        return *entry(letter).count == position;
+    return (position <= 0 || holdsMoreThan(letter, position - 1)) && !holdsMoreThan(letter, position);
+}
+
+// Stepping past a few records costs less than counting them all; far into a
+// long letter, the count is learnt once instead.
+bool LetterCounts::holdsMoreThan(char letter, int32_t n) const
+{
+    constexpr int32_t kMostSteps = 256;
+    if (n < 0)
+        return true;
+    if (entry(letter).count || n >= kMostSteps || !m_source.holdsMoreThan)
+        return count(letter) > n;
+    return m_source.holdsMoreThan(letter, n);
 }
 
 void LetterCounts::setCount(char letter, int32_t count)

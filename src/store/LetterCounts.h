@@ -11,9 +11,10 @@ namespace zendrova {
 // How many records each letter tab 'A'…'Z' holds, kept up to date as records
 // change their first letter. After a recount the counts are learnt from the
 // table only when asked: the tabs' colours need only whether a letter holds
-// records, which one descent of the tag tells, while an exact count walks the
-// letter's range. A count not learnt yet is always the table's current one, so
-// moves only adjust counts already known.
+// records, and the record bar whether the card is on its letter's last record,
+// which a descent and a few steps tell, while an exact count walks the letter's
+// range. A count not learnt yet is always the table's current one, so moves only
+// adjust counts already known.
 class LetterCounts
 {
 public:
@@ -26,7 +27,7 @@ public:
     struct Source
     {
         std::function<int32_t(char)> count;
-        std::function<bool(char)> holdsRecords;
+        std::function<bool(char, int32_t n)> holdsMoreThan;
     };
 
     // Told which tab to redraw after its count changed.
@@ -36,6 +37,8 @@ public:
     int32_t count(char letter) const;
     // Whether the tab shows a non-empty letter: a count above 0.
     bool holdsRecords(char letter) const;
+    // Whether the count is the position: the letter's last record stands there.
+    bool endsAt(char letter, int32_t position) const;
     void setCount(char letter, int32_t count);
     // Every letter 0, and no source.
     void clear();
@@ -52,6 +55,7 @@ private:
     };
     Letter &entry(char letter) const { return m_letters[size_t(letter - 'A')]; }
     void add(char letter, int32_t delta);
+    bool holdsMoreThan(char letter, int32_t n) const;
 
     mutable std::array<Letter, 26> m_letters {};
     Source m_source;

@@ -24,9 +24,9 @@ void LetterTabs::letterCounts(LetterRangeTarget &table, LetterCounts &counts) co
             const LetterRange r = range(letter);
             return r.kind == LetterRange::Kind::Letter ? table.countOf(r) : 0;
         },
-        [&table, range](char letter) {
+        [&table, range](char letter, int32_t n) {
             const LetterRange r = range(letter);
-            return r.kind == LetterRange::Kind::Letter && table.holdsRecords(r);
+            return r.kind == LetterRange::Kind::Letter && table.holdsMoreThan(r, n);
         },
     });
 }

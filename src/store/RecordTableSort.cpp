@@ -112,12 +112,12 @@ int32_t RecordTableSort::countOf(const LetterRange &range)
     }
 }
 
-bool RecordTableSort::holdsRecords(const LetterRange &range)
+bool RecordTableSort::holdsMoreThan(const LetterRange &range, int32_t n)
 {
     if (!m_table.isOpen())
         return false;
     try {
-        return TableIndex::rangeHoldsRecords(engineOf(m_table), range, m_sort.primary);
+        return TableIndex::rangeHoldsMoreThan(engineOf(m_table), range, m_sort.primary, n);
     } catch (const dbase::Error &) {
         return false;
     }

@@ -82,10 +82,11 @@ uint64_t TableIndex::countInRange(dbase::Table &table, const LetterRange &range,
     return table.countInRange(ends.start, ends.end);
 }
 
-bool TableIndex::rangeHoldsRecords(dbase::Table &table, const LetterRange &range, int primaryPosition)
+bool TableIndex::rangeHoldsMoreThan(
+    dbase::Table &table, const LetterRange &range, int primaryPosition, int32_t n)
 {
     const RangeEnds ends = rangeEnds(table, range, primaryPosition);
-    return table.rangeHoldsRecords(ends.start, ends.end);
+    return n < 0 || table.rangeHoldsMoreThan(ends.start, ends.end, uint64_t(n));
 }
 
 } // namespace zendrova

@@ -31,7 +31,8 @@ public:
     // A range (not Kind::None) looked at beside the table's own range, which
     // stays, as does its record.
     static uint64_t countInRange(dbase::Table &table, const LetterRange &range, int primaryPosition);
-    static bool rangeHoldsRecords(dbase::Table &table, const LetterRange &range, int primaryPosition);
+    static bool rangeHoldsMoreThan(
+        dbase::Table &table, const LetterRange &range, int primaryPosition, int32_t n);
 };
 
 } // namespace zendrova

@@ -130,8 +130,10 @@ TEST_F(PositionTest, AnotherRangeIsCountedBesideTheTablesOwn)
     const uint32_t standing = list.recno();
 
     EXPECT_EQ(list.countInRange(ends("N02"), ends("N02")), 100u);
-    EXPECT_TRUE(list.rangeHoldsRecords(ends("N02"), ends("N02")));
-    EXPECT_FALSE(list.rangeHoldsRecords(ends("Q"), ends("Q")));
+    EXPECT_TRUE(list.rangeHoldsMoreThan(ends("N02"), ends("N02"), 0));
+    EXPECT_TRUE(list.rangeHoldsMoreThan(ends("N02"), ends("N02"), 99));
+    EXPECT_FALSE(list.rangeHoldsMoreThan(ends("N02"), ends("N02"), 100));
+    EXPECT_FALSE(list.rangeHoldsMoreThan(ends("Q"), ends("Q"), 0));
     EXPECT_EQ(list.countInRange(ends("Q"), ends("Q")), 0u);
 
     // The table's own range and record are where they were.

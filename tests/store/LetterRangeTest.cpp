@@ -61,13 +61,13 @@ public:
     int32_t recordCount() override { return countIn(current); }
     int32_t countOf(const LetterRange &range) override
     {
-        asked.push_back("count " + range.endValue.toStdString());
+        asked.push_back("count " + letterOf(range));
         return countIn(range);
     }
-    bool holdsRecords(const LetterRange &range) override
+    bool holdsMoreThan(const LetterRange &range, int32_t n) override
     {
-        asked.push_back("holds " + range.endValue.toStdString());
-        return countIn(range) > 0;
+        asked.push_back("holds " + letterOf(range) + ">" + std::to_string(n));
+        return countIn(range) > n;
     }
 
     QString firstLetters = QStringLiteral("AAMMMZ1");
@@ -75,6 +75,11 @@ public:
     std::vector<std::string> asked;
 
 private:
+    // The first and last letters' ranges are open at one end.
+    static std::string letterOf(const LetterRange &range)
+    {
+        return (range.startValue.isEmpty() ? range.endValue : range.startValue).toStdString();
+    }
     int32_t countIn(const LetterRange &range) const
     {
         if (range.kind != Kind::Letter)
@@ -100,13 +105,18 @@ TEST(LetterTabs, CountsEachLetterThroughItsRangeWhenFirstAsked)
     EXPECT_TRUE(table.asked.empty()); // opening the window walks no range
     EXPECT_TRUE(counts.holdsRecords('M'));
     EXPECT_FALSE(counts.holdsRecords('Q'));
-    EXPECT_EQ(table.asked, (std::vector<std::string> { "holds M", "holds Q" }));
+    EXPECT_TRUE(counts.endsAt('Z', 1)); // the card on Z's only record
+    EXPECT_FALSE(counts.endsAt('M', 2));
+    EXPECT_EQ(table.asked,
+        (std::vector<std::string> {
+            "holds M>0", "holds Q>0", "holds Z>0", "holds Z>1", "holds M>1", "holds M>2" }));
+    table.asked.clear();
     EXPECT_EQ(counts.count('A'), 3); // "1" sorts before "A"
     EXPECT_EQ(counts.count('M'), 3);
     EXPECT_EQ(counts.count('Q'), 0);
     EXPECT_EQ(counts.count('M'), 3);
-    EXPECT_EQ(table.asked,
-        (std::vector<std::string> { "holds M", "holds Q", "count A", "count M", "count Q" }));
+    EXPECT_TRUE(counts.endsAt('M', 3)); // known now: no more steps
+    EXPECT_EQ(table.asked, (std::vector<std::string> { "count A", "count M", "count Q" }));
     EXPECT_EQ(table.current.kind, Kind::None); // the table's own range stays
 
     // A known count follows moves; one not learnt yet is read after them.
