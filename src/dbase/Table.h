@@ -213,6 +213,12 @@ public:
     void setRange(const KeyBuffer &start, const KeyBuffer &end);
     void cancelRange();
     bool hasRange() const { return m_hasRange; }
+    // Live records of the selected tag between two range ends (as setRange takes
+    // them), counted beside the table's own order: its range and record stay.
+    uint64_t countInRange(const KeyBuffer &start, const KeyBuffer &end);
+    // Whether that range holds more than n live records: a descent and n steps,
+    // not a count.
+    bool rangeHoldsMoreThan(const KeyBuffer &start, const KeyBuffer &end, uint64_t n);
     // Exact: the first record whose key starts with the buffer's key (trailing blanks
     // ignored); nearest: the first key at or after it. False (record unchanged) when
     // there is none.
@@ -248,7 +254,10 @@ private:
     bool step(bool forward);
     void setEmpty();
     void useOrder(std::unique_ptr<CursorOrder> order);
+    std::unique_ptr<TagOrder> orderAlong(const std::string &tag);
     std::unique_ptr<TagOrder> makeTagOrder(const std::string &name);
+    // A second order along the selected tag, ranged, for looking without moving.
+    std::unique_ptr<TagOrder> rangedTagOrder(const KeyBuffer &start, const KeyBuffer &end);
     std::string keyOfRecord(const std::string &tag, uint32_t recno);
     bool isLiveRecord(uint32_t recno);
 

@@ -186,17 +186,40 @@ std::string Table::keyOfRecord(const std::string &tag, uint32_t recno)
     return m_indexes.keyOf(tag, std::string(m_records.recordBytes(recno), header().recordLength));
 }
 
-std::unique_ptr<TagOrder> Table::makeTagOrder(const std::string &name)
+std::unique_ptr<TagOrder> Table::orderAlong(const std::string &tag)
 {
-    const std::string tag = m_indexes.usableTag(name);
     TagOrder::Records records{[this, tag](uint32_t recno) { return keyOfRecord(tag, recno); },
                               [this](uint32_t recno) { return !isLiveRecord(recno); },
                               [this, tag] { return m_indexes.holdsDeletedKeys(tag); },
                               [this] { return m_indexes.liveRecords(); }};
-    auto order = std::make_unique<TagOrder>(m_indexes.index(), tag, std::move(records));
+    return std::make_unique<TagOrder>(m_indexes.index(), tag, std::move(records));
+}
+
+std::unique_ptr<TagOrder> Table::makeTagOrder(const std::string &name)
+{
+    auto order = orderAlong(m_indexes.usableTag(name));
     m_tagOrder = order.get();
     m_liveCount.reset();
     return order;
+}
+
+std::unique_ptr<TagOrder> Table::rangedTagOrder(const KeyBuffer &start, const KeyBuffer &end)
+{
+    requireSelectedTag();
+    const std::string &tag = m_tagOrder->tagName();
+    auto order = orderAlong(tag);
+    order->cursor().setRange(m_indexes.prefixKey(tag, start), m_indexes.prefixKey(tag, end));
+    return order;
+}
+
+uint64_t Table::countInRange(const KeyBuffer &start, const KeyBuffer &end)
+{
+    return rangedTagOrder(start, end)->count();
+}
+
+bool Table::rangeHoldsMoreThan(const KeyBuffer &start, const KeyBuffer &end, uint64_t n)
+{
+    return rangedTagOrder(start, end)->recordAt(n) != 0;
 }
 
 void Table::selectIndex(const std::string &name)

@@ -19,6 +19,10 @@ public:
     virtual char letterOf(const StoreTable &record) const = 0;
     virtual char currentLetter() const = 0;
     virtual int count(char letter) const = 0;
+    // Cheaper than a count when only emptiness matters.
+    virtual bool holdsRecords(char letter) const = 0;
+    // Whether the letter's count is the position (its last record stands there).
+    virtual bool endsAt(char letter, int position) const = 0;
     // Ranges the list cursor to the letter without redrawing anything.
     virtual void rangeList(char letter) = 0;
     // A record moved between tabs: from 0 for a new record, to 0 for a deleted one.

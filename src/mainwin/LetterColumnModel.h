@@ -40,6 +40,11 @@ public:
     char letterOf(const StoreTable &record) const override;
     char currentLetter() const override { return m_letter; }
     int count(char letter) const override { return m_counts.count(letter); }
+    bool holdsRecords(char letter) const override { return m_counts.holdsRecords(letter); }
+    bool endsAt(char letter, int position) const override
+    {
+        return m_counts.endsAt(letter, position);
+    }
     void rangeList(char letter) override { restrictTo(letter); }
     void moveCount(char from, char to) override { m_counts.moveLetterCount(from, to); }
     void selectLetter(char letter) override { click(letter); }

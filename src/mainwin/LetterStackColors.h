@@ -15,8 +15,8 @@ struct LetterStackColors
     QColor selectedBack { 128, 128, 128 };
 
     // The colours of a tab that is not selected: a tab with records stands out.
-    QColor textFor(int recordCount) const { return recordCount > 0 ? notEmptyText : emptyText; }
-    QColor backFor(int recordCount) const { return recordCount > 0 ? notEmptyBack : emptyBack; }
+    QColor textFor(bool holdsRecords) const { return holdsRecords ? notEmptyText : emptyText; }
+    QColor backFor(bool holdsRecords) const { return holdsRecords ? notEmptyBack : emptyBack; }
 
     bool operator==(const LetterStackColors &) const = default;
 };

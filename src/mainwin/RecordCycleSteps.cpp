@@ -60,7 +60,7 @@ char RecordCycle::nextLetter(char from, int step) const
 {
     for (char letter = char(from + step); letter >= 'A' && letter <= 'Z';
          letter = char(letter + step))
-        if (m_letters->count(letter) > 0)
+        if (m_letters->holdsRecords(letter))
             return letter;
     return 0;
 }
@@ -177,7 +177,7 @@ bool RecordCycle::atLast()
 {
     if (!lettersInUse())
         return m_card.position >= list().recordCount();
-    if (m_card.position != m_letters->count(m_card.cardLetter))
+    if (!m_letters->endsAt(m_card.cardLetter, m_card.position))
         return false;
     return m_card.cardLetter >= 'Z' || nextLetter(m_card.cardLetter, 1) == 0;
 }

@@ -95,7 +95,7 @@ bool WindowFindHooks::atEnd(bool forward)
     const int step = forward ? 1 : -1;
     for (char letter = char(m_letters.currentLetter() + step);
          letter >= kFirstLetter && letter <= kLastLetter; letter = char(letter + step)) {
-        if (m_letters.count(letter) > 0) {
+        if (m_letters.holdsRecords(letter)) {
             m_letters.selectLetter(letter);
             call(m_window.showLetters);
             return false;

@@ -42,6 +42,10 @@ public:
     virtual void applyRange(const LetterRange &range) = 0;
     // Records visible through the current range.
     virtual int32_t recordCount() = 0;
+    // A range of Kind::Letter looked at beside the current one, which stays, as
+    // does the table's record: its records, and whether it holds more than n.
+    virtual int32_t countOf(const LetterRange &range) = 0;
+    virtual bool holdsMoreThan(const LetterRange &range, int32_t n) = 0;
 };
 
 } // namespace zendrova

@@ -14,11 +14,21 @@ void LetterTabs::letterCounts(LetterRangeTarget &table, LetterCounts &counts) co
 {
     if (!apply())
         return;
-    for (char letter = 'Z'; letter >= 'A'; --letter) {
-        counts.setCount(letter, 0);
-        if (letterRange(table, letter))
-            counts.setCount(letter, table.recordCount());
-    }
+    const LetterTabs tabs = *this;
+    const auto range = [tabs](char letter) {
+        return LetterRange::forLetter(letter, tabs.sort, tabs.fields, tabs.scope,
+            tabs.tagSelected, tabs.letterTabsOn);
+    };
+    counts.recountFrom({
+        [&table, range](char letter) {
+            const LetterRange r = range(letter);
+            return r.kind == LetterRange::Kind::Letter ? table.countOf(r) : 0;
+        },
+        [&table, range](char letter, int32_t n) {
+            const LetterRange r = range(letter);
+            return r.kind == LetterRange::Kind::Letter && table.holdsMoreThan(r, n);
+        },
+    });
 }
 
 void LetterTabs::letterCountOf(LetterRangeTarget &table, char letter, LetterCounts &counts)

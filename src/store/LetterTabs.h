@@ -20,7 +20,8 @@ struct LetterTabs
     // Ranges the table to the letter; false when letter ranges do not apply,
     // in which case only the filter range is set.
     bool letterRange(LetterRangeTarget &table, char letter) const;
-    // Recounts every letter from 'Z' down to 'A' when the tabs apply.
+    // Recounts every letter when the tabs apply: each count is learnt from the
+    // table when first asked (0 for a letter whose range does not apply).
     void letterCounts(LetterRangeTarget &table, LetterCounts &counts) const;
     // Recounts one letter from the table's current range and redraws its tab.
     static void letterCountOf(LetterRangeTarget &table, char letter, LetterCounts &counts);

@@ -101,4 +101,26 @@ int32_t RecordTableSort::recordCount()
     return m_table.recordCount();
 }
 
+int32_t RecordTableSort::countOf(const LetterRange &range)
+{
+    if (!m_table.isOpen())
+        return 0;
+    try {
+        return int32_t(TableIndex::countInRange(engineOf(m_table), range, m_sort.primary));
+    } catch (const dbase::Error &) {
+        return 0; // as a letter whose range could not be set
+    }
+}
+
+bool RecordTableSort::holdsMoreThan(const LetterRange &range, int32_t n)
+{
+    if (!m_table.isOpen())
+        return false;
+    try {
+        return TableIndex::rangeHoldsMoreThan(engineOf(m_table), range, m_sort.primary, n);
+    } catch (const dbase::Error &) {
+        return false;
+    }
+}
+
 } // namespace zendrova

@@ -34,6 +34,8 @@ public:
 
     void applyRange(const LetterRange &range) override;
     int32_t recordCount() override;
+    int32_t countOf(const LetterRange &range) override;
+    bool holdsMoreThan(const LetterRange &range, int32_t n) override;
 
 private:
     IndexDefinitions readDefinitions();

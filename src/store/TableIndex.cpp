@@ -22,6 +22,19 @@ void setEnd(dbase::KeyBuffer &buffer, const QString &mark, const QString &value,
         buffer.setPrefix(primaryPosition, toCp1252(value));
 }
 
+struct RangeEnds
+{
+    dbase::KeyBuffer start, end;
+};
+
+RangeEnds rangeEnds(const dbase::Table &table, const LetterRange &range, int primaryPosition)
+{
+    RangeEnds ends { table.keyBuffer(), table.keyBuffer() };
+    setEnd(ends.start, range.startMark, range.startValue, range, primaryPosition);
+    setEnd(ends.end, range.endMark, range.endValue, range, primaryPosition);
+    return ends;
+}
+
 } // namespace
 
 IndexDefinitions TableIndex::definitions(dbase::Table &table)
@@ -59,11 +72,21 @@ void TableIndex::setRange(dbase::Table &table, const LetterRange &range, int pri
         table.first();
         return;
     }
-    dbase::KeyBuffer start = table.keyBuffer();
-    dbase::KeyBuffer end = table.keyBuffer();
-    setEnd(start, range.startMark, range.startValue, range, primaryPosition);
-    setEnd(end, range.endMark, range.endValue, range, primaryPosition);
-    table.setRange(start, end);
+    const RangeEnds ends = rangeEnds(table, range, primaryPosition);
+    table.setRange(ends.start, ends.end);
+}
+
+uint64_t TableIndex::countInRange(dbase::Table &table, const LetterRange &range, int primaryPosition)
+{
+    const RangeEnds ends = rangeEnds(table, range, primaryPosition);
+    return table.countInRange(ends.start, ends.end);
+}
+
+bool TableIndex::rangeHoldsMoreThan(
+    dbase::Table &table, const LetterRange &range, int primaryPosition, int32_t n)
+{
+    const RangeEnds ends = rangeEnds(table, range, primaryPosition);
+    return n < 0 || table.rangeHoldsMoreThan(ends.start, ends.end, uint64_t(n));
 }
 
 } // namespace zendrova

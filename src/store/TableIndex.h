@@ -28,6 +28,11 @@ public:
     // Ranges the selected tag (Kind::None cancels the range) and moves to
     // the first record. The primary value goes into the primary position.
     static void setRange(dbase::Table &table, const LetterRange &range, int primaryPosition);
+    // A range (not Kind::None) looked at beside the table's own range, which
+    // stays, as does its record.
+    static uint64_t countInRange(dbase::Table &table, const LetterRange &range, int primaryPosition);
+    static bool rangeHoldsMoreThan(
+        dbase::Table &table, const LetterRange &range, int primaryPosition, int32_t n);
 };
 
 } // namespace zendrova

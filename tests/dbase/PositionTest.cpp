@@ -118,6 +118,33 @@ TEST_F(PositionTest, ARangeHasItsOwnPositions)
     expectPositions({5, 150});
 }
 
+TEST_F(PositionTest, AnotherRangeIsCountedBesideTheTablesOwn)
+{
+    const auto ends = [&](const char *name) {
+        KeyBuffer end = list.keyBuffer();
+        end.setString(kName, name);
+        return end;
+    };
+    list.setRange(ends("N01"), ends("N01"));
+    list.gotoPosition(7);
+    const uint32_t standing = list.recno();
+
+    EXPECT_EQ(list.countInRange(ends("N02"), ends("N02")), 100u);
+    EXPECT_TRUE(list.rangeHoldsMoreThan(ends("N02"), ends("N02"), 0));
+    EXPECT_TRUE(list.rangeHoldsMoreThan(ends("N02"), ends("N02"), 99));
+    EXPECT_FALSE(list.rangeHoldsMoreThan(ends("N02"), ends("N02"), 100));
+    EXPECT_FALSE(list.rangeHoldsMoreThan(ends("Q"), ends("Q"), 0));
+    EXPECT_EQ(list.countInRange(ends("Q"), ends("Q")), 0u);
+
+    // The table's own range and record are where they were.
+    EXPECT_EQ(list.recno(), standing);
+    EXPECT_EQ(list.recordCount(), 100u);
+    list.next();
+    EXPECT_EQ(list.asString(kName).substr(0, 3), "N01");
+    list.deleteRecord();
+    EXPECT_EQ(list.countInRange(ends("N01"), ends("N01")), 99u);
+}
+
 // A position remembered on a record another table object appended after this
 // one last counted the records: finding it again reads that record's own bytes,
 // not whatever lies where a record of the read-ahead would be. The records are

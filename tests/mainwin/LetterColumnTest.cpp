@@ -95,8 +95,8 @@ TEST_F(LetterColumnTest, TabsTakeTheirColoursFromTheirCountsAndTheSelection)
     EXPECT_EQ(tab(4)->selBgndColor(), QColor(Qt::black));
 
     // A record leaves "B" for "A".
-    column.setCount('B', 0);
-    column.setCount('A', 1);
+    column.setHoldsRecords('B', false);
+    column.setHoldsRecords('A', true);
     EXPECT_EQ(tab(2)->textColor(), QColor(Qt::gray));
     EXPECT_EQ(tab(1)->bgndColor(), QColor(Qt::yellow));
     column.setSelectedLetter('E');

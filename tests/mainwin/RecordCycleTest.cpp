@@ -271,6 +271,11 @@ public:
     }
     char currentLetter() const override { return m_current; }
     int count(char letter) const override { return m_counts.count(letter); }
+    bool holdsRecords(char letter) const override { return m_counts.holdsRecords(letter); }
+    bool endsAt(char letter, int position) const override
+    {
+        return m_counts.endsAt(letter, position);
+    }
     void rangeList(char letter) override { m_tabs.letterRange(m_store.sortTarget(), letter); }
     void moveCount(char from, char to) override { m_counts.moveLetterCount(from, to); }
     void selectLetter(char letter) override

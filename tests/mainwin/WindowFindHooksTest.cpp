@@ -24,6 +24,8 @@ public:
     char letterOf(const StoreTable &) const override { return 0; }
     char currentLetter() const override { return letter; }
     int count(char l) const override { return counts.count(l) ? counts.at(l) : 0; }
+    bool holdsRecords(char l) const override { return count(l) > 0; }
+    bool endsAt(char l, int position) const override { return count(l) == position; }
     void rangeList(char) override { }
     void moveCount(char, char) override { }
     void selectLetter(char l) override

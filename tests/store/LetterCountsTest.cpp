@@ -1,7 +1,9 @@
 #include "store/LetterCounts.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace zendrova {
@@ -53,6 +55,45 @@ TEST(LetterCounts, MovingARecordAdjustsBothTabsAndIgnoresOtherLetters)
     counts.setCount('Z', std::numeric_limits<int32_t>::max());
     counts.moveLetterCount('Y', 'Z');
     EXPECT_EQ(counts.count('Z'), std::numeric_limits<int32_t>::min());
+}
+
+TEST(LetterCounts, LettersNotCountedYetAskTheTableAfterMoves)
+{
+    std::string table = "BB"; // first letters of the records the table holds
+    int counted = 0;
+    LetterCounts counts;
+    counts.recountFrom({
+        [&](char letter) {
+            ++counted;
+            return int32_t(std::count(table.begin(), table.end(), letter));
+        },
+        [&](char letter, int32_t n) {
+            return std::count(table.begin(), table.end(), letter) > n;
+        },
+    });
+
+    // A record arriving in an uncounted letter fills it without a count.
+    table = "BBC";
+    counts.moveLetterCount(0, 'C');
+    EXPECT_TRUE(counts.holdsRecords('C'));
+    EXPECT_EQ(counted, 0);
+
+    // The last record leaving: the letter asks the table again.
+    EXPECT_TRUE(counts.holdsRecords('B'));
+    table = "BC";
+    counts.moveLetterCount('B', 0);
+    table = "C";
+    counts.moveLetterCount('B', 0);
+    EXPECT_FALSE(counts.holdsRecords('B'));
+
+    // Counts learnt after the moves are the table's, not adjusted twice.
+    EXPECT_EQ(counts.count('C'), 1);
+    EXPECT_EQ(counts.count('B'), 0);
+    EXPECT_EQ(counted, 2);
+
+    counts.clear();
+    EXPECT_EQ(counts.count('C'), 0);
+    EXPECT_FALSE(counts.holdsRecords('C'));
 }
 
 } // namespace

@@ -52,28 +52,48 @@ TEST(LetterRange, RangesOnTheMarkAndTheFirstLetter)
     }
 }
 
-// Counts the records whose first letter falls in the applied range; its ends are
-// prefixes, an empty one open.
+// Counts the records whose first letter falls in a range; its ends are
+// prefixes, an empty one open. Logs what the tabs asked of it.
 class FakeRangedTable final : public LetterRangeTarget
 {
 public:
     void applyRange(const LetterRange &range) override { current = range; }
-    int32_t recordCount() override
+    int32_t recordCount() override { return countIn(current); }
+    int32_t countOf(const LetterRange &range) override
     {
-        if (current.kind != Kind::Letter)
+        asked.push_back("count " + letterOf(range));
+        return countIn(range);
+    }
+    bool holdsMoreThan(const LetterRange &range, int32_t n) override
+    {
+        asked.push_back("holds " + letterOf(range) + ">" + std::to_string(n));
+        return countIn(range) > n;
+    }
+
+    QString firstLetters = QStringLiteral("AAMMMZ1");
+    LetterRange current;
+    std::vector<std::string> asked;
+
+private:
+    // The first and last letters' ranges are open at one end.
+    static std::string letterOf(const LetterRange &range)
+    {
+        return (range.startValue.isEmpty() ? range.endValue : range.startValue).toStdString();
+    }
+    int32_t countIn(const LetterRange &range) const
+    {
+        if (range.kind != Kind::Letter)
             return int32_t(firstLetters.size());
         int32_t n = 0;
         for (QChar c : firstLetters)
-            if ((current.startValue.isEmpty() || QString(c) >= current.startValue)
-                && (current.endValue.isEmpty() || QString(c) <= current.endValue))
+            if ((range.startValue.isEmpty() || QString(c) >= range.startValue)
+                && (range.endValue.isEmpty() || QString(c) <= range.endValue))
                 ++n;
         return n;
     }
-    QString firstLetters = QStringLiteral("AAMMMZ1");
-    LetterRange current;
 };
 
-TEST(LetterTabs, CountsEveryLetterThroughItsRange)
+TEST(LetterTabs, CountsEachLetterThroughItsRangeWhenFirstAsked)
 {
     const FieldModel fields = cardFields();
     const SortBytes sort { kCardName, false, 0, false };
@@ -82,16 +102,34 @@ TEST(LetterTabs, CountsEveryLetterThroughItsRange)
     counts.setCount('Q', 9);
 
     LetterTabs { sort, fields, FilterScope::AllRecords, true, true }.letterCounts(table, counts);
+    EXPECT_TRUE(table.asked.empty()); // opening the window walks no range
+    EXPECT_TRUE(counts.holdsRecords('M'));
+    EXPECT_FALSE(counts.holdsRecords('Q'));
+    EXPECT_TRUE(counts.endsAt('Z', 1)); // the card on Z's only record
+    EXPECT_FALSE(counts.endsAt('M', 2));
+    EXPECT_EQ(table.asked,
+        (std::vector<std::string> {
+            "holds M>0", "holds Q>0", "holds Z>0", "holds Z>1", "holds M>1", "holds M>2" }));
+    table.asked.clear();
     EXPECT_EQ(counts.count('A'), 3); // "1" sorts before "A"
     EXPECT_EQ(counts.count('M'), 3);
     EXPECT_EQ(counts.count('Q'), 0);
-    EXPECT_EQ(table.current.endValue, QStringLiteral("A")); // 'A' counted last
+    EXPECT_EQ(counts.count('M'), 3);
+    EXPECT_TRUE(counts.endsAt('M', 3)); // known now: no more steps
+    EXPECT_EQ(table.asked, (std::vector<std::string> { "count A", "count M", "count Q" }));
+    EXPECT_EQ(table.current.kind, Kind::None); // the table's own range stays
+
+    // A known count follows moves; one not learnt yet is read after them.
+    counts.moveLetterCount('M', 'Z');
+    table.firstLetters = QStringLiteral("AAMMZZ1");
+    EXPECT_EQ(counts.count('M'), 2);
+    EXPECT_EQ(counts.count('Z'), 2);
 
     // Tabs that do not apply leave the counts alone.
     const SortBytes byNumber { kPurchase, false, 0, false };
     LetterTabs { byNumber, fields, FilterScope::AllRecords, true, true }.letterCounts(
         table, counts);
-    EXPECT_EQ(counts.count('M'), 3);
+    EXPECT_EQ(counts.count('M'), 2);
 
     std::vector<char> refreshed;
     counts.refreshTab = [&](char letter) { refreshed.push_back(letter); };

@@ -105,24 +105,24 @@ void LetterColumn::setColors(const LetterStackColors &colors)
 void LetterColumn::setCounts(const LetterCounts &counts)
 {
     for (int i = 0; i < LetterStack::kLetterCount; ++i) {
-        m_counts[i] = counts.count(char('A' + i));
+        m_filled[i] = counts.holdsRecords(char('A' + i));
         paintLetter(i);
     }
 }
 
-void LetterColumn::setCount(char letter, int count)
+void LetterColumn::setHoldsRecords(char letter, bool holdsRecords)
 {
     if (!LetterCounts::isLetter(letter))
         return;
-    m_counts[letter - 'A'] = count;
+    m_filled[letter - 'A'] = holdsRecords;
     paintLetter(letter - 'A');
 }
 
 void LetterColumn::paintLetter(int index)
 {
     TColorButton *button = m_buttons[index];
-    button->setTextColor(m_colors.textFor(m_counts[index]));
-    button->setBgndColor(m_colors.backFor(m_counts[index]));
+    button->setTextColor(m_colors.textFor(m_filled[index]));
+    button->setBgndColor(m_colors.backFor(m_filled[index]));
     button->setSelTextColor(m_colors.selectedText);
     button->setSelBgndColor(m_colors.selectedBack);
 }

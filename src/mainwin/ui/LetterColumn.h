@@ -37,7 +37,7 @@ public:
     void setColors(const LetterStackColors &colors);
     void setCounts(const LetterCounts &counts);
     // Redraws one tab after its count changed.
-    void setCount(char letter, int count);
+    void setHoldsRecords(char letter, bool holdsRecords);
     // Checks "Enabled" or "Disabled" in the popup.
     void setLetterTabsOption(bool enabled);
     QMenu *popupMenu() const { return m_popup; }
@@ -65,7 +65,7 @@ private:
     QToolButton *m_upButton = nullptr;
     QToolButton *m_downButton = nullptr;
     QList<TColorButton *> m_buttons;
-    QList<int> m_counts = QList<int>(LetterStack::kLetterCount, 0);
+    QList<bool> m_filled = QList<bool>(LetterStack::kLetterCount, false);
     LetterStackColors m_colors;
     LetterStack m_stack;
     QMenu *m_popup = nullptr;

@@ -139,7 +139,7 @@ void TForm3::connectParts()
     connect(m_letterColumn, &LetterColumn::disableRequested, this,
         [this] { chooseLetterTabs(InterfaceChoice::LetterTabsDisabled); });
     m_letters.refreshTab = [this](char letter) {
-        m_letterColumn->setCount(letter, m_letters.counts().count(letter));
+        m_letterColumn->setHoldsRecords(letter, m_letters.counts().holdsRecords(letter));
     };
     connectSortButton();
     connectAppearance();
