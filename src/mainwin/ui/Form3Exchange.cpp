@@ -3,6 +3,7 @@
 #include "common/AppState.h"
 #include "exchange/ui/ExchangeCommands.h"
 #include "mainwin/CardTextCodec.h"
+#include "mainwin/CopyBuffer.h"
 #include "mainwin/RecordCycle.h"
 #include "store/LetterTabs.h"
 #include "store/RecordStore.h"
