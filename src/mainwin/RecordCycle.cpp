@@ -119,20 +119,22 @@ bool RecordCycle::showRecord(int p)
         showMessage(MessageKind::Error, notOpenText());
         return false;
     }
-    const int before = list().recordCount();
-    if (m_card.position > 0 && !m_card.alreadyLeft && !leaveRecord())
+    // A count walks the list's whole range: only leaving the card can change
+    // it, so showing a record without leaving one counts nothing.
+    const bool leaving = m_card.position > 0 && !m_card.alreadyLeft;
+    const int before = leaving ? list().recordCount() : 0;
+    if (leaving && !leaveRecord())
         return false;
     m_card.inUse = m_card.newRecord = false;
-    const int after = list().recordCount();
-    if (after > before)
+    if (leaving && list().recordCount() > before)
         ++p; // the saved record came before the one asked for
-    if (p < after) {
-        list().gotoRecord(p);
+    if (list().gotoRecord(p) && !list().atEnd()) {
         m_cursor.gotoSameRecord(list());
+        display(p + 1);
     } else {
-        m_card.newRecord = true;
+        m_card.newRecord = true; // past the last record
+        display(list().recordCount() + 1);
     }
-    display(m_card.newRecord ? after + 1 : p + 1);
     return true;
 }
 
