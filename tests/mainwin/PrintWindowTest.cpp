@@ -164,6 +164,35 @@ TEST_F(PrintWindowTest, ReportPrintsEveryCardWhileTheLettersRestrictTheList)
     EXPECT_EQ(written.fieldIndex(0), 0);
 }
 
+TEST_F(PrintWindowTest, TheLabelsChoicePrintsALabelForEveryCard)
+{
+    auto form = openWindow();
+    form->runCommand({ MainCommand::JumpToLetter, 'B' });
+    DialogScript script({
+        { "TPrtDlg",
+            [](QWidget &chooser) {
+                chooser.findChild<QAbstractButton *>("RadioGroup1_1")->click();
+                press(chooser, "OKBtn");
+            } },
+        { "TLabelDlg",
+            [](QWidget &dialog) {
+                press(dialog, "ExAllBtn");
+                dialog.findChild<QListWidget *>("ListBox1")->setCurrentRow(0);
+                press(dialog, "IncludeBtn");
+                press(dialog, "PreviewBtn");
+            } },
+        { "TLabelDlg", [](QWidget &dialog) { press(dialog, "CancelBtn"); } },
+    });
+    form->runCommand({ MainCommand::Print });
+    EXPECT_TRUE(script.finished());
+    ASSERT_EQ(windows.previews.size(), 1u);
+    QStringList texts = textsOf(windows.previews.front());
+    texts.removeAll(QString());
+    // One card name per label, every card and not only the B cards.
+    EXPECT_EQ(texts.size(), static_cast<int>(kCards));
+    EXPECT_EQ(store.recordTable().recordCount(), namesStartingWith('B'));
+}
+
 TEST_F(PrintWindowTest, AltPPrintsOnlyTheCardsRecordAndLeavesTheCardOnIt)
 {
     auto form = openWindow();

@@ -52,14 +52,15 @@ public:
         ASSERT_TRUE(list.saveAccounts(dataDirectory));
     }
 
-    // Copies the template tables and the tips the build writes beside the
-    // program into folder.
+    // Copies the template tables, the tips and the label stock files the build
+    // writes beside the program into folder.
     static void copyShippedTemplates(const QString &folder)
     {
         QDir().mkpath(folder);
         const QDir shipped(QStringLiteral(ZENDROVA_BIN_DIR));
         const QStringList tables { QStringLiteral("*.dbf"), QStringLiteral("*.dbt"),
-            QStringLiteral("*.mdx"), QStringLiteral("*.MDX"), QStringLiteral("hints.txt") };
+            QStringLiteral("*.mdx"), QStringLiteral("*.MDX"), QStringLiteral("hints.txt"),
+            QStringLiteral("av_*.ini") };
         for (const QString &name : shipped.entryList(tables, QDir::Files))
             ASSERT_TRUE(QFile::copy(shipped.filePath(name), folder + QLatin1Char('/') + name));
     }
