@@ -8,14 +8,14 @@
 
 namespace zendrova::print {
 
-QFont pageFont(const TFontSpec &spec)
+QFont pageFont(const TFontSpec &wanted)
 {
-    QFont font(spec.name);
-    font.setPixelSize(std::max(1, int(std::lround(spec.size * kDecipointsPerInch / 72.0))));
-    font.setBold(spec.style & fsBold);
-    font.setItalic(spec.style & fsItalic);
-    font.setUnderline(spec.style & fsUnderline);
-    font.setStrikeOut(spec.style & fsStrikeOut);
+    QFont font(wanted.name);
+    font.setPixelSize(std::max(1, int(std::lround(wanted.size * kDecipointsPerInch / 72.0))));
+    font.setBold(wanted.style & fsBold);
+    font.setItalic(wanted.style & fsItalic);
+    font.setUnderline(wanted.style & fsUnderline);
+    font.setStrikeOut(wanted.style & fsStrikeOut);
     // Unhinted outlines scale the same on a 96 dpi screen and a 1200 dpi printer.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);

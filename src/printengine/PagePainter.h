@@ -11,7 +11,7 @@ namespace zendrova::print {
 // size s points is s * 10 pixels there, on every device alike, so what the
 // engine measured is what the printer, the preview and the PDF show.
 constexpr double kDecipointsPerInch = 720.0;
-QFont pageFont(const TFontSpec &spec);
+QFont pageFont(const TFontSpec &wanted);
 
 struct PaintOptions
 {

@@ -66,9 +66,9 @@ TLabelRec fullLabel()
 TEST(LabelLinesTest, FieldsOnOneLineShareTheLineNumber)
 {
     // "Card Name:" (0) a line, "Year:" (6) in the same line, "Team:" (4) a line.
-    const auto spec = lines({ { 0, false }, { 6, true }, { 4, false } });
-    EXPECT_EQ(LabelLines::encode(spec), QList<std::int32_t>({ 100, 106, 204 }));
-    EXPECT_EQ(LabelLines::decode({ 100, 106, 204 }), spec);
+    const auto written = lines({ { 0, false }, { 6, true }, { 4, false } });
+    EXPECT_EQ(LabelLines::encode(written), QList<std::int32_t>({ 100, 106, 204 }));
+    EXPECT_EQ(LabelLines::decode({ 100, 106, 204 }), written);
     // A continuation placed first takes line 0; the first entry is a continuation only then.
     EXPECT_EQ(
         LabelLines::encode(lines({ { 3, true }, { 5, false } })), QList<std::int32_t>({ 3, 105 }));
@@ -79,16 +79,16 @@ TEST(LabelLinesTest, FieldsOnOneLineShareTheLineNumber)
 TEST(LabelLinesTest, NoStoredValueReadsAsTheListEnd)
 {
     // Line 10 beginning with caption index 4 would be 1004, stored as 1024: first byte 0x00.
-    QList<LabelLine> spec;
+    QList<LabelLine> written;
     for (int i = 0; i < 9; ++i)
-        spec.append({ i + 5, false });
-    spec.append({ 4, false });
-    spec.append({ 16, true }); // 1516 + 20 = 1536 is another such value
-    const QList<std::int32_t> values = LabelLines::encode(spec);
+        written.append({ i + 5, false });
+    written.append({ 4, false });
+    written.append({ 16, true }); // 1516 + 20 = 1536 is another such value
+    const QList<std::int32_t> values = LabelLines::encode(written);
     for (std::int32_t value : values)
         EXPECT_TRUE(LabelLines::storable(value)) << value;
     EXPECT_FALSE(LabelLines::storable(1004));
-    EXPECT_EQ(LabelLines::decode(values), spec);
+    EXPECT_EQ(LabelLines::decode(values), written);
 
     // Every single field on every line of a full 21-field label.
     for (int index = 0; index < 21; ++index) {
@@ -134,17 +134,17 @@ TEST(LabelFileTest, ATemplateWithATenthLineStartingWithTeamKeepsTheTemplatesAfte
 {
     TLabelRec tall;
     tall.Name = "Tall";
-    QList<LabelLine> spec;
+    QList<LabelLine> written;
     for (int i = 0; i < 9; ++i)
-        spec.append({ i + 5, false });
-    spec.append({ 4, false }); // the tenth line begins with caption index 4
-    tall.Lines = LabelLines::encode(spec);
+        written.append({ i + 5, false });
+    written.append({ 4, false }); // the tenth line begins with caption index 4
+    tall.Lines = LabelLines::encode(written);
     TLabelRec after;
     after.Name = "After";
     const auto read = LabelFile::decode(LabelFile::encode({ tall, after }));
     ASSERT_TRUE(read);
     ASSERT_EQ(read->size(), 2);
-    EXPECT_EQ(LabelLines::decode((*read)[0].Lines), spec);
+    EXPECT_EQ(LabelLines::decode((*read)[0].Lines), written);
     EXPECT_EQ((*read)[1].Name, "After");
 
     // Values handed in unencoded are made safe on the way out too.

@@ -218,12 +218,12 @@ QWidget *TLabelDlg::buildLabelsPage()
         auto *group = new QGroupBox(groups[g]);
         auto *form = new QFormLayout(group);
         for (int k = 0; k < 2; ++k) {
-            const BoxSpec &spec = specs[g * 2 + k];
-            QLineEdit *box = numberBox(QString::fromLatin1(spec.name), spec.decimals, spec.hint);
-            m_boxes[spec.box] = box;
-            form->addRow(spec.caption, box);
+            const BoxSpec &layout = specs[g * 2 + k];
+            QLineEdit *box = numberBox(QString::fromLatin1(layout.name), layout.decimals, layout.hint);
+            m_boxes[layout.box] = box;
+            form->addRow(layout.caption, box);
             connect(box, &QLineEdit::textEdited, this,
-                [this, which = spec.box](const QString &t) { m_model.setBox(which, t); });
+                [this, which = layout.box](const QString &t) { m_model.setBox(which, t); });
         }
         boxes->addWidget(group, g / 2, g % 2);
     }
