@@ -1,5 +1,7 @@
 #include "common/FontConversion.h"
 
+#include <QCoreApplication>
+
 namespace zendrova {
 
 QFont toQFont(const FontRecord &record)
@@ -32,6 +34,22 @@ FontRecord fontRecordOf(const QFont &font)
         style |= FontRecord::StrikeOut;
     record.style = style;
     return record;
+}
+
+QString fontStyleText(std::uint8_t style)
+{
+    if ((style & 0x0F) == 0)
+        return QCoreApplication::translate("FontStyle", "Regular");
+    QString text;
+    if (style & FontRecord::Bold)
+        text += QCoreApplication::translate("FontStyle", "Bold ");
+    if (style & FontRecord::Italic)
+        text += QCoreApplication::translate("FontStyle", "Italic ");
+    if (style & FontRecord::Underline)
+        text += QCoreApplication::translate("FontStyle", "Underline ");
+    if (style & FontRecord::StrikeOut)
+        text += QCoreApplication::translate("FontStyle", "Strikeout");
+    return text;
 }
 
 } // namespace zendrova

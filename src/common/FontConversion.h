@@ -10,5 +10,7 @@ namespace zendrova {
 // the four style bits.
 QFont toQFont(const FontRecord &record);
 FontRecord fontRecordOf(const QFont &font);
+// What a font dialog's style box shows: "Regular", or the set bits' names.
+QString fontStyleText(std::uint8_t style);
 
 } // namespace zendrova

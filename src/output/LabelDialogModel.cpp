@@ -1,5 +1,6 @@
 #include "output/LabelDialogModel.h"
 
+#include "common/FontConversion.h"
 #include "common/Interaction.h"
 #include "output/LabelNumbers.h"
 #include "output/LabelStockFile.h"
@@ -258,18 +259,7 @@ void LabelDialogModel::chooseLogoFile()
 
 QString LabelDialogModel::styleText(std::uint8_t style)
 {
-    if ((style & 0x0F) == 0)
-        return tr("Regular");
-    QString text;
-    if (style & FontRecord::Bold)
-        text += tr("Bold ");
-    if (style & FontRecord::Italic)
-        text += tr("Italic ");
-    if (style & FontRecord::Underline)
-        text += tr("Underline ");
-    if (style & FontRecord::StrikeOut)
-        text += tr("Strikeout");
-    return text;
+    return fontStyleText(style);
 }
 
 } // namespace zendrova

@@ -1,5 +1,6 @@
 #include "output/ReportDialogModel.h"
 
+#include "common/FontConversion.h"
 #include "output/ReportNumbers.h"
 #include "output/TReportRec.h"
 
@@ -54,18 +55,7 @@ QString ReportDialogModel::marginsTallText()
 
 QString ReportDialogModel::styleText(std::uint8_t style)
 {
-    if (style == 0)
-        return tr("Regular");
-    QString text;
-    if (style & FontRecord::Bold)
-        text += tr("Bold ");
-    if (style & FontRecord::Italic)
-        text += tr("Italic ");
-    if (style & FontRecord::Underline)
-        text += tr("Underline ");
-    if (style & FontRecord::StrikeOut)
-        text += tr("Strikeout");
-    return text;
+    return fontStyleText(style);
 }
 
 void ReportDialogModel::fillFromDefinition()

@@ -1,5 +1,6 @@
 #include "shell/OptionsModel.h"
 
+#include "common/FontConversion.h"
 #include "common/AppState.h"
 #include "common/ColorSchemeFile.h"
 #include "common/Interaction.h"
@@ -177,18 +178,7 @@ const FontRecord &OptionsModel::font() const
 
 QString OptionsModel::styleText(std::uint8_t style)
 {
-    if ((style & 0x0F) == 0)
-        return tr("Regular");
-    QString text;
-    if (style & FontRecord::Bold)
-        text += tr("Bold ");
-    if (style & FontRecord::Italic)
-        text += tr("Italic ");
-    if (style & FontRecord::Underline)
-        text += tr("Underline ");
-    if (style & FontRecord::StrikeOut)
-        text += tr("Strikeout");
-    return text;
+    return fontStyleText(style);
 }
 
 bool OptionsModel::changeFont()
